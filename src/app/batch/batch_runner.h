@@ -1,0 +1,13 @@
+#pragma once
+// `tesvik --batch`: runs a script against the application state without a
+// window and writes what a user would have seen.
+
+#include <iosfwd>
+
+namespace tesvik {
+
+// Runs every line of `script`; events go to `out`, an unreadable line to
+// `err`. Returns the exit status: 0, or 2 after an unreadable line.
+int run_batch(std::istream& script, std::ostream& out, std::ostream& err);
+
+}  // namespace tesvik

@@ -1,0 +1,69 @@
+#pragma once
+// Plain state of the window's controls; the window renders these and the
+// batch runner prints them.
+
+#include <string>
+#include <vector>
+
+#include "app/colours.h"
+
+namespace tesvik {
+
+struct Button {
+  Colour colour = kNeutral;
+  std::string caption;
+  bool enabled = true;
+  bool visible = true;
+  bool selected() const { return colour != kNeutral; }
+};
+
+struct ComboBox {
+  std::string text;
+  std::vector<std::string> items;
+};
+
+struct ListBox {
+  std::vector<std::string> rows;
+  int selected = -1;
+  void clear() {
+    rows.clear();
+    selected = -1;
+  }
+};
+
+struct Label {
+  std::string caption;
+  Colour fore = 0;
+  bool underline = false;
+  bool visible = true;
+};
+
+// Control arrays of the main window, by their names in the program.
+enum class Ctl {
+  C_annv,
+  C_annv_chu,
+  C_cls,
+  C_n_xuan_1,
+  C_jg_gn,
+  C_q3_nei,
+  C_ding,
+  C_ding_an,
+  C_shuoming,
+  T_nei_txt_ip,
+  T_duijiang,
+  Comb_rc,
+  Comb_jg_rc,
+  L_ad,
+  L_jg_zhushu,
+  List_jg,
+  List_nei,
+  C1,
+  Fmain,
+};
+
+struct ControlRef {
+  Ctl array;
+  int index = 0;
+};
+
+}  // namespace tesvik

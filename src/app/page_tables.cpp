@@ -1,0 +1,401 @@
+#include "app/page_tables.h"
+
+#include <stdexcept>
+
+#include "model/number_text.h"
+
+namespace tesvik {
+
+namespace {
+
+using Captions = std::vector<std::string>;
+
+Captions two_digits(int from, int to) {
+  Captions c;
+  for (int n = from; n <= to; ++n) c.emplace_back(two_digit(n));
+  return c;
+}
+
+Captions decimals(int from, int to) {
+  Captions c;
+  for (int n = from; n <= to; ++n) c.push_back(std::to_string(n));
+  return c;
+}
+
+Captions joined(Captions a, const Captions& b) {
+  a.insert(a.end(), b.begin(), b.end());
+  return a;
+}
+
+// The 45 two-number captions "01\r\n02" .. "09\r\n10" in the order (1,2), (1,3) .. (9,10).
+Captions pair_captions() {
+  Captions c;
+  for (int a = 1; a <= 9; ++a)
+    for (int b = a + 1; b <= 10; ++b) c.push_back(std::string(two_digit(a)) + "\r\n" + std::string(two_digit(b)));
+  return c;
+}
+
+// Route patterns over {0,1,2}, first digit most significant: "000".."222".
+Captions route_patterns(int length) {
+  int count = 1;
+  for (int i = 0; i < length; ++i) count *= 3;
+  Captions c;
+  for (int v = 0; v < count; ++v) {
+    std::string s(static_cast<std::size_t>(length), '0');
+    int rest = v;
+    for (int i = length - 1; i >= 0; --i, rest /= 3) s[static_cast<std::size_t>(i)] = static_cast<char>('0' + rest % 3);
+    c.push_back(s);
+  }
+  return c;
+}
+
+// The eight three-letter patterns in panel order, with first/second letter words.
+Captions three_letter_patterns(const std::string& one, const std::string& two) {
+  static constexpr const char* kOrder[] = {"111", "112", "121", "122", "222", "221", "212", "211"};
+  Captions c;
+  for (const char* p : kOrder) {
+    std::string s;
+    for (int i = 0; i < 3; ++i) s += p[i] == '1' ? one : two;
+    c.push_back(s);
+  }
+  return c;
+}
+
+// Four-letter patterns placed by the index rule
+// 8*[L4 second] + 4*[L1 second] + 2*[L2 second] + [L3 second].
+Captions four_letter_patterns(const std::string& one, const std::string& two) {
+  Captions c;
+  for (int offset = 0; offset < 16; ++offset) {
+    const bool l4 = offset & 8, l1 = offset & 4, l2 = offset & 2, l3 = offset & 1;
+    c.push_back((l1 ? two : one) + (l2 ? two : one) + (l3 ? two : one) + (l4 ? two : one));
+  }
+  return c;
+}
+
+ButtonRow kill_row(int first, Captions captions, std::string label = {}) {
+  ButtonRow r;
+  r.label = std::move(label);
+  r.kind = RowKind::Kill;
+  r.first = first;
+  r.last = first + static_cast<int>(captions.size()) - 1;
+  r.captions = std::move(captions);
+  return r;
+}
+
+ButtonRow keep_row(int first, Captions captions, std::string label = {}) {
+  ButtonRow r = kill_row(first, std::move(captions), std::move(label));
+  r.kind = RowKind::Keep;
+  return r;
+}
+
+ButtonRow with_buttons(ButtonRow r, int select_all, int clear) {
+  r.select_all = select_all;
+  r.clear = clear;
+  return r;
+}
+
+const std::vector<std::string> kPlaceNames = {"第一名", "第二名", "第三名", "第四名", "第五名"};
+
+// Rows of one number per place ("定位杀" and the compound rows): ten buttons per row.
+std::vector<ButtonRow> place_rows(int places, int first, std::vector<int> select_all, std::vector<int> clear) {
+  std::vector<ButtonRow> rows;
+  for (int p = 0; p < places; ++p) {
+    ButtonRow r = kill_row(first + 10 * p, two_digits(1, 10), kPlaceNames[static_cast<std::size_t>(p)]);
+    if (!select_all.empty()) r.select_all = select_all[static_cast<std::size_t>(p)];
+    if (!clear.empty()) r.clear = clear[static_cast<std::size_t>(p)];
+    rows.push_back(std::move(r));
+  }
+  return rows;
+}
+
+// Dan rows: numbers "01".."10" then counts "0"..places, each row with "全" and "清".
+std::vector<ButtonRow> dan_rows(int places, int first, int first_cls) {
+  std::vector<ButtonRow> rows;
+  const int width = 10 + places + 1;
+  for (int r = 0; r < (places == 5 ? 5 : 4); ++r)
+    rows.push_back(with_buttons(keep_row(first + width * r, joined(two_digits(1, 10), decimals(0, places))),
+                                first_cls + 2 * r, first_cls + 2 * r + 1));
+  return rows;
+}
+
+Block block(std::string title, int help) {
+  Block b;
+  b.title = std::move(title);
+  b.help = help;
+  return b;
+}
+
+Block box_block(std::string title, int box, int clear, int help, int range = -1) {
+  Block b = block(std::move(title), help);
+  b.boxes.push_back({box, {}, -1});
+  b.clear = clear;
+  b.range = range;
+  return b;
+}
+
+Block row_block(std::string title, ButtonRow row, int clear, int help) {
+  Block b = block(std::move(title), help);
+  b.rows.push_back(std::move(row));
+  b.clear = clear;
+  return b;
+}
+
+Block mode_block(std::string title, int first, int mode_keep, int clear, int help) {
+  Block b = row_block(std::move(title), keep_row(first, decimals(0, 9)), clear, help);
+  b.mode_keep = mode_keep;
+  b.mode_exclude = mode_keep + 1;
+  return b;
+}
+
+Block count_block(int places, int first, std::vector<std::string> labels, int range, int clear, int help) {
+  Block b = block("奇号个数、大号个数、质号个数", help);
+  for (std::size_t i = 0; i < labels.size(); ++i)
+    b.rows.push_back(keep_row(first + (places + 1) * static_cast<int>(i), decimals(0, places), labels[i]));
+  b.range = range;
+  b.clear = clear;
+  return b;
+}
+
+Block sub(Block b, int sub_panel) {
+  b.sub_panel = sub_panel;
+  return b;
+}
+
+Block with_range(Block b, int range) {
+  b.range = range;
+  return b;
+}
+
+PageTable front_three() {
+  PageTable t;
+  t.page = 0;
+  t.places = 3;
+  t.mode_caption = "精确前三";
+  ButtonRow pairs = kill_row(0, pair_captions());
+  pairs.captions_at_startup = true;
+
+  Block dan = with_range(block("胆组(不定位胆)", 6), 4);
+  dan.subtitle = "胆码开出个数";
+  dan.rows = dan_rows(3, 0, 8);
+
+  Block compound = with_range(sub(block("排除前三复式", 7), 0), 6);
+  compound.rows = place_rows(3, 115, {17, 19, 21}, {18, 20, 22});
+  compound.clear = 16;
+  compound.compound_list = true;
+
+  Block keep_pair = with_range(sub(block("定位出2码", 8), 1), 8);
+  keep_pair.boxes = {{1, "[定]AB", -1}, {2, "[定]AC", -1}, {3, "[定]BC", -1}};
+  keep_pair.clear = 23;
+  Block kill_pair = with_range(sub(block("定位杀2码", 9), 1), 10);
+  kill_pair.boxes = {{4, "[杀]AB", -1}, {5, "[杀]AC", -1}, {6, "[杀]BC", -1}};
+  kill_pair.clear = 24;
+
+  Block forms = with_range(block("排除大小，奇偶，质合，012路", 10), 12);
+  forms.rows = {kill_row(145, three_letter_patterns("大", "小"), "大小"),
+                kill_row(153, three_letter_patterns("奇", "偶"), "奇偶"),
+                kill_row(161, three_letter_patterns("质", "合"), "质合"),
+                kill_row(169, route_patterns(3), "012路")};
+  forms.clear = 25;
+
+  Block min_max = block("最小号码与最大号码", 14);
+  min_max.rows = {with_buttons(keep_row(88, two_digits(1, 8), "[最小号码]"), 29, 30),
+                  with_buttons(keep_row(96, two_digits(3, 10), "[最大号码]"), 31, 32)};
+
+  Block place_kill = with_range(block("定位杀", 5), 2);
+  place_kill.rows = place_rows(3, 85, {}, {5, 6, 7});
+
+  t.blocks = {
+      box_block("杀直选号码", 0, 0, 0),
+      with_range(row_block("杀2码组合", pairs, 1, 1), 0),
+      row_block("通杀码", kill_row(45, two_digits(1, 10)), 2, 2),
+      row_block("杀跨度", kill_row(55, decimals(2, 9)), 3, 3),
+      row_block("杀和值", kill_row(63, decimals(6, 27)), 4, 4),
+      place_kill,
+      dan,
+      compound,
+      keep_pair,
+      kill_pair,
+      forms,
+      count_block(3, 56, {"奇号个数", "大号个数", "质号个数"}, 14, 26, 11),
+      mode_block("任意两码差", 68, 0, 27, 12),
+      mode_block("任意两码合", 78, 2, 28, 13),
+      min_max,
+      row_block("特别排除", kill_row(196, {"不连", "2连", "3连", "上山", "下山", "凸型", "凹型"}), 33, 15),
+  };
+  t.sub_panels = {{0, 0, "排除前三复式"}, {1, 1, "定位2码[出/杀]"}};
+  t.base = {7, "大底号码", 72};
+  t.base_help = 35;
+  t.result_list = 0;
+  t.count_caption = "前三注数:";
+  t.first_function = 0;
+  t.separator_first = 4;
+  t.separator_help = 16;
+  t.total_lower = 0;
+  t.total_help = 17;
+  t.prize_box = 1;
+  t.prize_caption = "输入前三号码";
+  t.prize_button = 14;
+  t.prize_help = 57;
+  return t;
+}
+
+PageTable front_four() {
+  PageTable t;
+  t.page = 1;
+  t.places = 4;
+  t.mode_caption = "精确前四";
+
+  Block place_kill = with_range(block("定位杀", 24), 20);
+  place_kill.rows = place_rows(4, 245, {}, {40, 41, 42, 43});
+
+  Block dan = with_range(block("胆组(不定位胆)", 25), 22);
+  dan.subtitle = "胆码开出个数";
+  dan.rows = dan_rows(4, 104, 44);
+
+  Block min_max = sub(block("最小号与最大号", 30), 0);
+  min_max.rows = {with_buttons(keep_row(199, two_digits(1, 7), "最小号"), 56, 57),
+                  with_buttons(keep_row(206, two_digits(4, 10), "最大号"), 58, 59)};
+
+  Block compound = with_range(sub(block("排除前四复式", 31), 1), 26);
+  compound.rows = place_rows(4, 295, {61, 63, 65, 67}, {62, 64, 66, 68});
+  compound.boxes = {{11, {}, -1}};
+  compound.clear = 60;
+  compound.add_button = 4;
+
+  Block two_of_four = with_range(sub(block("定位杀组合(2拼4)", 32), 2), 28);
+  two_of_four.boxes = {{12, "AB**", -1}, {13, "A*C*", -1}, {14, "A**D", -1},
+                       {15, "*BC*", -1}, {16, "*B*D", -1}, {17, "**CD", -1}};
+  two_of_four.clear = 69;
+  Block three_of_four = with_range(sub(block("定位杀组合(3拼4)", 33), 2), 30);
+  three_of_four.boxes = {{18, "ABC*", -1}, {19, "AB*D", -1}, {20, "A*CD", -1}, {21, "*BCD", -1}};
+  three_of_four.clear = 70;
+
+  Block forms = with_range(block("排除大小，奇偶，质合，012路", 34), 32);
+  forms.rows = {kill_row(335, four_letter_patterns("大", "小"), "大小"),
+                kill_row(351, four_letter_patterns("奇", "偶"), "奇偶"),
+                kill_row(367, four_letter_patterns("质", "合"), "质合"),
+                kill_row(383, route_patterns(4), "012路")};
+  forms.clear = 71;
+
+  t.blocks = {
+      box_block("杀直选号码", 8, 34, 18),
+      box_block("杀2码组合", 9, 35, 19, 16),
+      box_block("杀3码组合", 10, 36, 20, 18),
+      row_block("通杀码", kill_row(203, two_digits(1, 10)), 37, 21),
+      row_block("杀跨度", kill_row(213, decimals(3, 9)), 38, 22),
+      row_block("杀和值", kill_row(220, decimals(10, 34)), 39, 23),
+      place_kill,
+      dan,
+      count_block(4, 164, {"大号个数", "奇号个数", "质号个数"}, 24, 52, 26),
+      row_block("特别排除",
+                kill_row(285, {"不连", "2连", "3连", "4连", "上山", "凹型", "正N型", "下山", "凸型", "反N型"}), 53,
+                27),
+      sub(mode_block("任意两码差", 179, 7, 54, 28), 0),
+      sub(mode_block("任意两码合", 189, 9, 55, 29), 0),
+      min_max,
+      compound,
+      two_of_four,
+      three_of_four,
+      forms,
+  };
+  t.sub_panels = {{6, 0, "任意两码合差最大/最小号"}, {7, 1, "杀垃圾复式"}, {8, 2, "定位杀组合"}};
+  t.base = {23, "大底号码", 73};
+  t.base_help = 36;
+  t.result_list = 1;
+  t.count_caption = "前四注数:";
+  t.first_function = 5;
+  t.separator_first = 11;
+  t.separator_help = 37;
+  t.total_lower = 2;
+  t.total_help = 38;
+  t.prize_box = 2;
+  t.prize_caption = "输入前四号码";
+  t.prize_button = 15;
+  t.prize_help = 58;
+  return t;
+}
+
+PageTable front_five() {
+  PageTable t;
+  t.page = 2;
+  t.places = 5;
+  t.mode_caption = "前五";
+
+  ButtonRow kill_numbers = kill_row(464, two_digits(1, 10));
+  kill_numbers.captions = {"10", "09", "08", "07", "06", "05", "04", "03", "02", "01"};
+  kill_numbers.right_to_left = true;
+
+  Block place_kill = with_range(block("定位杀", 46), 40);
+  place_kill.rows = place_rows(5, 506, {}, {81, 82, 83, 84, 85});
+
+  Block dan = with_range(block("胆组(不定位胆)", 47), 42);
+  dan.subtitle = "胆码开出个数";
+  dan.rows = dan_rows(5, 213, 86);
+
+  Block forms = with_range(block("排除大小，奇偶，质合，012路", 49), 46);
+  forms.boxes = {{29, "大1小0", 97}, {30, "奇1偶0", 98}, {31, "质1合0", 99}, {32, "012路", 100}};
+
+  Block min_max = block("最小号码与最大号码", 51);
+  min_max.rows = {keep_row(311, two_digits(1, 6), "最小号码"), keep_row(317, two_digits(5, 10), "最大号码")};
+
+  Block compound = with_range(block("排除前五复式", 53), 50);
+  compound.rows = place_rows(5, 565, {104, 106, 108, 110, 112}, {105, 107, 109, 111, 113});
+  compound.boxes = {{33, {}, -1}};
+  compound.clear = 103;
+  compound.add_button = 9;
+
+  t.blocks = {
+      box_block("杀直选号码", 24, 74, 39),
+      box_block("杀2码组合", 25, 75, 40, 34),
+      box_block("杀3码组合", 26, 76, 41, 36),
+      box_block("杀4码组合", 27, 77, 42, 38),
+      row_block("通杀码", kill_numbers, 78, 43),
+      row_block("杀跨度", kill_row(474, decimals(4, 9)), 79, 44),
+      row_block("杀和值", kill_row(480, decimals(15, 40)), 80, 45),
+      place_kill,
+      dan,
+      box_block("定位杀组合", 28, 96, 48, 44),
+      forms,
+      count_block(5, 293, {"大号个数", "奇号个数", "质号个数"}, 48, 101, 50),
+      min_max,
+      row_block("特别排除", kill_row(556, {"不连", "2连", "3连", "4连", "5连", "上山", "下山", "凸形", "凹形"}), 102,
+                52),
+      compound,
+  };
+  t.base = {34, "大底号码", 114};
+  t.base_help = 56;
+  t.result_list = 2;
+  t.count_caption = "前五注数:";
+  t.first_function = 10;
+  t.separator_first = 14;
+  t.separator_help = 55;
+  t.total_lower = 4;
+  t.total_help = 54;
+  t.prize_box = 3;
+  t.prize_caption = "输入前五号码";
+  t.prize_button = 16;
+  t.prize_help = 59;
+  return t;
+}
+
+}  // namespace
+
+std::span<const PageTable> page_tables() {
+  static const std::vector<PageTable> tables = {front_three(), front_four(), front_five()};
+  return tables;
+}
+
+const PageTable& page_table(int places) {
+  if (places < 3 || places > 5) throw std::invalid_argument("places must be 3..5");
+  return page_tables()[static_cast<std::size_t>(places - 3)];
+}
+
+std::string_view function_caption(int jg_gn) {
+  static constexpr std::string_view kCaptions[] = {
+      "开始缩水", "复制号码", "反选", "清空条件", "添加到方框", "开始缩水", "复制号码", "反选", "清空条件",
+      "添加到方框内", "开始缩水", "复制号码", "反选", "清空条件", "兑奖查询", "兑奖查询", "兑奖查询"};
+  if (jg_gn < 0 || jg_gn >= static_cast<int>(std::size(kCaptions))) return {};
+  return kCaptions[jg_gn];
+}
+
+}  // namespace tesvik

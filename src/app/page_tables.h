@@ -1,0 +1,87 @@
+#pragma once
+// The condition pages of front three, four and five as data: every block
+// with its button rows, text boxes, tolerance pair, clear and select-all
+// buttons and help index. The panel's captions and initial state, every
+// clear action, the page clears and the window layout derive from these
+// tables; nothing else lists indices.
+
+#include <span>
+#include <string>
+#include <string_view>
+#include <vector>
+
+namespace tesvik {
+
+// Kill rows are C_annv buttons (toggle yellow), keep rows C_annv_chu (toggle green).
+enum class RowKind { Kill, Keep };
+
+struct ButtonRow {
+  std::string label;  // shown left of the row ("第一名"); may be empty
+  RowKind kind = RowKind::Kill;
+  int first = 0;  // first and last button index, inclusive
+  int last = 0;
+  std::vector<std::string> captions;  // one per index first..last
+  int select_all = -1;                // C_cls "全" of this row
+  int clear = -1;                     // C_cls "清" of this row
+  bool right_to_left = false;         // drawn with the last index left-most
+  bool captions_at_startup = false;   // captions are written by the start-up sequence
+  int size() const { return last - first + 1; }
+  bool holds(int index) const { return index >= first && index <= last; }
+};
+
+struct TextField {
+  int box = 0;  // T_nei_txt_ip index
+  std::string label;
+  int clear = -1;  // C_cls that empties only this box
+};
+
+struct Block {
+  std::string title;
+  std::string subtitle;  // a second heading, as on the dan rows
+  int sub_panel = -1;    // page-local sub-panel, -1 when always shown
+  std::vector<ButtonRow> rows;
+  std::vector<TextField> boxes;
+  int range = -1;        // Comb_rc of the lower bound; the upper bound is range + 1
+  int clear = -1;        // C_cls clearing the whole block
+  int help = -1;         // C_shuoming
+  int mode_keep = -1;    // C_n_xuan_1 "保留" / "排除" of a difference or sum row
+  int mode_exclude = -1;
+  bool compound_list = false;  // the block holds List_nei and its three buttons
+  int add_button = -1;         // C_jg_gn adding a compound line to boxes[0]
+};
+
+struct SubPanelSwitch {
+  int button;  // C_q3_nei
+  int sub_panel;
+  std::string caption;
+};
+
+struct PageTable {
+  int page = 0;                 // C_ding / Pic_dibu index
+  int places = 3;               // 3, 4 or 5
+  std::string mode_caption;     // caption of the C_ding button
+  std::vector<Block> blocks;
+  std::vector<SubPanelSwitch> sub_panels;
+  TextField base;               // "大底号码"
+  int base_help = -1;
+  int result_list = 0;          // List_jg and L_jg_zhushu index
+  std::string count_caption;    // "前三注数:"
+  int first_function = 0;       // C_jg_gn of "开始缩水"; copy, invert, clear follow
+  int separator_first = 0;      // C_n_xuan_1 "空格"; "逗号" and "无" follow
+  int separator_help = -1;
+  int total_lower = 0;          // Comb_jg_rc of the lower bound; upper follows
+  int total_help = -1;
+  int prize_box = 1;            // T_duijiang
+  std::string prize_caption;
+  int prize_button = 14;        // C_jg_gn "兑奖查询"
+  int prize_help = -1;
+};
+
+// The three pages, front three first.
+std::span<const PageTable> page_tables();
+const PageTable& page_table(int places);
+
+// Captions of a page function button (C_jg_gn) and of the separator choices.
+std::string_view function_caption(int jg_gn);
+
+}  // namespace tesvik

@@ -1,0 +1,58 @@
+#include "app/panel_state.h"
+
+#include "app/page_tables.h"
+
+namespace tesvik {
+
+namespace {
+
+std::vector<Button>& row_buttons(PanelState& s, RowKind kind) { return kind == RowKind::Kill ? s.annv : s.annv_chu; }
+
+void caption_rows(PanelState& s, const PageTable& page) {
+  for (const Block& b : page.blocks) {
+    for (const ButtonRow& r : b.rows) {
+      if (!r.captions_at_startup)
+        for (int i = r.first; i <= r.last; ++i)
+          row_buttons(s, r.kind)[static_cast<std::size_t>(i)].caption = r.captions[static_cast<std::size_t>(i - r.first)];
+      if (r.select_all >= 0) s.cls[static_cast<std::size_t>(r.select_all)].caption = "全";
+      if (r.clear >= 0) s.cls[static_cast<std::size_t>(r.clear)].caption = "清";
+    }
+    for (const TextField& f : b.boxes)
+      if (f.clear >= 0) s.cls[static_cast<std::size_t>(f.clear)].caption = "清";
+    if (b.clear >= 0) s.cls[static_cast<std::size_t>(b.clear)].caption = "清";
+    if (b.mode_keep >= 0) {
+      s.n_xuan_1[static_cast<std::size_t>(b.mode_keep)] = {kKeep, "保留"};
+      s.n_xuan_1[static_cast<std::size_t>(b.mode_exclude)].caption = "排除";
+    }
+  }
+  s.cls[static_cast<std::size_t>(page.base.clear)].caption = "清";
+  static constexpr const char* kSeparators[] = {"空格", "逗号", "无"};
+  for (int k = 0; k < 3; ++k) s.n_xuan_1[static_cast<std::size_t>(page.separator_first + k)].caption = kSeparators[k];
+  s.n_xuan_1[static_cast<std::size_t>(page.separator_first)].colour = kKeep;
+  for (const SubPanelSwitch& sw : page.sub_panels) {
+    Button& b = s.q3_nei[static_cast<std::size_t>(sw.button)];
+    b.caption = sw.caption;
+    b.colour = sw.sub_panel == 0 ? kKeep : kNeutral;
+  }
+  s.zhushu[static_cast<std::size_t>(page.result_list)].caption = "0";
+}
+
+}  // namespace
+
+PanelState PanelState::initial() {
+  PanelState s;
+  for (const PageTable& page : page_tables()) caption_rows(s, page);
+  for (int i = 0; i < kFunctionButtons; ++i) s.jg_gn[static_cast<std::size_t>(i)].caption = function_caption(i);
+  for (const PageTable& page : page_tables()) s.jg_gn[static_cast<std::size_t>(page.first_function)].colour = kKeep;
+  s.q3_nei[2].caption = "添加到方框内";
+  s.q3_nei[3].caption = "删除选中";
+  s.q3_nei[4].caption = "删除全部";
+  s.q3_nei[5].visible = false;  // no such button; kept so that indices match
+  for (int i = 0; i < kHelpButtons; ++i) s.shuoming[static_cast<std::size_t>(i)].caption = i == 60 ? "关闭" : "说明";
+  for (ComboBox& c : s.rc) c.text = "0";
+  for (ComboBox& c : s.jg_rc) c.text = "0";
+  return s;
+}
+
+}  // namespace tesvik
+

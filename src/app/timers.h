@@ -1,0 +1,34 @@
+#pragma once
+// The main window's timers on one clock. The window drives the clock from
+// real time, the batch runner from virtual time; either way a timer fires
+// every `interval` ms once armed, and setting an interval restarts it.
+
+#include <array>
+#include <cstdint>
+#include <functional>
+
+namespace tesvik {
+
+enum class TimerId { Load, Shan, Caiji, YanseHy };
+inline constexpr int kTimerCount = 4;
+
+class Timers {
+ public:
+  void set_interval(TimerId id, int ms);
+  int interval(TimerId id) const { return slot(id).interval; }
+  std::int64_t now() const { return now_; }
+  // Lets ms pass; due timers fire in order of due time, ties in TimerId order.
+  void advance(std::int64_t ms, const std::function<void(TimerId)>& fire);
+
+ private:
+  struct Slot {
+    int interval = 0;
+    std::int64_t due = 0;
+  };
+  Slot& slot(TimerId id) { return slots_[static_cast<std::size_t>(id)]; }
+  const Slot& slot(TimerId id) const { return slots_[static_cast<std::size_t>(id)]; }
+  std::array<Slot, kTimerCount> slots_{};
+  std::int64_t now_ = 0;
+};
+
+}  // namespace tesvik

@@ -1,0 +1,22 @@
+#include "filter/filter_engine.h"
+
+#include <stdexcept>
+
+#include "model/universe.h"
+
+namespace tesvik {
+
+FilterEngine::FilterEngine()
+    : matrices_{ConditionMatrix(universe_size(3)), ConditionMatrix(universe_size(4)),
+                ConditionMatrix(universe_size(5))} {}
+
+ConditionMatrix& FilterEngine::matrix(int places) {
+  if (places < 3 || places > 5) throw std::out_of_range("places must be 3..5");
+  return matrices_[static_cast<std::size_t>(places - 3)];
+}
+
+const ConditionMatrix& FilterEngine::matrix(int places) const {
+  return const_cast<FilterEngine*>(this)->matrix(places);
+}
+
+}  // namespace tesvik

@@ -1,0 +1,53 @@
+#pragma once
+// The universe of ordered picks of distinct numbers for the first 3, 4 or 5
+// places. Picks are indexed 1..size in lexicographic order (place 1
+// outermost); index 0 is an unused empty row so that every table can be
+// indexed by pick index directly. Built once, read-only afterwards.
+
+#include <array>
+#include <cstdint>
+#include <string>
+#include <string_view>
+#include <vector>
+
+namespace tesvik {
+
+inline constexpr int kMaxPlaces = 5;
+
+// Number of picks of k places: 720, 5040, 30240 for k = 3, 4, 5.
+constexpr int universe_size(int places) {
+  int n = 1;
+  for (int p = 0; p < places; ++p) n *= 10 - p;
+  return n;
+}
+
+struct Universe {
+  int places = 0;
+  int size = 0;
+  // numbers[i][p] is the number (1..10) in place p+1 of pick i.
+  std::vector<std::array<std::uint8_t, kMaxPlaces>> numbers;
+  // Pick line: two-digit texts joined by one blank, "01 02 03".
+  std::vector<std::string> lines;
+  // Pick code: "1" followed by the shorthand digits, as an integer (11234).
+  // Only for four and five places; zero otherwise.
+  std::vector<std::uint32_t> codes;
+  // Pick index of each code of the code range (10^places .. 2*10^places - 1),
+  // indexed by code - 10^places; 0 where the code is no pick.
+  std::vector<std::int32_t> index_of_code;
+
+  int number(int pick, int place) const { return numbers[static_cast<std::size_t>(pick)][static_cast<std::size_t>(place - 1)]; }
+  bool contains(int pick, int n) const;
+  // Pick index of a code, 0 when the code is out of range or no pick.
+  int pick_of_code(std::int64_t code) const;
+};
+
+Universe build_universe(int places);
+
+// The three universes, built on first use (the start-up sequence builds
+// them) and shared read-only for the program's lifetime.
+const Universe& universe(int places);
+
+// Pick line with every blank replaced by sep (the result-list form).
+std::string line_with_separator(std::string_view line, std::string_view sep);
+
+}  // namespace tesvik

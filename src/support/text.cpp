@@ -1,0 +1,64 @@
+#include "support/text.h"
+
+#include <cctype>
+#include <cmath>
+
+namespace tesvik {
+
+std::string_view trim_blanks(std::string_view s) {
+  const auto first = s.find_first_not_of(' ');
+  if (first == std::string_view::npos) return {};
+  const auto last = s.find_last_not_of(' ');
+  return s.substr(first, last - first + 1);
+}
+
+double leading_number(std::string_view s) {
+  std::size_t i = 0;
+  auto digit = [&](std::size_t k) { return k < s.size() && std::isdigit(static_cast<unsigned char>(s[k])); };
+  while (i < s.size() && (s[i] == ' ' || s[i] == '\t')) ++i;
+  double sign = 1;
+  if (i < s.size() && (s[i] == '+' || s[i] == '-')) {
+    if (s[i] == '-') sign = -1;
+    ++i;
+  }
+  double value = 0;
+  bool any = false;
+  for (; digit(i); ++i, any = true) value = value * 10 + (s[i] - '0');
+  if (i < s.size() && s[i] == '.') {
+    double scale = 0.1;
+    for (++i; digit(i); ++i, any = true, scale /= 10) value += (s[i] - '0') * scale;
+  }
+  if (!any) return 0;
+  if (i < s.size() && (s[i] == 'e' || s[i] == 'E')) {
+    std::size_t k = i + 1;
+    int exp_sign = 1;
+    if (k < s.size() && (s[k] == '+' || s[k] == '-')) exp_sign = s[k++] == '-' ? -1 : 1;
+    if (digit(k)) {
+      int exponent = 0;
+      for (; digit(k); ++k)
+        if (exponent < 1000) exponent = exponent * 10 + (s[k] - '0');
+      value *= std::pow(10.0, exp_sign * exponent);
+    }
+  }
+  return sign * value;
+}
+
+namespace {
+bool continuation(unsigned char c) { return (c & 0xC0) == 0x80; }
+}  // namespace
+
+std::size_t character_count(std::string_view s) {
+  std::size_t n = 0;
+  for (unsigned char c : s)
+    if (!continuation(c)) ++n;
+  return n;
+}
+
+std::string drop_last_character(std::string_view s) {
+  if (s.empty()) return {};
+  std::size_t end = s.size() - 1;
+  while (end > 0 && continuation(static_cast<unsigned char>(s[end]))) --end;
+  return std::string(s.substr(0, end));
+}
+
+}  // namespace tesvik

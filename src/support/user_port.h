@@ -1,0 +1,35 @@
+#pragma once
+// Everything that reaches the user passes through this interface: the Qt
+// window, the batch runner and the tests each implement it.
+
+#include <optional>
+#include <string>
+#include <string_view>
+
+namespace tesvik {
+
+class UserPort {
+ public:
+  virtual ~UserPort() = default;
+  // Modal message box with an OK button.
+  virtual void message(std::string_view title, std::string_view text) = 0;
+  // Modal Yes/No box; true for Yes.
+  virtual bool question(std::string_view title, std::string_view text) = 0;
+  // One attempt to place plain text on the clipboard; false when it is busy.
+  virtual bool write_clipboard(std::string_view text) = 0;
+  // One attempt to read the clipboard's plain text; nullopt when it is busy.
+  virtual std::optional<std::string> read_clipboard() = 0;
+  // The tip window: shows text, closes itself after 600 ms, returns then.
+  virtual void show_tip(std::string_view text) = 0;
+  // The progress display changed (shown or hidden, bar at percent 0..100).
+  virtual void show_progress(bool visible, int percent) = 0;
+  // Hands an http or https link to the system's browser; false on failure.
+  virtual bool open_link(std::string_view url) = 0;
+  // One pass of the message loop: pending events and due timers run.
+  virtual void pump() = 0;
+  virtual void title_changed(std::string_view title) = 0;
+  // The program ends.
+  virtual void quit() = 0;
+};
+
+}  // namespace tesvik
