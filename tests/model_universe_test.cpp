@@ -84,7 +84,11 @@ TEST(Universe, PickCodesAndTheirLookup) {
   EXPECT_EQ(u4.pick_of_code(INT64_MIN), 0);
   EXPECT_EQ(u5.pick_of_code(11234), 0);
   EXPECT_EQ(u5.pick_of_code(112344), 0);
-  EXPECT_EQ(universe(3).pick_of_code(1123), 0);  // front three has no codes
+  EXPECT_EQ(line(3, universe(3).pick_of_code(1123)), "01 02 03");
+  const int repeated[] = {1, 1, 2}, valid[] = {10, 1, 5}, out_of_range[] = {11, 1, 2};
+  EXPECT_EQ(universe(3).pick_of_numbers(repeated), 0);
+  EXPECT_EQ(line(3, universe(3).pick_of_numbers(valid)), "10 01 05");
+  EXPECT_EQ(universe(3).pick_of_numbers(out_of_range), 0);
 }
 
 TEST(NumberText, TwoDigitShorthandAndSeparators) {

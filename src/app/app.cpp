@@ -146,7 +146,7 @@ void App::open_link(std::string_view url) {
 }
 
 FilterContext App::filter_context() {
-  return {panel_, engine_, port_, [this](int value, int mode) { show_progress(value, mode); }};
+  return {panel_, engine_, port_, [this](int value, int mode) { show_progress(value, mode); }, tishi_xinxi_};
 }
 
 void App::switch_page(int page) {

@@ -3,6 +3,7 @@
 
 #include <array>
 #include <functional>
+#include <string>
 
 #include "filter/condition_matrix.h"
 
@@ -29,6 +30,8 @@ struct FilterContext {
   UserPort& port;
   // The progress display: (value, mode) with mode 1 show, 2 set, 0 hide.
   std::function<void(int value, int mode)> progress;
+  // Text the tip window shows after a successful copy.
+  std::string& tip_text;
 };
 
 }  // namespace tesvik

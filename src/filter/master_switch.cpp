@@ -6,6 +6,8 @@
 
 #include "app/panel_actions.h"
 #include "app/panel_state.h"
+#include "filter/copy_result.h"
+#include "filter/prize_check.h"
 #include "filter/run_filter.h"
 #include "support/user_port.h"
 
@@ -22,6 +24,15 @@ void dispatch(FilterContext& ctx, int index) {
     case 0: case 5: case 10:
       run_filter(ctx, 3 + index / 5);
       empty_prize_inputs(ctx.panel);
+      break;
+    case 1: case 6: case 11:
+      copy_result(ctx, 3 + index / 5, CopyWhich::Kept);
+      break;
+    case 2: case 7: case 12:
+      copy_result(ctx, 3 + index / 5, CopyWhich::Removed);
+      break;
+    case 14: case 15: case 16:
+      prize_check_345(ctx, index - 11);
       break;
     case 3: case 8: case 13:
       clear_page(ctx.panel, 3 + index / 5);

@@ -4,6 +4,7 @@
 
 #include "app/page_tables.h"
 #include "app/panel_state.h"
+#include "filter/conditions_3x.h"
 #include "filter/result_view.h"
 #include "filter/tolerance.h"
 #include "model/universe.h"
@@ -16,7 +17,14 @@ namespace {
 // Condition passes of each mode in run order, grouped by the progress step
 // that follows them.
 const std::vector<RunStage>& stages_3x() {
-  static const std::vector<RunStage> s = {{{}, 5}, {{}, 20}, {{}, 40}, {{}, 60}, {{}, 70}, {{}, 90}};
+  static const std::vector<RunStage> s = {
+      {{kill_exact_3x}, 5},
+      {{kill_pair_3x, kill_number_3x, kill_span_3x, kill_sum_3x}, 20},
+      {{kill_position_3x, sure_groups_3x, kill_compound_3x}, 40},
+      {{keep_position_pair_3x, kill_position_pair_3x, kill_form_3x, keep_count_3x}, 60},
+      {{pair_difference_3x, pair_sum_tail_3x, min_max_3x}, 70},
+      {{special_shape_3x, base_list_3x}, 90},
+  };
   return s;
 }
 

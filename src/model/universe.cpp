@@ -25,12 +25,8 @@ void append_pick(Universe& u, const std::array<std::uint8_t, kMaxPlaces>& pick) 
   }
   u.numbers.push_back(pick);
   u.lines.push_back(std::move(line));
-  if (u.places >= 4) {
-    u.codes.push_back(code);
-    u.index_of_code[static_cast<std::size_t>(code - code_base(u.places))] = u.size + 1;
-  } else {
-    u.codes.push_back(0);
-  }
+  u.codes.push_back(code);
+  u.index_of_code[static_cast<std::size_t>(code - code_base(u.places))] = u.size + 1;
   ++u.size;
 }
 
@@ -62,6 +58,16 @@ int Universe::pick_of_code(std::int64_t code) const {
   return index_of_code[static_cast<std::size_t>(code - base)];
 }
 
+int Universe::pick_of_numbers(const int* numbers) const {
+  std::int64_t code = 1;
+  for (int p = 0; p < places; ++p) {
+    const char digit = shorthand_digit(numbers[p]);
+    if (!digit) return 0;
+    code = code * 10 + (digit - '0');
+  }
+  return pick_of_code(code);
+}
+
 Universe build_universe(int places) {
   if (places < 3 || places > kMaxPlaces) throw std::invalid_argument("places must be 3..5");
   Universe u;
@@ -74,7 +80,7 @@ Universe build_universe(int places) {
   u.numbers.push_back({});
   u.lines.emplace_back();
   u.codes.push_back(0);
-  if (places >= 4) u.index_of_code.assign(static_cast<std::size_t>(code_base(places)), 0);
+  u.index_of_code.assign(static_cast<std::size_t>(code_base(places)), 0);
   std::array<std::uint8_t, kMaxPlaces> pick{};
   enumerate(u, pick, 0, 0);
   return u;

@@ -29,7 +29,6 @@ struct Universe {
   // Pick line: two-digit texts joined by one blank, "01 02 03".
   std::vector<std::string> lines;
   // Pick code: "1" followed by the shorthand digits, as an integer (11234).
-  // Only for four and five places; zero otherwise.
   std::vector<std::uint32_t> codes;
   // Pick index of each code of the code range (10^places .. 2*10^places - 1),
   // indexed by code - 10^places; 0 where the code is no pick.
@@ -39,6 +38,9 @@ struct Universe {
   bool contains(int pick, int n) const;
   // Pick index of a code, 0 when the code is out of range or no pick.
   int pick_of_code(std::int64_t code) const;
+  // Pick index of the numbers of places 1..places (each 1..10); 0 when they
+  // repeat or are out of range.
+  int pick_of_numbers(const int* numbers) const;
 };
 
 Universe build_universe(int places);
