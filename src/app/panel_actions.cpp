@@ -64,6 +64,13 @@ const Index& index() {
   return idx;
 }
 
+template <typename V>
+const V& lookup(const std::map<int, V>& table, int key, const char* what) {
+  const auto it = table.find(key);
+  if (it == table.end()) throw std::out_of_range(what);
+  return it->second;
+}
+
 void row_set(PanelState& s, const ButtonRow& r, Colour colour) { range_set(s, r.kind, r.first, r.last, colour); }
 
 void reset_range(PanelState& s, int lower) {
@@ -110,10 +117,7 @@ void toggle_keep(PanelState& s, int index) {
 }
 
 void choose_option(PanelState& s, int option) {
-  const auto& options = index().options;
-  const auto it = options.find(option);
-  if (it == options.end()) throw std::out_of_range("option index");
-  const OptionGroup& g = it->second;
+  const OptionGroup& g = lookup(index().options, option, "option index");
   if (g.mode_block) {
     const Block& b = *g.mode_block;
     const bool exclude = option == b.mode_exclude;
@@ -126,10 +130,7 @@ void choose_option(PanelState& s, int option) {
 }
 
 void perform_clear(PanelState& s, int cls) {
-  const auto& clears = index().clears;
-  const auto it = clears.find(cls);
-  if (it == clears.end()) throw std::out_of_range("clear button index");
-  const ClearAction& a = it->second;
+  const ClearAction& a = lookup(index().clears, cls, "clear button index");
   if (a.row) {
     row_set(s, *a.row, a.select_all ? (a.row->kind == RowKind::Kill ? kKill : kKeep) : kNeutral);
   } else if (a.box) {
