@@ -19,7 +19,6 @@ constexpr const char* kProductTitle = "Tesvik";
 constexpr const char* kLinkTitle = "提示";
 constexpr int kLightSteps = 10;   // ticks of the light sequence
 constexpr int kLightGate = 9;     // mode buttons react from this count on
-constexpr int kTipMs = 600;
 
 // Runs a handler with the button disabled, enabling it again afterwards
 // whatever the handler did.

@@ -1,9 +1,66 @@
 #include "app/batch/batch_runner.h"
 
+#include <cstdint>
 #include <istream>
+#include <optional>
+#include <ostream>
+#include <string>
+
+#include "app/app.h"
+#include "app/batch/batch_port.h"
+#include "app/batch/control_printer.h"
+#include "app/batch/script_line.h"
 
 namespace tesvik {
 
-int run_batch(std::istream&, std::ostream&, std::ostream&) { return 0; }
+namespace {
+
+// Runs one command; the reason when it cannot run in the current state.
+std::optional<std::string> run_command(const ScriptCommand& cmd, App& app, BatchPort& port, std::ostream& out) {
+  switch (cmd.verb) {
+    case Verb::Click: app.click(cmd.target()); break;
+    case Verb::DoubleClick: app.double_click(cmd.target()); break;
+    case Verb::Hover: app.hover(cmd.target()); break;
+    case Verb::Set: app.set_text(cmd.target(), cmd.text); break;
+    case Verb::Type: app.type_text(cmd.target(), cmd.text); break;
+    case Verb::Select: {
+      const auto rows = static_cast<long long>(app.panel().list_nei.rows.size());
+      if (cmd.number < -1 || cmd.number >= rows)
+        return "no row " + std::to_string(cmd.number) + " in List_nei (valid: -1.." + std::to_string(rows - 1) + ")";
+      app.select_row(cmd.target(), cmd.number);
+      break;
+    }
+    case Verb::Clipboard: port.put_clipboard(cmd.text); break;
+    case Verb::ClipboardLock: port.lock_clipboard(cmd.number); break;
+    case Verb::Answer: port.answer_next(cmd.yes); break;
+    case Verb::Wait: app.advance_time(cmd.number); break;
+    case Verb::Close: app.close_request(); break;
+    case Verb::Print: print_control(app, *cmd.control, cmd.index, out); break;
+  }
+  return std::nullopt;
+}
+
+}  // namespace
+
+int run_batch(std::istream& script, std::ostream& out, std::ostream& err) {
+  BatchPort port(out);
+  App app(port);
+  port.attach(app);
+  app.start_without_window();
+  std::string line;
+  for (std::uint64_t number = 1; !app.ended() && std::getline(script, line); ++number) {
+    if (!line.empty() && line.back() == '\r') line.pop_back();  // CR LF line ends
+    if (skipped_line(line)) continue;
+    auto parsed = parse_line(line);
+    const auto* error = std::get_if<LineError>(&parsed);
+    const std::optional<std::string> failure =
+        error ? error->reason : run_command(std::get<ScriptCommand>(parsed), app, port, out);
+    if (failure) {
+      err << "error line " << number << ": " << *failure << '\n';
+      return 2;
+    }
+  }
+  return 0;
+}
 
 }  // namespace tesvik
