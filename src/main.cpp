@@ -3,10 +3,12 @@
 #include <string_view>
 
 #include "app/batch/batch_runner.h"
+#include "app/window/window_main.h"
 
 int main(int argc, char** argv) {
   std::ios::sync_with_stdio(false);
-  if (argc >= 2 && std::string_view(argv[1]) == "--batch") {
+  const std::string_view first = argc >= 2 ? argv[1] : "";
+  if (first == "--batch") {
     if (argc < 3 || std::string_view(argv[2]) == "-") return tesvik::run_batch(std::cin, std::cout, std::cerr);
     std::ifstream file(argv[2], std::ios::binary);
     if (!file) {
@@ -15,6 +17,12 @@ int main(int argc, char** argv) {
     }
     return tesvik::run_batch(file, std::cout, std::cerr);
   }
-  std::cerr << "tesvik: the window is not built yet; run a script with --batch FILE\n";
-  return 1;
+  if (first == "--screenshot") {
+    if (argc < 3) {
+      std::cerr << "usage: tesvik --screenshot DIR\n";
+      return 2;
+    }
+    return tesvik::take_screenshots(argc, argv, argv[2]);
+  }
+  return tesvik::run_window(argc, argv);
 }

@@ -10,6 +10,13 @@ void Timers::set_interval(TimerId id, int ms) {
   s.due = now_ + s.interval;
 }
 
+std::int64_t Timers::next_due() const {
+  std::int64_t due = -1;
+  for (const Slot& s : slots_)
+    if (s.interval > 0 && (due < 0 || s.due < due)) due = s.due;
+  return due;
+}
+
 void Timers::advance(std::int64_t ms, const std::function<void(TimerId)>& fire) {
   const std::int64_t target = now_ + std::max<std::int64_t>(ms, 0);
   for (;;) {

@@ -17,6 +17,8 @@ class Timers {
   void set_interval(TimerId id, int ms);
   int interval(TimerId id) const { return slot(id).interval; }
   std::int64_t now() const { return now_; }
+  // When the next armed timer is due; -1 when none is armed.
+  std::int64_t next_due() const;
   // Lets ms pass; due timers fire in order of due time, ties in TimerId order.
   void advance(std::int64_t ms, const std::function<void(TimerId)>& fire);
 

@@ -1,0 +1,87 @@
+// The window's own costs on the offscreen platform: building and showing
+// it, the start-up sequence, a click with its repaint, and a front-five run
+// that shows all 30,240 picks.
+
+#include <benchmark/benchmark.h>
+
+#include <QApplication>
+#include <QPushButton>
+
+#include "app/window/main_window.h"
+#include "app/window/qt_port.h"
+#include "app/window/window_main.h"
+
+namespace tesvik {
+namespace {
+
+struct Shown {
+  QtPort port;
+  MainWindow window{port};
+  Shown() {
+    port.attach(&window);
+    window.show();
+    QApplication::processEvents();
+  }
+  void click(Ctl array, int index) {
+    qobject_cast<QPushButton*>(window.bindings().widget({array, index}))->click();
+  }
+};
+
+void BM_WindowBuildAndShow(benchmark::State& state) {
+  for (auto _ : state) {
+    Shown s;
+    benchmark::DoNotOptimize(&s);
+  }
+}
+BENCHMARK(BM_WindowBuildAndShow)->Unit(benchmark::kMillisecond);
+
+void BM_WindowStartUp(benchmark::State& state) {
+  for (auto _ : state) {
+    state.PauseTiming();
+    auto s = std::make_unique<Shown>();
+    s->window.app().create();
+    state.ResumeTiming();
+    s->window.app().timer_tick(TimerId::Load);
+    s->window.sync();
+    state.PauseTiming();
+    s.reset();
+    state.ResumeTiming();
+  }
+}
+BENCHMARK(BM_WindowStartUp)->Unit(benchmark::kMillisecond);
+
+void BM_WindowClickRepaint(benchmark::State& state) {
+  Shown s;
+  s.window.app().start_without_window();
+  s.click(Ctl::C_ding, 0);
+  auto* button = s.window.bindings().widget({Ctl::C_annv, 49});
+  for (auto _ : state) {
+    s.click(Ctl::C_annv, 49);
+    button->repaint();
+  }
+}
+BENCHMARK(BM_WindowClickRepaint)->Unit(benchmark::kMicrosecond);
+
+void BM_WindowFrontFiveRun(benchmark::State& state) {
+  Shown s;
+  s.window.app().start_without_window();
+  s.click(Ctl::C_ding, 2);
+  for (auto _ : state) {
+    s.click(Ctl::C_jg_gn, 10);
+    s.window.page_widget(2)->repaint();
+  }
+}
+BENCHMARK(BM_WindowFrontFiveRun)->Unit(benchmark::kMillisecond);
+
+}  // namespace
+}  // namespace tesvik
+
+int main(int argc, char** argv) {
+  if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
+  QApplication qt(argc, argv);
+  tesvik::apply_style(qt);
+  benchmark::Initialize(&argc, argv);
+  benchmark::RunSpecifiedBenchmarks();
+  benchmark::Shutdown();
+  return 0;
+}

@@ -1,0 +1,68 @@
+#pragma once
+// The widgets of the window bound to the controls of the application state:
+// each widget forwards its events to the App, and sync() shows the App's
+// current state on every widget whose value changed since the last sync.
+
+#include <QObject>
+#include <QString>
+#include <functional>
+#include <map>
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "app/app.h"
+
+class QComboBox;
+class QLabel;
+class QLineEdit;
+class QListView;
+class QPlainTextEdit;
+class QPushButton;
+class QWidget;
+
+namespace tesvik {
+
+class ResultListModel;
+
+class Bindings : public QObject {
+ public:
+  // after_event runs after every event handed to the App.
+  Bindings(App& app, std::function<void()> after_event);
+  ~Bindings() override;
+
+  QPushButton* button(ControlRef ref, QWidget* parent);
+  QPlainTextEdit* condition_box(int index, QWidget* parent);
+  QLineEdit* prize_box(int index, QWidget* parent);
+  QComboBox* combo(ControlRef ref, QWidget* parent);
+  QLabel* count_label(int index, const QString& prefix, QWidget* parent);
+  QListView* list(ControlRef ref, QWidget* parent);
+  QLabel* advert(int index, QWidget* parent);
+
+  void sync();
+  // The widget bound to a control; nullptr when none is.
+  QWidget* widget(ControlRef ref) const;
+
+ protected:
+  bool eventFilter(QObject* watched, QEvent* event) override;
+
+ private:
+  struct ButtonView;
+  struct TextView;
+  struct ListView;
+  struct LabelView;
+  void handle(const std::function<void()>& event);
+  TextView* add_text(ControlRef ref, QWidget* w);
+  void edited(TextView* view, const QString& text);
+
+  App& app_;
+  std::function<void()> after_event_;
+  std::vector<std::unique_ptr<ButtonView>> buttons_;
+  std::vector<std::unique_ptr<TextView>> texts_;
+  std::vector<std::unique_ptr<ListView>> lists_;
+  std::vector<std::unique_ptr<LabelView>> labels_;
+  std::map<QObject*, ControlRef> refs_;  // watched widget -> control
+  std::map<std::pair<int, int>, QWidget*> widgets_;
+};
+
+}  // namespace tesvik

@@ -1,0 +1,294 @@
+#include "app/window/condition_page.h"
+
+#include <QComboBox>
+#include <QGridLayout>
+#include <QFrame>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListView>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QStackedWidget>
+#include <QVBoxLayout>
+#include <algorithm>
+
+#include "app/panel_state.h"
+#include "app/window/bindings.h"
+
+namespace tesvik {
+
+namespace {
+
+constexpr int kColumns = 3;
+constexpr int kColumnWidth = 370;
+constexpr int kResultWidth = 228;
+constexpr int kSmall = 20;  // height of a one-line button, width of "清"
+
+QPushButton* sized(QPushButton* b, int w, int h) {
+  b->setFixedSize(w, h);
+  return b;
+}
+
+// Width that shows the longest caption line of a row in full.
+int caption_width(const QWidget* w, const ButtonRow& row) {
+  const QFontMetrics fm(w->font());
+  int width = 0;
+  for (const std::string& c : row.captions)
+    for (const QString& line : QString::fromStdString(c).split("\r\n"))
+      width = std::max(width, fm.horizontalAdvance(line));
+  return std::max(kSmall - 1, width + 6);
+}
+
+// Rows of long captions use a smaller font so that a block stays narrow.
+QFont row_font(const QWidget* w, const ButtonRow& row) {
+  QFont f = w->font();
+  if (caption_width(w, row) > 40) f.setPointSizeF(f.pointSizeF() - 1);
+  return f;
+}
+
+QHBoxLayout* tight_row() {
+  auto* l = new QHBoxLayout;
+  l->setContentsMargins(0, 0, 0, 0);
+  l->setSpacing(1);
+  return l;
+}
+
+QLabel* small_label(const QString& text, QWidget* parent) {
+  auto* l = new QLabel(text, parent);
+  l->setSizePolicy(QSizePolicy::Fixed, QSizePolicy::Fixed);
+  return l;
+}
+
+}  // namespace
+
+ConditionPage::ConditionPage(const PageTable& page, Bindings& bindings, QWidget* parent)
+    : QWidget(parent), page_(page), bindings_(bindings) {
+  auto* outer = new QHBoxLayout(this);
+  outer->setContentsMargins(2, 2, 2, 2);
+  outer->setSpacing(4);
+  std::array<QVBoxLayout*, kColumns> columns{};
+  std::array<int, kColumns> heights{};
+  for (auto& c : columns) {
+    c = new QVBoxLayout;
+    c->setSpacing(2);
+    outer->addLayout(c);
+  }
+  // Blocks go into the shortest column in table order; the sub-panels take
+  // the place of their first block.
+  auto place = [&](QWidget* w) {
+    const auto shortest = static_cast<std::size_t>(std::min_element(heights.begin(), heights.end()) - heights.begin());
+    w->setFixedWidth(kColumnWidth);
+    columns[shortest]->addWidget(w);
+    heights[shortest] += w->sizeHint().height();
+  };
+  bool stack_placed = false;
+  for (const Block& b : page_.blocks) {
+    if (b.sub_panel < 0) {
+      place(block_widget(b));
+    } else if (!stack_placed) {
+      place(sub_panels());
+      stack_placed = true;
+    }
+  }
+  for (auto* c : columns) c->addStretch(1);
+  outer->addWidget(result_side());
+}
+
+QWidget* ConditionPage::block_widget(const Block& b) {
+  auto* box = new QFrame;
+  box->setFrameShape(QFrame::StyledPanel);
+  box->setSizePolicy(QSizePolicy::Fixed, QSizePolicy::Maximum);
+  auto* layout = new QVBoxLayout(box);
+  layout->setContentsMargins(3, 2, 3, 3);
+  layout->setSpacing(1);
+
+  auto* header = tight_row();
+  QLabel* title = small_label(QString::fromStdString(b.title), box);
+  QFont bold = title->font();
+  bold.setBold(true);
+  title->setFont(bold);
+  header->addWidget(title);
+  if (b.mode_keep >= 0)
+    for (int option : {b.mode_keep, b.mode_exclude})
+      header->addWidget(sized(bindings_.button({Ctl::C_n_xuan_1, option}, box), 36, kSmall));
+  if (!b.subtitle.empty()) header->addWidget(small_label(QString::fromStdString(b.subtitle), box));
+  header->addStretch();
+  if (b.range >= 0) {
+    header->addWidget(small_label("容错", box));
+    for (int k = 0; k < 2; ++k) {
+      if (k == 1) header->addWidget(small_label("至", box));
+      QComboBox* combo = bindings_.combo({Ctl::Comb_rc, b.range + k}, box);
+      combo->setFixedWidth(40);
+      header->addWidget(combo);
+    }
+  }
+  if (b.clear >= 0) header->addWidget(sized(bindings_.button({Ctl::C_cls, b.clear}, box), kSmall, kSmall));
+  header->addWidget(sized(bindings_.button({Ctl::C_shuoming, b.help}, box), 36, kSmall));
+  layout->addLayout(header);
+
+  for (const ButtonRow& r : b.rows) {
+    auto* row = tight_row();
+    int avail = kColumnWidth - 8;  // frame and margins
+    if (!r.label.empty()) {
+      QLabel* label = small_label(QString::fromStdString(r.label), box);
+      row->addWidget(label);
+      avail -= label->sizeHint().width() + 2;
+    }
+    const QFont font = row_font(box, r);
+    QWidget probe;
+    probe.setFont(font);
+    const int w = caption_width(&probe, r);
+    const int h = r.captions.front().find('\r') != std::string::npos ? 30 : kSmall;
+    const int extra = (r.select_all >= 0) + (r.clear >= 0);
+    avail -= extra * (kSmall + 1);
+    const int per_line = std::max(1, avail / (w + 1));
+    auto* grid = new QGridLayout;
+    grid->setSpacing(1);
+    for (int k = 0; k < r.size(); ++k) {
+      const int index = r.right_to_left ? r.last - k : r.first + k;
+      const Ctl array = r.kind == RowKind::Kill ? Ctl::C_annv : Ctl::C_annv_chu;
+      QPushButton* button = sized(bindings_.button({array, index}, box), w, h);
+      button->setFont(font);
+      grid->addWidget(button, k / per_line, k % per_line);
+    }
+    row->addLayout(grid);
+    row->addStretch();
+    for (int cls : {r.select_all, r.clear})
+      if (cls >= 0) row->addWidget(sized(bindings_.button({Ctl::C_cls, cls}, box), kSmall, kSmall), 0, Qt::AlignTop);
+    layout->addLayout(row);
+  }
+
+  if (!b.boxes.empty()) {
+    auto* grid = new QGridLayout;
+    grid->setSpacing(2);
+    const int per_line = b.boxes.size() == 4 ? 2 : std::min<int>(3, static_cast<int>(b.boxes.size()));
+    for (std::size_t k = 0; k < b.boxes.size(); ++k) {
+      const TextField& f = b.boxes[k];
+      auto* cell = new QVBoxLayout;
+      cell->setSpacing(0);
+      if (!f.label.empty() || f.clear >= 0) {
+        auto* top = tight_row();
+        top->addWidget(small_label(QString::fromStdString(f.label), box));
+        top->addStretch();
+        if (f.clear >= 0) top->addWidget(sized(bindings_.button({Ctl::C_cls, f.clear}, box), kSmall, kSmall));
+        cell->addLayout(top);
+      }
+      QPlainTextEdit* edit = bindings_.condition_box(f.box, box);
+      edit->setFixedHeight(b.boxes.size() == 1 ? 54 : 40);
+      cell->addWidget(edit);
+      grid->addLayout(cell, static_cast<int>(k) / per_line, static_cast<int>(k) % per_line);
+    }
+    layout->addLayout(grid);
+  }
+
+  if (b.compound_list) {
+    auto* row = tight_row();
+    QListView* list = bindings_.list({Ctl::List_nei, 0}, box);
+    list->setFixedHeight(64);
+    row->addWidget(list);
+    auto* buttons = new QVBoxLayout;
+    buttons->setSpacing(1);
+    for (int k : {2, 3, 4}) buttons->addWidget(sized(bindings_.button({Ctl::C_q3_nei, k}, box), 84, kSmall));
+    row->addLayout(buttons);
+    layout->addLayout(row);
+  }
+  if (b.add_button >= 0) layout->addWidget(sized(bindings_.button({Ctl::C_jg_gn, b.add_button}, box), 96, kSmall));
+  return box;
+}
+
+QWidget* ConditionPage::sub_panels() {
+  auto* holder = new QWidget;
+  auto* layout = new QVBoxLayout(holder);
+  layout->setContentsMargins(0, 0, 0, 0);
+  layout->setSpacing(1);
+  auto* switches = tight_row();
+  for (const SubPanelSwitch& sw : page_.sub_panels) {
+    QPushButton* b = bindings_.button({Ctl::C_q3_nei, sw.button}, holder);
+    const int text = QFontMetrics(b->font()).horizontalAdvance(QString::fromStdString(sw.caption));
+    switches->addWidget(sized(b, std::max(100, text + 12), kSmall));
+  }
+  switches->addStretch();
+  layout->addLayout(switches);
+  stack_ = new QStackedWidget(holder);
+  for (std::size_t k = 0; k < page_.sub_panels.size(); ++k) {
+    auto* panel = new QWidget;
+    auto* v = new QVBoxLayout(panel);
+    v->setContentsMargins(0, 0, 0, 0);
+    v->setSpacing(2);
+    for (const Block& b : page_.blocks)
+      if (b.sub_panel == static_cast<int>(k)) {
+        QWidget* w = block_widget(b);
+        w->setFixedWidth(kColumnWidth);
+        v->addWidget(w);
+      }
+    v->addStretch(1);
+    stack_->addWidget(panel);
+  }
+  layout->addWidget(stack_);
+  return holder;
+}
+
+QWidget* ConditionPage::result_side() {
+  auto* side = new QWidget;
+  side->setFixedWidth(kResultWidth);
+  auto* layout = new QVBoxLayout(side);
+  layout->setContentsMargins(0, 0, 0, 0);
+  layout->setSpacing(2);
+  auto help = [&](int index) { return sized(bindings_.button({Ctl::C_shuoming, index}, side), 36, kSmall); };
+
+  auto* base_row = tight_row();
+  base_row->addWidget(small_label(QString::fromStdString(page_.base.label), side));
+  base_row->addStretch();
+  base_row->addWidget(sized(bindings_.button({Ctl::C_cls, page_.base.clear}, side), kSmall, kSmall));
+  base_row->addWidget(help(page_.base_help));
+  layout->addLayout(base_row);
+  QPlainTextEdit* base = bindings_.condition_box(page_.base.box, side);
+  base->setFixedHeight(80);
+  layout->addWidget(base);
+
+  layout->addWidget(bindings_.list({Ctl::List_jg, page_.result_list}, side), 1);
+  layout->addWidget(bindings_.count_label(page_.result_list, QString::fromStdString(page_.count_caption), side));
+
+  auto* functions = new QGridLayout;
+  functions->setSpacing(2);
+  for (int k = 0; k < 4; ++k)
+    functions->addWidget(sized(bindings_.button({Ctl::C_jg_gn, page_.first_function + k}, side), 108, 24), k / 2, k % 2);
+  layout->addLayout(functions);
+
+  auto* separators = tight_row();
+  separators->addWidget(small_label("间隔符号", side));
+  for (int k = 0; k < 3; ++k)
+    separators->addWidget(sized(bindings_.button({Ctl::C_n_xuan_1, page_.separator_first + k}, side), 36, kSmall));
+  separators->addStretch();
+  separators->addWidget(help(page_.separator_help));
+  layout->addLayout(separators);
+
+  auto* total = tight_row();
+  total->addWidget(small_label("总容错", side));
+  for (int k = 0; k < 2; ++k) {
+    if (k == 1) total->addWidget(small_label("至", side));
+    QComboBox* combo = bindings_.combo({Ctl::Comb_jg_rc, page_.total_lower + k}, side);
+    combo->setFixedWidth(48);
+    total->addWidget(combo);
+  }
+  total->addStretch();
+  total->addWidget(help(page_.total_help));
+  layout->addLayout(total);
+
+  auto* prize = tight_row();
+  QLineEdit* input = bindings_.prize_box(page_.prize_box, side);
+  input->setPlaceholderText(QString::fromStdString(page_.prize_caption));
+  prize->addWidget(input);
+  prize->addWidget(sized(bindings_.button({Ctl::C_jg_gn, page_.prize_button}, side), 64, 22));
+  prize->addWidget(help(page_.prize_help));
+  layout->addLayout(prize);
+  return side;
+}
+
+void ConditionPage::sync(const PanelState& panel) {
+  if (!stack_) return;
+  stack_->setCurrentIndex(page_.places == 3 ? panel.q3_sub_panel : panel.q4_sub_panel);
+}
+
+}  // namespace tesvik

@@ -1,0 +1,162 @@
+#include "app/window/main_window.h"
+
+#include <QCloseEvent>
+#include <QFrame>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QPushButton>
+#include <QStackedWidget>
+#include <QVBoxLayout>
+
+#include "app/page_tables.h"
+#include "app/window/condition_page.h"
+
+namespace tesvik {
+
+namespace {
+constexpr int kProgressWidth = 360;
+constexpr int kProgressHeight = 22;
+}  // namespace
+
+MainWindow::MainWindow(UserPort& port) : app_(port), bindings_(app_, [this] { sync(); }) {
+  setObjectName("Fmain");
+  auto* layout = new QVBoxLayout(this);
+  layout->setContentsMargins(2, 2, 2, 2);
+  layout->setSpacing(2);
+  layout->addWidget(top_bar());
+  pages_ = new QStackedWidget(this);
+  for (const PageTable& t : page_tables()) {
+    condition_pages_[static_cast<std::size_t>(t.page)] = new ConditionPage(t, bindings_, pages_);
+    pages_->addWidget(condition_pages_[static_cast<std::size_t>(t.page)]);
+  }
+  pages_->addWidget(new QWidget(pages_));  // front six
+  layout->addWidget(pages_, 1);
+  layout->addWidget(bottom_bar());
+  build_overlays();
+  clock_timer_.setSingleShot(true);
+  connect(&clock_timer_, &QTimer::timeout, this, [this] { tick(); });
+}
+
+QWidget* MainWindow::top_bar() {
+  auto* bar = new QWidget(this);
+  auto* l = new QHBoxLayout(bar);
+  l->setContentsMargins(0, 0, 0, 0);
+  l->setSpacing(2);
+  for (int i = 0; i < 4; ++i) {
+    QPushButton* b = bindings_.button({Ctl::C_ding, i}, bar);
+    b->setFixedSize(84, 26);
+    l->addWidget(b);
+  }
+  l->addStretch();
+  for (int i : {1, 2, 3, 4, 5, 6, 8}) {
+    QPushButton* b = bindings_.button({Ctl::C_ding_an, i}, bar);
+    b->setFixedHeight(26);
+    l->addWidget(b);
+  }
+  return bar;
+}
+
+QWidget* MainWindow::bottom_bar() {
+  auto* bar = new QWidget(this);
+  auto* l = new QHBoxLayout(bar);
+  l->setContentsMargins(0, 0, 0, 0);
+  QPushButton* sink = bindings_.button({Ctl::C1, 0}, bar);
+  sink->setFixedSize(24, 16);
+  l->addWidget(sink);
+  l->addWidget(bindings_.advert(1, bar));
+  l->addStretch();
+  l->addWidget(bindings_.advert(2, bar));
+  return bar;
+}
+
+void MainWindow::build_overlays() {
+  overlay_ = new QFrame(this);
+  overlay_->setObjectName("Pic_csh");
+  overlay_->setAutoFillBackground(true);
+  auto* ol = new QVBoxLayout(overlay_);
+  for (const char* text : {"[系统正在初始化]", "稍等..."}) {
+    auto* label = new QLabel(text, overlay_);
+    label->setAlignment(Qt::AlignCenter);
+    label->setStyleSheet("color: red; font-size: 20pt;");
+    ol->addWidget(label);
+  }
+  overlay_->hide();
+
+  progress_ = new QFrame(this);
+  progress_->setObjectName("Picture1_100");
+  progress_->setFrameShape(QFrame::Box);
+  progress_->setFixedSize(kProgressWidth, kProgressHeight);
+  bar_ = new QFrame(progress_);
+  bar_->setObjectName("Picture1_101");
+  bar_->setAutoFillBackground(true);
+  QPalette p = bar_->palette();
+  p.setColor(QPalette::Window, QColor(0, 120, 215));
+  bar_->setPalette(p);
+  progress_->hide();
+
+  picture_ = new QFrame(this);
+  picture_->setObjectName("Pic_dmsm");
+  picture_->setFrameShape(QFrame::Box);
+  picture_->setAutoFillBackground(true);
+  auto* pl = new QVBoxLayout(picture_);
+  pl->addWidget(new QLabel("胆码开出个数说明", picture_));
+  pl->addWidget(bindings_.button({Ctl::C_shuoming, 60}, picture_));
+  picture_->hide();
+}
+
+void MainWindow::place_overlays() {
+  const QRect area = pages_->geometry();
+  overlay_->setGeometry(area);
+  progress_->move(area.center() - QPoint(kProgressWidth / 2, kProgressHeight / 2));
+  picture_->adjustSize();
+  picture_->move(area.center() - QPoint(picture_->width() / 2, picture_->height() / 2));
+}
+
+void MainWindow::resizeEvent(QResizeEvent* event) {
+  QWidget::resizeEvent(event);
+  place_overlays();
+}
+
+QWidget* MainWindow::page_widget(int page) const { return pages_->widget(page); }
+
+void MainWindow::start() {
+  app_.create();
+  clock_.start();
+  sync();
+}
+
+void MainWindow::tick() {
+  app_.advance_time(clock_.elapsed() - app_.timers().now());
+  sync();
+}
+
+void MainWindow::sync() {
+  if (in_sync_) return;
+  in_sync_ = true;
+  const FrameState& f = app_.frame();
+  bindings_.sync();
+  if (pages_->currentIndex() != f.page) pages_->setCurrentIndex(f.page);
+  for (ConditionPage* page : condition_pages_) page->sync(app_.panel());
+  if (windowTitle() != QString::fromStdString(f.caption)) setWindowTitle(QString::fromStdString(f.caption));
+  overlay_->setVisible(f.overlay);
+  if (f.overlay) overlay_->raise();
+  // The bar covers the container in proportion to the percentage shown.
+  bar_->setGeometry(0, 0, kProgressWidth * std::clamp(f.progress_percent, 0, 100) / 100, kProgressHeight);
+  progress_->setVisible(f.progress_visible);
+  if (f.progress_visible) progress_->raise();
+  picture_->setVisible(app_.panel().picture_panel);
+  if (app_.panel().picture_panel) picture_->raise();
+  const std::int64_t due = app_.timers().next_due();
+  if (due < 0 || !clock_.isValid()) clock_timer_.stop();
+  else clock_timer_.start(static_cast<int>(std::max<std::int64_t>(0, due - clock_.elapsed())));
+  in_sync_ = false;
+}
+
+void MainWindow::closeEvent(QCloseEvent* event) {
+  if (!app_.ended()) app_.close_request();
+  sync();
+  if (app_.ended()) event->accept();
+  else event->ignore();
+}
+
+}  // namespace tesvik

@@ -1,0 +1,17 @@
+#pragma once
+// Entry points of the program with its window.
+
+class QApplication;
+
+namespace tesvik {
+
+// The look of the program: Fusion style, a compact CJK font.
+void apply_style(QApplication& qt);
+
+// Opens the main window and runs until the user closes it.
+int run_window(int argc, char** argv);
+
+// Renders each of the four pages of a started window to DIR/page-N.png.
+int take_screenshots(int argc, char** argv, const char* dir);
+
+}  // namespace tesvik
