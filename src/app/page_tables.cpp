@@ -223,19 +223,9 @@ PageTable front_three() {
       row_block("特别排除", kill_row(196, {"不连", "2连", "3连", "上山", "下山", "凸型", "凹型"}), 33, 15),
   };
   t.sub_panels = {{0, 0, "排除前三复式"}, {1, 1, "定位2码[出/杀]"}};
-  t.base = {7, "大底号码", 72};
-  t.base_help = 35;
-  t.result_list = 0;
-  t.count_caption = "前三注数:";
-  t.first_function = 0;
-  t.separator_first = 4;
-  t.separator_help = 16;
-  t.total_lower = 0;
-  t.total_help = 17;
-  t.prize_box = 1;
-  t.prize_caption = "输入前三号码";
-  t.prize_button = 14;
-  t.prize_help = 57;
+  t.result = {.base = {7, "大底号码", 72}, .base_help = 35, .result_list = 0, .count_caption = "前三注数:",
+              .first_function = 0, .separator_first = 4, .separator_help = 16, .total_lower = 0, .total_help = 17,
+              .prize_box = 1, .prize_caption = "输入前三号码", .prize_button = 14, .prize_help = 57};
   return t;
 }
 
@@ -299,19 +289,9 @@ PageTable front_four() {
       forms,
   };
   t.sub_panels = {{6, 0, "任意两码合差最大/最小号"}, {7, 1, "杀垃圾复式"}, {8, 2, "定位杀组合"}};
-  t.base = {23, "大底号码", 73};
-  t.base_help = 36;
-  t.result_list = 1;
-  t.count_caption = "前四注数:";
-  t.first_function = 5;
-  t.separator_first = 11;
-  t.separator_help = 37;
-  t.total_lower = 2;
-  t.total_help = 38;
-  t.prize_box = 2;
-  t.prize_caption = "输入前四号码";
-  t.prize_button = 15;
-  t.prize_help = 58;
+  t.result = {.base = {23, "大底号码", 73}, .base_help = 36, .result_list = 1, .count_caption = "前四注数:",
+              .first_function = 5, .separator_first = 11, .separator_help = 37, .total_lower = 2, .total_help = 38,
+              .prize_box = 2, .prize_caption = "输入前四号码", .prize_button = 15, .prize_help = 58};
   return t;
 }
 
@@ -362,19 +342,9 @@ PageTable front_five() {
                 52),
       compound,
   };
-  t.base = {34, "大底号码", 114};
-  t.base_help = 56;
-  t.result_list = 2;
-  t.count_caption = "前五注数:";
-  t.first_function = 10;
-  t.separator_first = 14;
-  t.separator_help = 55;
-  t.total_lower = 4;
-  t.total_help = 54;
-  t.prize_box = 3;
-  t.prize_caption = "输入前五号码";
-  t.prize_button = 16;
-  t.prize_help = 59;
+  t.result = {.base = {34, "大底号码", 114}, .base_help = 56, .result_list = 2, .count_caption = "前五注数:",
+              .first_function = 10, .separator_first = 14, .separator_help = 55, .total_lower = 4, .total_help = 54,
+              .prize_box = 3, .prize_caption = "输入前五号码", .prize_button = 16, .prize_help = 59};
   return t;
 }
 

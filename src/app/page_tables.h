@@ -56,12 +56,8 @@ struct SubPanelSwitch {
   std::string caption;
 };
 
-struct PageTable {
-  int page = 0;                 // C_ding / Pic_dibu index
-  int places = 3;               // 3, 4 or 5
-  std::string mode_caption;     // caption of the C_ding button
-  std::vector<Block> blocks;
-  std::vector<SubPanelSwitch> sub_panels;
+// The result side of a page: base list, result list, functions and prize check.
+struct ResultSide {
   TextField base;               // "大底号码"
   int base_help = -1;
   int result_list = 0;          // List_jg and L_jg_zhushu index
@@ -75,6 +71,15 @@ struct PageTable {
   std::string prize_caption;
   int prize_button = 14;        // C_jg_gn "兑奖查询"
   int prize_help = -1;
+};
+
+struct PageTable {
+  int page = 0;                 // C_ding / Pic_dibu index
+  int places = 3;               // 3, 4 or 5
+  std::string mode_caption;     // caption of the C_ding button
+  std::vector<Block> blocks;
+  std::vector<SubPanelSwitch> sub_panels;
+  ResultSide result;
 };
 
 // The three pages, front three first.

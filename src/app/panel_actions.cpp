@@ -56,8 +56,8 @@ const Index& index() {
           x.options[b.mode_exclude] = {&b, 0};
         }
       }
-      x.clears[page.base.clear] = {page.places, nullptr, nullptr, &page.base, false};
-      for (int k = 0; k < 3; ++k) x.options[page.separator_first + k] = {nullptr, page.separator_first};
+      x.clears[page.result.base.clear] = {page.places, nullptr, nullptr, &page.result.base, false};
+      for (int k = 0; k < 3; ++k) x.options[page.result.separator_first + k] = {nullptr, page.result.separator_first};
     }
     return x;
   }();
@@ -149,10 +149,10 @@ int page_of_clear(int cls) {
 void clear_page(PanelState& s, int places) {
   const PageTable& page = page_table(places);
   for (int k = 1; k < kPrizeBoxes; ++k) s.duijiang[static_cast<std::size_t>(k)].clear();
-  s.jg_rc.at(static_cast<std::size_t>(page.total_lower)).text = "0";
-  s.jg_rc.at(static_cast<std::size_t>(page.total_lower + 1)).text = "0";
-  s.list_jg.at(static_cast<std::size_t>(page.result_list)).clear();
-  s.zhushu.at(static_cast<std::size_t>(page.result_list)).caption = "0";
+  s.jg_rc.at(static_cast<std::size_t>(page.result.total_lower)).text = "0";
+  s.jg_rc.at(static_cast<std::size_t>(page.result.total_lower + 1)).text = "0";
+  s.list_jg.at(static_cast<std::size_t>(page.result.result_list)).clear();
+  s.zhushu.at(static_cast<std::size_t>(page.result.result_list)).caption = "0";
   // Every clear button of the page in ascending order; select-all buttons are
   // left out, since each is followed by its own row clear anyway.
   for (const auto& [cls, action] : index().clears)

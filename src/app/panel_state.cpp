@@ -25,16 +25,16 @@ void caption_rows(PanelState& s, const PageTable& page) {
       s.n_xuan_1[static_cast<std::size_t>(b.mode_exclude)].caption = "排除";
     }
   }
-  s.cls[static_cast<std::size_t>(page.base.clear)].caption = "清";
+  s.cls[static_cast<std::size_t>(page.result.base.clear)].caption = "清";
   static constexpr const char* kSeparators[] = {"空格", "逗号", "无"};
-  for (int k = 0; k < 3; ++k) s.n_xuan_1[static_cast<std::size_t>(page.separator_first + k)].caption = kSeparators[k];
-  s.n_xuan_1[static_cast<std::size_t>(page.separator_first)].colour = kKeep;
+  for (int k = 0; k < 3; ++k) s.n_xuan_1[static_cast<std::size_t>(page.result.separator_first + k)].caption = kSeparators[k];
+  s.n_xuan_1[static_cast<std::size_t>(page.result.separator_first)].colour = kKeep;
   for (const SubPanelSwitch& sw : page.sub_panels) {
     Button& b = s.q3_nei[static_cast<std::size_t>(sw.button)];
     b.caption = sw.caption;
     b.colour = sw.sub_panel == 0 ? kKeep : kNeutral;
   }
-  s.zhushu[static_cast<std::size_t>(page.result_list)].caption = "0";
+  s.zhushu[static_cast<std::size_t>(page.result.result_list)].caption = "0";
 }
 
 }  // namespace
@@ -43,7 +43,7 @@ PanelState PanelState::initial() {
   PanelState s;
   for (const PageTable& page : page_tables()) caption_rows(s, page);
   for (int i = 0; i < kFunctionButtons; ++i) s.jg_gn[static_cast<std::size_t>(i)].caption = function_caption(i);
-  for (const PageTable& page : page_tables()) s.jg_gn[static_cast<std::size_t>(page.first_function)].colour = kKeep;
+  for (const PageTable& page : page_tables()) s.jg_gn[static_cast<std::size_t>(page.result.first_function)].colour = kKeep;
   s.q3_nei[2].caption = "添加到方框内";
   s.q3_nei[3].caption = "删除选中";
   s.q3_nei[4].caption = "删除全部";

@@ -17,10 +17,10 @@ namespace {
 std::string_view check(const FilterContext& ctx, int places) {
   const PageTable& page = page_table(places);
   std::string digits;
-  for (char c : ctx.panel.duijiang.at(static_cast<std::size_t>(page.prize_box)))
+  for (char c : ctx.panel.duijiang.at(static_cast<std::size_t>(page.result.prize_box)))
     if (c >= '0' && c <= '9') digits += c;
   if (digits.size() != static_cast<std::size_t>(places)) return "输入奖号格式不对，请检查";
-  const double count = leading_number(ctx.panel.zhushu.at(static_cast<std::size_t>(page.result_list)).caption);
+  const double count = leading_number(ctx.panel.zhushu.at(static_cast<std::size_t>(page.result.result_list)).caption);
   if (std::nearbyint(count) == 0) return "大底为空，请先过滤";
   int numbers[kMaxPlaces];
   for (int p = 0; p < places; ++p) numbers[p] = number_of_digit(digits[static_cast<std::size_t>(p)]);

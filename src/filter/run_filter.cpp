@@ -59,8 +59,8 @@ void run_filter(FilterContext& ctx, int places) {
     for (ConditionPass pass : stage.passes) pass(ctx, matrix);
     if (stage.progress >= 0) ctx.progress(stage.progress, 2);
   }
-  const double lower = leading_number(ctx.panel.jg_rc.at(static_cast<std::size_t>(page.total_lower)).text);
-  const double upper = leading_number(ctx.panel.jg_rc.at(static_cast<std::size_t>(page.total_lower + 1)).text);
+  const double lower = leading_number(ctx.panel.jg_rc.at(static_cast<std::size_t>(page.result.total_lower)).text);
+  const double upper = leading_number(ctx.panel.jg_rc.at(static_cast<std::size_t>(page.result.total_lower + 1)).text);
   apply_overall_tolerance(matrix, lower, upper);
   show_result(ctx, places);
   ctx.progress(100, 2);

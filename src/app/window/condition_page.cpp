@@ -95,6 +95,17 @@ ConditionPage::ConditionPage(const PageTable& page, Bindings& bindings, QWidget*
   outer->addWidget(result_side());
 }
 
+// A tolerance pair: caption, lower box, "至", upper box.
+void ConditionPage::add_range(QHBoxLayout* row, const QString& caption, ControlRef lower, int width, QWidget* parent) {
+  row->addWidget(small_label(caption, parent));
+  for (int k = 0; k < 2; ++k) {
+    if (k == 1) row->addWidget(small_label("至", parent));
+    QComboBox* combo = bindings_.combo({lower.array, lower.index + k}, parent);
+    combo->setFixedWidth(width);
+    row->addWidget(combo);
+  }
+}
+
 QWidget* ConditionPage::block_widget(const Block& b) {
   auto* box = new QFrame;
   box->setFrameShape(QFrame::StyledPanel);
@@ -114,15 +125,7 @@ QWidget* ConditionPage::block_widget(const Block& b) {
       header->addWidget(sized(bindings_.button({Ctl::C_n_xuan_1, option}, box), 36, kSmall));
   if (!b.subtitle.empty()) header->addWidget(small_label(QString::fromStdString(b.subtitle), box));
   header->addStretch();
-  if (b.range >= 0) {
-    header->addWidget(small_label("容错", box));
-    for (int k = 0; k < 2; ++k) {
-      if (k == 1) header->addWidget(small_label("至", box));
-      QComboBox* combo = bindings_.combo({Ctl::Comb_rc, b.range + k}, box);
-      combo->setFixedWidth(40);
-      header->addWidget(combo);
-    }
-  }
+  if (b.range >= 0) add_range(header, "容错", {Ctl::Comb_rc, b.range}, 40, box);
   if (b.clear >= 0) header->addWidget(sized(bindings_.button({Ctl::C_cls, b.clear}, box), kSmall, kSmall));
   header->addWidget(sized(bindings_.button({Ctl::C_shuoming, b.help}, box), 36, kSmall));
   layout->addLayout(header);
@@ -238,50 +241,44 @@ QWidget* ConditionPage::result_side() {
   auto help = [&](int index) { return sized(bindings_.button({Ctl::C_shuoming, index}, side), 36, kSmall); };
 
   auto* base_row = tight_row();
-  base_row->addWidget(small_label(QString::fromStdString(page_.base.label), side));
+  base_row->addWidget(small_label(QString::fromStdString(page_.result.base.label), side));
   base_row->addStretch();
-  base_row->addWidget(sized(bindings_.button({Ctl::C_cls, page_.base.clear}, side), kSmall, kSmall));
-  base_row->addWidget(help(page_.base_help));
+  base_row->addWidget(sized(bindings_.button({Ctl::C_cls, page_.result.base.clear}, side), kSmall, kSmall));
+  base_row->addWidget(help(page_.result.base_help));
   layout->addLayout(base_row);
-  QPlainTextEdit* base = bindings_.condition_box(page_.base.box, side);
+  QPlainTextEdit* base = bindings_.condition_box(page_.result.base.box, side);
   base->setFixedHeight(80);
   layout->addWidget(base);
 
-  layout->addWidget(bindings_.list({Ctl::List_jg, page_.result_list}, side), 1);
-  layout->addWidget(bindings_.count_label(page_.result_list, QString::fromStdString(page_.count_caption), side));
+  layout->addWidget(bindings_.list({Ctl::List_jg, page_.result.result_list}, side), 1);
+  layout->addWidget(bindings_.count_label(page_.result.result_list, QString::fromStdString(page_.result.count_caption), side));
 
   auto* functions = new QGridLayout;
   functions->setSpacing(2);
   for (int k = 0; k < 4; ++k)
-    functions->addWidget(sized(bindings_.button({Ctl::C_jg_gn, page_.first_function + k}, side), 108, 24), k / 2, k % 2);
+    functions->addWidget(sized(bindings_.button({Ctl::C_jg_gn, page_.result.first_function + k}, side), 108, 24), k / 2, k % 2);
   layout->addLayout(functions);
 
   auto* separators = tight_row();
   separators->addWidget(small_label("间隔符号", side));
   for (int k = 0; k < 3; ++k)
-    separators->addWidget(sized(bindings_.button({Ctl::C_n_xuan_1, page_.separator_first + k}, side), 36, kSmall));
+    separators->addWidget(sized(bindings_.button({Ctl::C_n_xuan_1, page_.result.separator_first + k}, side), 36, kSmall));
   separators->addStretch();
-  separators->addWidget(help(page_.separator_help));
+  separators->addWidget(help(page_.result.separator_help));
   layout->addLayout(separators);
 
   auto* total = tight_row();
-  total->addWidget(small_label("总容错", side));
-  for (int k = 0; k < 2; ++k) {
-    if (k == 1) total->addWidget(small_label("至", side));
-    QComboBox* combo = bindings_.combo({Ctl::Comb_jg_rc, page_.total_lower + k}, side);
-    combo->setFixedWidth(48);
-    total->addWidget(combo);
-  }
+  add_range(total, "总容错", {Ctl::Comb_jg_rc, page_.result.total_lower}, 48, side);
   total->addStretch();
-  total->addWidget(help(page_.total_help));
+  total->addWidget(help(page_.result.total_help));
   layout->addLayout(total);
 
   auto* prize = tight_row();
-  QLineEdit* input = bindings_.prize_box(page_.prize_box, side);
-  input->setPlaceholderText(QString::fromStdString(page_.prize_caption));
+  QLineEdit* input = bindings_.prize_box(page_.result.prize_box, side);
+  input->setPlaceholderText(QString::fromStdString(page_.result.prize_caption));
   prize->addWidget(input);
-  prize->addWidget(sized(bindings_.button({Ctl::C_jg_gn, page_.prize_button}, side), 64, 22));
-  prize->addWidget(help(page_.prize_help));
+  prize->addWidget(sized(bindings_.button({Ctl::C_jg_gn, page_.result.prize_button}, side), 64, 22));
+  prize->addWidget(help(page_.result.prize_help));
   layout->addLayout(prize);
   return side;
 }

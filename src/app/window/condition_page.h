@@ -4,8 +4,10 @@
 
 #include <QWidget>
 
+#include "app/controls.h"
 #include "app/page_tables.h"
 
+class QHBoxLayout;
 class QStackedWidget;
 
 namespace tesvik {
@@ -23,6 +25,7 @@ class ConditionPage : public QWidget {
   QWidget* block_widget(const Block& block);
   QWidget* sub_panels();
   QWidget* result_side();
+  void add_range(QHBoxLayout* row, const QString& caption, ControlRef lower, int width, QWidget* parent);
 
   const PageTable& page_;
   Bindings& bindings_;

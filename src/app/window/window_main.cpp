@@ -20,26 +20,38 @@ void apply_style(QApplication& qt) {
   qt.setFont(font);
 }
 
-int run_window(int argc, char** argv) {
-  QApplication qt(argc, argv);
-  apply_style(qt);
+namespace {
+
+// The Qt application in the program's style.
+struct StyledApplication : QApplication {
+  StyledApplication(int& argc, char** argv) : QApplication(argc, argv) { apply_style(*this); }
+};
+
+// The application with the main window shown; the style comes first, since
+// the window sizes its buttons by their captions.
+struct Program {
+  StyledApplication qt;
   QtPort port;
-  MainWindow window(port);
-  port.attach(&window);
-  window.show();
+  MainWindow window{port};
+  Program(int& argc, char** argv) : qt(argc, argv) {
+    port.attach(&window);
+    window.show();
+  }
+};
+
+}  // namespace
+
+int run_window(int argc, char** argv) {
+  Program p(argc, argv);
   // The start-up begins once the window is on screen.
-  QMetaObject::invokeMethod(&window, [&window] { window.start(); }, Qt::QueuedConnection);
-  return qt.exec();
+  QMetaObject::invokeMethod(&p.window, [&p] { p.window.start(); }, Qt::QueuedConnection);
+  return p.qt.exec();
 }
 
 int take_screenshots(int argc, char** argv, const char* dir) {
   if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
-  QApplication qt(argc, argv);
-  apply_style(qt);
-  QtPort port;
-  MainWindow window(port);
-  port.attach(&window);
-  window.show();
+  Program p(argc, argv);
+  MainWindow& window = p.window;
   window.app().start_without_window();
   if (!QDir().mkpath(dir)) {
     std::cerr << "cannot create " << dir << "\n";
