@@ -31,7 +31,7 @@ struct ButtonRow {
 
 struct TextField {
   int box = 0;  // T_nei_txt_ip index
-  std::string label;
+  std::string_view label;
   int clear = -1;  // C_cls that empties only this box
 };
 
@@ -61,14 +61,14 @@ struct ResultSide {
   TextField base;               // "大底号码"
   int base_help = -1;
   int result_list = 0;          // List_jg and L_jg_zhushu index
-  std::string count_caption;    // "前三注数:"
+  std::string_view count_caption;  // "前三注数:"
   int first_function = 0;       // C_jg_gn of "开始缩水"; copy, invert, clear follow
   int separator_first = 0;      // C_n_xuan_1 "空格"; "逗号" and "无" follow
   int separator_help = -1;
   int total_lower = 0;          // Comb_jg_rc of the lower bound; upper follows
   int total_help = -1;
   int prize_box = 1;            // T_duijiang
-  std::string prize_caption;
+  std::string_view prize_caption;
   int prize_button = 14;        // C_jg_gn "兑奖查询"
   int prize_help = -1;
 };

@@ -47,6 +47,8 @@ QFont row_font(const QWidget* w, const ButtonRow& row) {
   return f;
 }
 
+QString text(std::string_view s) { return QString::fromUtf8(s.data(), static_cast<qsizetype>(s.size())); }
+
 QHBoxLayout* tight_row() {
   auto* l = new QHBoxLayout;
   l->setContentsMargins(0, 0, 0, 0);
@@ -172,7 +174,7 @@ QWidget* ConditionPage::block_widget(const Block& b) {
       cell->setSpacing(0);
       if (!f.label.empty() || f.clear >= 0) {
         auto* top = tight_row();
-        top->addWidget(small_label(QString::fromStdString(f.label), box));
+        top->addWidget(small_label(text(f.label), box));
         top->addStretch();
         if (f.clear >= 0) top->addWidget(sized(bindings_.button({Ctl::C_cls, f.clear}, box), kSmall, kSmall));
         cell->addLayout(top);
@@ -241,7 +243,7 @@ QWidget* ConditionPage::result_side() {
   auto help = [&](int index) { return sized(bindings_.button({Ctl::C_shuoming, index}, side), 36, kSmall); };
 
   auto* base_row = tight_row();
-  base_row->addWidget(small_label(QString::fromStdString(page_.result.base.label), side));
+  base_row->addWidget(small_label(text(page_.result.base.label), side));
   base_row->addStretch();
   base_row->addWidget(sized(bindings_.button({Ctl::C_cls, page_.result.base.clear}, side), kSmall, kSmall));
   base_row->addWidget(help(page_.result.base_help));
@@ -251,7 +253,7 @@ QWidget* ConditionPage::result_side() {
   layout->addWidget(base);
 
   layout->addWidget(bindings_.list({Ctl::List_jg, page_.result.result_list}, side), 1);
-  layout->addWidget(bindings_.count_label(page_.result.result_list, QString::fromStdString(page_.result.count_caption), side));
+  layout->addWidget(bindings_.count_label(page_.result.result_list, text(page_.result.count_caption), side));
 
   auto* functions = new QGridLayout;
   functions->setSpacing(2);
@@ -275,7 +277,7 @@ QWidget* ConditionPage::result_side() {
 
   auto* prize = tight_row();
   QLineEdit* input = bindings_.prize_box(page_.result.prize_box, side);
-  input->setPlaceholderText(QString::fromStdString(page_.result.prize_caption));
+  input->setPlaceholderText(text(page_.result.prize_caption));
   prize->addWidget(input);
   prize->addWidget(sized(bindings_.button({Ctl::C_jg_gn, page_.result.prize_button}, side), 64, 22));
   prize->addWidget(help(page_.result.prize_help));
