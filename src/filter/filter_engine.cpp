@@ -10,13 +10,15 @@ FilterEngine::FilterEngine()
     : matrices_{ConditionMatrix(universe_size(3)), ConditionMatrix(universe_size(4)),
                 ConditionMatrix(universe_size(5))} {}
 
-ConditionMatrix& FilterEngine::matrix(int places) {
+namespace {
+std::size_t slot(int places) {
   if (places < 3 || places > 5) throw std::out_of_range("places must be 3..5");
-  return matrices_[static_cast<std::size_t>(places - 3)];
+  return static_cast<std::size_t>(places - 3);
 }
+}  // namespace
 
-const ConditionMatrix& FilterEngine::matrix(int places) const {
-  return const_cast<FilterEngine*>(this)->matrix(places);
-}
+ConditionMatrix& FilterEngine::matrix(int places) { return matrices_[slot(places)]; }
+
+const ConditionMatrix& FilterEngine::matrix(int places) const { return matrices_[slot(places)]; }
 
 }  // namespace tesvik
