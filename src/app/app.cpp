@@ -84,7 +84,7 @@ void App::timer_tick(TimerId id) {
   switch (id) {
     case TimerId::Load: run_startup(); break;
     case TimerId::Shan: light_tick(); break;
-    case TimerId::Caiji: timers_.set_interval(TimerId::Caiji, 0); break;
+    case TimerId::Caiji: timers_.set_interval(TimerId::Caiji, 0); break;  // one shot, for the network start-up
     case TimerId::YanseHy:
       timers_.set_interval(TimerId::YanseHy, 0);
       restore_adverts();
