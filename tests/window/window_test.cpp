@@ -6,6 +6,7 @@
 #include <QApplication>
 #include <QClipboard>
 #include <QElapsedTimer>
+#include <QEnterEvent>
 #include <QLabel>
 #include <QListView>
 #include <QMessageBox>
@@ -132,6 +133,43 @@ TEST_F(Window, CloseWithNoKeepsTheWindow) {
   EXPECT_FALSE(window.close());
   EXPECT_TRUE(window.isVisible());
   EXPECT_FALSE(window.app().ended());
+}
+
+TEST_F(Window, HelpButtonsShowTheirMessageOrThePicturePanel) {
+  started();
+  click(Ctl::C_ding, 0);
+  QString title, text;
+  auto* poll = new QTimer(&window);
+  QObject::connect(poll, &QTimer::timeout, poll, [&, poll] {
+    if (auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget())) {
+      title = box->windowTitle();
+      text = box->text();
+      box->accept();
+      poll->deleteLater();
+    }
+  });
+  poll->start(5);
+  click(Ctl::C_shuoming, 0);
+  EXPECT_EQ(title, "温馨提示");
+  EXPECT_EQ(text, "没有找到此说明数据");
+  click(Ctl::C_shuoming, 6);
+  QPushButton* close = widget(Ctl::C_shuoming, 60);
+  EXPECT_TRUE(close->isVisible());
+  click(Ctl::C_shuoming, 60);
+  EXPECT_FALSE(close->isVisible());
+}
+
+TEST_F(Window, AdvertTurnsRedOnHoverAndBackAfterASecond) {
+  window.start();
+  QTest::qWait(100);
+  auto* advert = widget<QLabel>(Ctl::L_ad, 1);
+  QEnterEvent enter(QPointF(2, 2), QPointF(2, 2), QPointF(2, 2));
+  QApplication::sendEvent(advert, &enter);
+  EXPECT_EQ(advert->palette().color(QPalette::WindowText), QColor(255, 0, 0));
+  EXPECT_TRUE(advert->font().underline());
+  QTest::qWait(1150);
+  EXPECT_EQ(advert->palette().color(QPalette::WindowText), QColor(0, 0, 255));
+  EXPECT_FALSE(advert->font().underline());
 }
 
 TEST_F(Window, ProgressBarCoversItsShareOfTheContainer) {
