@@ -197,18 +197,37 @@ Button* App::button_of(ControlRef c) {
   }
 }
 
+ComboBox* App::combo_of(ControlRef c) {
+  switch (c.array) {
+    case Ctl::Comb_rc: return element(panel_.rc, c.index);
+    case Ctl::Comb_jg_rc: return element(panel_.jg_rc, c.index);
+    default: return nullptr;
+  }
+}
+
 std::string* App::text_of(ControlRef c) {
   switch (c.array) {
     case Ctl::T_nei_txt_ip: return element(panel_.txt_ip, c.index);
     case Ctl::T_duijiang: return c.index == 0 ? nullptr : element(panel_.duijiang, c.index);
-    case Ctl::Comb_rc: {
-      ComboBox* box = element(panel_.rc, c.index);
+    default: {
+      ComboBox* box = combo_of(c);
       return box ? &box->text : nullptr;
     }
-    case Ctl::Comb_jg_rc: {
-      ComboBox* box = element(panel_.jg_rc, c.index);
-      return box ? &box->text : nullptr;
-    }
+  }
+}
+
+ListBox* App::list_of(ControlRef c) {
+  switch (c.array) {
+    case Ctl::List_nei: return &panel_.list_nei;
+    case Ctl::List_jg: return element(panel_.list_jg, c.index);
+    default: return nullptr;
+  }
+}
+
+Label* App::label_of(ControlRef c) {
+  switch (c.array) {
+    case Ctl::L_ad: return c.index == 0 ? nullptr : element(frame_.ad, c.index);
+    case Ctl::L_jg_zhushu: return element(panel_.zhushu, c.index);
     default: return nullptr;
   }
 }
@@ -279,12 +298,7 @@ void App::type_text(ControlRef c, std::string_view utf8) {
   const std::size_t prize_limit = static_cast<std::size_t>(c.index) + 2;
   char previous = 0;
   for (std::size_t i = 0; i < utf8.size();) {
-    std::size_t len = 1;
-    const auto lead = static_cast<unsigned char>(utf8[i]);
-    if (lead >= 0xF0) len = 4;
-    else if (lead >= 0xE0) len = 3;
-    else if (lead >= 0xC0) len = 2;
-    const std::string_view ch = utf8.substr(i, len);
+    const std::string_view ch = character_at(utf8, i);
     i += ch.size();
     const char c0 = ch.size() == 1 ? ch[0] : 0;
     const char before = previous;
@@ -307,9 +321,7 @@ void App::type_text(ControlRef c, std::string_view utf8) {
 }
 
 void App::select_row(ControlRef c, int row) {
-  ListBox* list = c.array == Ctl::List_nei ? &panel_.list_nei
-                  : c.array == Ctl::List_jg ? element(panel_.list_jg, c.index)
-                                            : nullptr;
+  ListBox* list = list_of(c);
   if (!list) return;
   list->selected = row >= 0 && static_cast<std::size_t>(row) < list->rows.size() ? row : -1;
 }

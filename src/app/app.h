@@ -63,6 +63,10 @@ class App {
   std::string* text_of(ControlRef c);
   // A button's state; nullptr for other controls or indices outside the array.
   Button* button_of(ControlRef c);
+  // Likewise for combo boxes, list boxes and labels.
+  ComboBox* combo_of(ControlRef c);
+  ListBox* list_of(ControlRef c);
+  Label* label_of(ControlRef c);
 
   PanelState& panel() { return panel_; }
   const PanelState& panel() const { return panel_; }

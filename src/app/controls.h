@@ -3,6 +3,7 @@
 // batch runner prints them.
 
 #include <string>
+#include <string_view>
 #include <vector>
 
 #include "app/colours.h"
@@ -16,6 +17,10 @@ struct Button {
   bool visible = true;
   bool selected() const { return colour != kNeutral; }
 };
+
+// Captions of the selected buttons first..last in index order, each
+// followed by suffix.
+std::string selected_captions(const std::vector<Button>& buttons, int first, int last, std::string_view suffix);
 
 struct ComboBox {
   std::string text;

@@ -177,24 +177,26 @@ void switch_sub_panel(PanelState& s, int q3_nei) {
   throw std::out_of_range("sub-panel switch index");
 }
 
+std::optional<std::string> compound_line(const PanelState& s, const Block& block, std::string_view suffix) {
+  std::string line;
+  for (const ButtonRow& r : block.rows) {
+    const std::string row = selected_captions(r.kind == RowKind::Kill ? s.annv : s.annv_chu, r.first, r.last, suffix);
+    if (row.empty()) return std::nullopt;
+    if (!line.empty()) line += '/';
+    line += trim_blanks(row);
+  }
+  return line;
+}
+
 void add_compound_line(PanelState& s, int places) {
   const PageTable& page = page_table(places);
   for (const Block& b : page.blocks) {
     if (b.add_button < 0) continue;
-    std::string line;
-    for (const ButtonRow& r : b.rows) {
-      std::string row_text;
-      for (int i = r.first; i <= r.last; ++i) {
-        const Button& button = at(buttons(s, r.kind), i);
-        if (button.selected()) row_text += button.caption + ".";
-      }
-      if (row_text.empty()) return;
-      if (!line.empty()) line += '/';
-      line += row_text;
-    }
+    const std::optional<std::string> line = compound_line(s, b, ".");
+    if (!line) return;
     std::string& box = s.txt_ip.at(static_cast<std::size_t>(b.boxes.front().box));
     const std::string earlier(trim_blanks(box));
-    box = earlier.empty() ? line : earlier + "\r\n" + line;
+    box = earlier.empty() ? *line : earlier + "\r\n" + *line;
     for (const ButtonRow& r : b.rows) row_set(s, r, kNeutral);
     return;
   }

@@ -3,6 +3,10 @@
 // groups, the clear and select-all buttons, page clears, sub-panel switches
 // and the adding of compound lines.
 
+#include <optional>
+#include <string>
+#include <string_view>
+
 #include "app/page_tables.h"
 #include "app/panel_state.h"
 
@@ -23,6 +27,11 @@ void choose_option(PanelState& s, int index);  // C_n_xuan_1
 void perform_clear(PanelState& s, int cls);   // C_cls
 void clear_page(PanelState& s, int places);   // "清空条件"
 void switch_sub_panel(PanelState& s, int q3_nei);
+// A compound line of a block: per place row the captions of its marked
+// buttons, each followed by suffix and trimmed of blanks, the rows joined by
+// "/"; nullopt when a row has no mark.
+std::optional<std::string> compound_line(const PanelState& s, const Block& block, std::string_view suffix);
+
 // Appends the marked place rows of the compound block of front four or five
 // as one "01.03./02./.." line to its box; nothing when a row is empty.
 void add_compound_line(PanelState& s, int places);

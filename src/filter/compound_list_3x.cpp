@@ -1,26 +1,13 @@
 #include "filter/compound_list_3x.h"
 
-#include "app/page_tables.h"
-#include "app/panel_state.h"
-#include "support/text.h"
+#include "app/panel_actions.h"
 
 namespace tesvik {
 
 void add_compound_3x(PanelState& panel) {
   for (const Block& b : page_table(3).blocks) {
     if (!b.compound_list) continue;
-    std::string line;
-    for (const ButtonRow& r : b.rows) {
-      std::string row_text;
-      for (int i = r.first; i <= r.last; ++i) {
-        const Button& button = panel.annv.at(static_cast<std::size_t>(i));
-        if (button.selected()) row_text += button.caption + " ";
-      }
-      if (row_text.empty()) return;
-      if (!line.empty()) line += '/';
-      line += trim_blanks(row_text);
-    }
-    panel.list_nei.rows.push_back(line);
+    if (const std::optional<std::string> line = compound_line(panel, b, " ")) panel.list_nei.rows.push_back(*line);
     return;
   }
 }

@@ -21,14 +21,11 @@ namespace {
 // blank in a single pass, and the text is trimmed.
 std::string clean_pair_box(std::string_view text) {
   std::string blanked;
-  for (std::size_t i = 0; i < text.size(); ++i) {
-    const auto c = static_cast<unsigned char>(text[i]);
-    if (c >= 0x80) {  // one blank for the whole UTF-8 character
-      while (i + 1 < text.size() && (static_cast<unsigned char>(text[i + 1]) & 0xC0) == 0x80) ++i;
-      blanked += ' ';
-    } else {
-      blanked += (c >= '0' && c <= '9') || c == ' ' ? static_cast<char>(c) : ' ';
-    }
+  for (std::size_t i = 0; i < text.size();) {
+    const std::string_view ch = character_at(text, i);
+    i += ch.size();
+    const char c = ch[0];
+    blanked += ch.size() == 1 && ((c >= '0' && c <= '9') || c == ' ') ? c : ' ';
   }
   std::string once;
   for (std::size_t i = 0; i < blanked.size(); ++i) {
@@ -70,13 +67,12 @@ void position_pairs(FilterContext& ctx, ConditionMatrix& m, int first_box, int c
   bool active = false;
   const auto boxes = read_pair_boxes(ctx.panel, first_box, active);
   if (!active) return;
-  const ToleranceRange r = condition_range(ctx.panel, range);
-  mark_each_3x(m, column, [&](const PickFacts3x& f) {
+  mark_outside_3x(m, column, condition_range(ctx.panel, range), [&](const PickFacts3x& f) {
     const auto pairs = shorthand_pairs(f);
     int c = 0;
     for (std::size_t b = 0; b < 3; ++b)
       if (boxes[b].used) c += boxes[b].names[static_cast<std::size_t>(pairs[b])] == count_named;
-    return r.fails(c);
+    return c;
   });
 }
 
@@ -87,8 +83,7 @@ template <typename Digit>
 void pair_digits(FilterContext& ctx, ConditionMatrix& m, int first, int exclude_option, int column, Digit&& digit) {
   const std::string list = dotted_list(ctx.panel.annv_chu, first, first + 9);
   if (list.empty()) return;
-  std::array<bool, 10> hit{};
-  for (int d = 0; d <= 9; ++d) hit[static_cast<std::size_t>(d)] = contains(list, std::to_string(d));
+  const auto hit = digit_hits(list);
   const bool exclude = ctx.panel.n_xuan_1.at(static_cast<std::size_t>(exclude_option)).selected();
   mark_each_3x(m, column, [&](const PickFacts3x& f) {
     const int a = f.n[0], b = f.n[1], c = f.n[2];
@@ -118,11 +113,10 @@ void kill_form_3x(FilterContext& ctx, ConditionMatrix& m) {
       for (std::size_t t = 0; t < texts.size(); ++t) hit[static_cast<std::size_t>(form)][t] = contains(list, texts[t]);
   }
   if (total <= 1) return;
-  const ToleranceRange r = condition_range(ctx.panel, 12);
-  mark_each_3x(m, 11, [&](const PickFacts3x& f) {
+  mark_outside_3x(m, 11, condition_range(ctx.panel, 12), [&](const PickFacts3x& f) {
     int c = 0;
     for (std::size_t form = 0; form < kForms3x; ++form) c += hit[form][f.pattern[form]];
-    return r.fails(c);
+    return c;
   });
 }
 
@@ -135,7 +129,7 @@ void keep_count_3x(FilterContext& ctx, ConditionMatrix& m) {
   }};
   struct Row {
     bool used;
-    std::array<bool, 4> ok;
+    std::array<bool, 10> ok;
   };
   std::array<Row, 3> rows{};
   std::size_t total = 0;
@@ -144,18 +138,17 @@ void keep_count_3x(FilterContext& ctx, ConditionMatrix& m) {
     const std::string list = dotted_list(ctx.panel.annv_chu, first, first + 3);
     total += list.size();
     rows[r].used = character_count(list) > 1;
-    for (int h = 0; h <= 3; ++h) rows[r].ok[static_cast<std::size_t>(h)] = contains(list, std::to_string(h));
+    rows[r].ok = digit_hits(list);
   }
   if (total == 0) return;
-  const ToleranceRange range = condition_range(ctx.panel, 14);
-  mark_each_3x(m, 12, [&](const PickFacts3x& f) {
+  mark_outside_3x(m, 12, condition_range(ctx.panel, 14), [&](const PickFacts3x& f) {
     int c = 0;
     for (std::size_t r = 0; r < 3; ++r) {
       if (!rows[r].used) continue;
       const int h = kSets[r][f.n[0]] + kSets[r][f.n[1]] + kSets[r][f.n[2]];
       c += !rows[r].ok[static_cast<std::size_t>(h)];
     }
-    return range.fails(c);
+    return c;
   });
 }
 
@@ -171,12 +164,11 @@ void min_max_3x(FilterContext& ctx, ConditionMatrix& m) {
   const std::string smallest = dotted_list(ctx.panel.annv_chu, 88, 95);
   const std::string largest = dotted_list(ctx.panel.annv_chu, 96, 103);
   if (smallest.empty() && largest.empty()) return;
-  std::array<bool, 11> small_ok{}, large_ok{};
-  for (int n = 1; n <= 10; ++n) {
-    small_ok[static_cast<std::size_t>(n)] = character_count(smallest) <= 1 || contains(smallest, two_digit(n));
-    large_ok[static_cast<std::size_t>(n)] = character_count(largest) <= 1 || contains(largest, two_digit(n));
-  }
-  mark_each_3x(m, 15, [&](const PickFacts3x& f) { return !small_ok[f.smallest] || !large_ok[f.largest]; });
+  const bool check_small = character_count(smallest) > 1, check_large = character_count(largest) > 1;
+  const auto small_ok = number_hits(smallest), large_ok = number_hits(largest);
+  mark_each_3x(m, 15, [&](const PickFacts3x& f) {
+    return (check_small && !small_ok[f.smallest]) || (check_large && !large_ok[f.largest]);
+  });
 }
 
 void special_shape_3x(FilterContext& ctx, ConditionMatrix& m) {

@@ -16,19 +16,6 @@ namespace tesvik {
 
 namespace {
 
-// hit[n] for n = 1..10: the two-digit text of n occurs in list.
-std::array<bool, 11> number_hits(std::string_view list) {
-  std::array<bool, 11> hit{};
-  for (int n = 1; n <= 10; ++n) hit[static_cast<std::size_t>(n)] = contains(list, two_digit(n));
-  return hit;
-}
-
-// Marks every pick whose count(facts) lies outside the range.
-template <typename F>
-void mark_outside(ConditionMatrix& m, int column, ToleranceRange range, F&& count) {
-  mark_each_3x(m, column, [&](const PickFacts3x& f) { return range.fails(count(f)); });
-}
-
 }  // namespace
 
 void kill_exact_3x(FilterContext& ctx, ConditionMatrix& m) {
@@ -58,7 +45,7 @@ void kill_pair_3x(FilterContext& ctx, ConditionMatrix& m) {
       hit[static_cast<std::size_t>(a)][static_cast<std::size_t>(b)] =
           a != b && contains(joined, std::string(two_digit(a)) + std::string(two_digit(b)));
   const ToleranceRange range = condition_range(ctx.panel, 0);
-  mark_outside(m, 2, range, [&](const PickFacts3x& f) {
+  mark_outside_3x(m, 2, range, [&](const PickFacts3x& f) {
     int c = 0;
     for (int x = 0; x < 3; ++x)
       for (int y = 0; y < 3; ++y)
@@ -77,8 +64,7 @@ void kill_number_3x(FilterContext& ctx, ConditionMatrix& m) {
 void kill_span_3x(FilterContext& ctx, ConditionMatrix& m) {
   const std::string list = dotted_list(ctx.panel.annv, 55, 62);
   if (character_count(list) <= 1) return;
-  std::array<bool, 10> hit{};
-  for (int s = 0; s <= 9; ++s) hit[static_cast<std::size_t>(s)] = contains(list, std::to_string(s));
+  const auto hit = digit_hits(list);
   mark_each_3x(m, 4, [&](const PickFacts3x& f) { return hit[f.span]; });
 }
 
@@ -110,7 +96,7 @@ void kill_position_3x(FilterContext& ctx, ConditionMatrix& m) {
   std::array<std::array<bool, 11>, 3> hit{};
   for (std::size_t p = 0; p < 3; ++p)
     if (character_count(lists[p]) > 2) hit[p] = number_hits(lists[p]);
-  mark_outside(m, 6, condition_range(ctx.panel, 2),
+  mark_outside_3x(m, 6, condition_range(ctx.panel, 2),
                [&](const PickFacts3x& f) { return hit[0][f.n[0]] + hit[1][f.n[1]] + hit[2][f.n[2]]; });
 }
 
@@ -118,7 +104,7 @@ void sure_groups_3x(FilterContext& ctx, ConditionMatrix& m) {
   struct Row {
     bool used;
     std::array<bool, 11> number;
-    std::array<bool, 4> count_ok;
+    std::array<bool, 10> count_ok;
   };
   std::array<Row, 4> rows{};
   std::size_t total = 0;
@@ -130,10 +116,10 @@ void sure_groups_3x(FilterContext& ctx, ConditionMatrix& m) {
     total += character_count(numbers);
     rows[r].used = character_count(numbers) > 2;
     rows[r].number = number_hits(numbers);
-    for (int h = 0; h <= 3; ++h) rows[r].count_ok[static_cast<std::size_t>(h)] = contains(counts, std::to_string(h));
+    rows[r].count_ok = digit_hits(counts);
   }
   if (total <= 1) return;
-  mark_outside(m, 7, condition_range(ctx.panel, 4), [&](const PickFacts3x& f) {
+  mark_outside_3x(m, 7, condition_range(ctx.panel, 4), [&](const PickFacts3x& f) {
     int c = 0;
     for (const Row& row : rows) {
       if (!row.used) continue;
@@ -162,7 +148,7 @@ void kill_compound_3x(FilterContext& ctx, ConditionMatrix& m) {
     }
     parts.push_back(e);
   }
-  mark_outside(m, 8, condition_range(ctx.panel, 6), [&](const PickFacts3x& f) {
+  mark_outside_3x(m, 8, condition_range(ctx.panel, 6), [&](const PickFacts3x& f) {
     int c = 0;
     for (const auto& e : parts) c += e[0][f.n[0]] && e[1][f.n[1]] && e[2][f.n[2]];
     return c;

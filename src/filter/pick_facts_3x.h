@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "filter/condition_matrix.h"
+#include "filter/tolerance.h"
 
 namespace tesvik {
 
@@ -46,5 +47,11 @@ const std::vector<std::string>& pattern_texts_3x(Form3x form);
 const std::array<std::string_view, 3>& run_class_texts_3x();  // "不连", "2连", "3连"
 const std::array<std::string_view, 3>& slope_texts_3x();      // "上山", "下山", "无"
 const std::array<std::string_view, 3>& shape_texts_3x();      // "凹", "凸", "无"
+
+// Marks in `column` every pick whose count(facts) lies outside the range.
+template <typename F>
+void mark_outside_3x(ConditionMatrix& m, int column, ToleranceRange range, F&& count) {
+  mark_each_3x(m, column, [&](const PickFacts3x& f) { return range.fails(count(f)); });
+}
 
 }  // namespace tesvik

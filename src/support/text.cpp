@@ -47,6 +47,13 @@ namespace {
 bool continuation(unsigned char c) { return (c & 0xC0) == 0x80; }
 }  // namespace
 
+std::string_view character_at(std::string_view s, std::size_t i) {
+  if (i >= s.size()) return {};
+  std::size_t end = i + 1;
+  while (end < s.size() && continuation(static_cast<unsigned char>(s[end]))) ++end;
+  return s.substr(i, end - i);
+}
+
 std::size_t character_count(std::string_view s) {
   std::size_t n = 0;
   for (unsigned char c : s)

@@ -14,6 +14,10 @@ std::string_view trim_blanks(std::string_view s);
 // not start with a number (and the empty text) gives 0.
 double leading_number(std::string_view s);
 
+// The whole UTF-8 character that starts at byte i of s: its byte and the
+// continuation bytes after it (empty when i is past the end).
+std::string_view character_at(std::string_view s, std::size_t i);
+
 // Number of characters of a UTF-8 text (code points; malformed bytes count one each).
 std::size_t character_count(std::string_view s);
 

@@ -25,22 +25,21 @@ void print_list(const ListBox& list, std::ostream& out) {
 
 void print_control(App& app, const ControlName& control, int index, std::ostream& out) {
   const ControlRef ref{control.ctl, index};
-  const auto at = static_cast<std::size_t>(index);
   out << control.name;
   if (control.indexed()) out << ' ' << index;
   switch (control.kind) {
     case ControlKind::Button: print_button(*app.button_of(ref), out); break;
     case ControlKind::TextBox:
     case ControlKind::ComboBox: out << " text=" << quote_text(*app.text_of(ref)) << '\n'; break;
-    case ControlKind::CountLabel: out << " caption=" << quote_text(app.panel().zhushu.at(at).caption) << '\n'; break;
+    case ControlKind::CountLabel: out << " caption=" << quote_text(app.label_of(ref)->caption) << '\n'; break;
     case ControlKind::AdvertLabel: {
-      const Label& l = app.frame().ad.at(at);
+      const Label& l = *app.label_of(ref);
       out << " caption=" << quote_text(l.caption) << " forecolour=" << l.fore << " underline=" << flag(l.underline)
           << " visible=" << flag(l.visible) << '\n';
       break;
     }
-    case ControlKind::ResultList: print_list(app.panel().list_jg.at(at), out); break;
-    case ControlKind::CompoundList: print_list(app.panel().list_nei, out); break;
+    case ControlKind::ResultList:
+    case ControlKind::CompoundList: print_list(*app.list_of(ref), out); break;
     case ControlKind::Window: out << " caption=" << quote_text(app.frame().caption) << '\n'; break;
   }
 }

@@ -208,8 +208,7 @@ void Bindings::sync() {
     if (!text) continue;
     const QSignalBlocker block(v->widget);
     if (auto* combo = qobject_cast<QComboBox*>(v->widget)) {
-      const auto& items = v->ref.array == Ctl::Comb_rc ? app_.panel().rc.at(static_cast<std::size_t>(v->ref.index)).items
-                                                       : app_.panel().jg_rc.at(static_cast<std::size_t>(v->ref.index)).items;
+      const auto& items = app_.combo_of(v->ref)->items;
       if (items.size() != v->items) {
         combo->clear();
         for (const std::string& item : items) combo->addItem(QString::fromStdString(item));
@@ -225,8 +224,7 @@ void Bindings::sync() {
     v->fresh = false;
   }
   for (auto& v : lists_) {
-    const ListBox& list = v->ref.array == Ctl::List_nei ? app_.panel().list_nei
-                                                         : app_.panel().list_jg.at(static_cast<std::size_t>(v->ref.index));
+    const ListBox& list = *app_.list_of(v->ref);
     const bool reset = v->model->update(list);
     if (reset || list.selected != v->shown_selection) {
       const QSignalBlocker block(v->widget->selectionModel());
@@ -236,8 +234,7 @@ void Bindings::sync() {
     }
   }
   for (auto& v : labels_) {
-    const Label& l = v->ref.array == Ctl::L_ad ? app_.frame().ad.at(static_cast<std::size_t>(v->ref.index))
-                                               : app_.panel().zhushu.at(static_cast<std::size_t>(v->ref.index));
+    const Label& l = *app_.label_of(v->ref);
     if (!v->fresh && l.caption == v->shown.caption && l.fore == v->shown.fore && l.underline == v->shown.underline)
       continue;
     v->widget->setText(v->prefix + QString::fromStdString(l.caption));
