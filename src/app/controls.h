@@ -2,6 +2,8 @@
 // Plain state of the window's controls; the window renders these and the
 // batch runner prints them.
 
+#include <cstddef>
+#include <cstdint>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -27,12 +29,31 @@ struct ComboBox {
   std::vector<std::string> items;
 };
 
+// A list box. Every change of its rows goes through the members below, which
+// raise `revision`, so that a view redraws a list only when it changed
+// instead of comparing its rows.
 struct ListBox {
   std::vector<std::string> rows;
   int selected = -1;
+  std::uint64_t revision = 0;
   void clear() {
     rows.clear();
     selected = -1;
+    ++revision;
+  }
+  void assign(std::vector<std::string> new_rows) {
+    rows = std::move(new_rows);
+    selected = -1;
+    ++revision;
+  }
+  void push_back(std::string row) {
+    rows.push_back(std::move(row));
+    ++revision;
+  }
+  void erase(std::size_t row) {
+    if (row >= rows.size()) return;
+    rows.erase(rows.begin() + static_cast<std::ptrdiff_t>(row));
+    ++revision;
   }
 };
 
