@@ -91,7 +91,7 @@ TEST(BatchRunner, SelectTakesOnlyExistingRows) {
 }
 
 TEST(BatchRunner, EveryIndexOfEveryControlPrintsAndNoOther) {
-  for (const ControlName& c : control_names()) {
+  for (const ControlName& c : control_arrays()) {
     const std::string name(c.name);
     if (!c.indexed()) {
       EXPECT_EQ(run("print " + name + "\n").status, 0) << name;

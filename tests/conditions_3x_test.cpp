@@ -29,7 +29,7 @@ class FrontThree : public ::testing::Test {
   }
   int run() {
     app.click({Ctl::C_jg_gn, 0});
-    return app.engine().matrix(3).kept_count();
+    return app.engine().matrix(Mode::Three).kept_count();
   }
   void clear() { app.click({Ctl::C_jg_gn, 3}); }
   const std::vector<std::string>& kept() const { return app.panel().list_jg[0].rows; }

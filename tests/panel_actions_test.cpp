@@ -135,7 +135,7 @@ TEST_F(PanelActions, BlockAndRowClears) {
 TEST_F(PanelActions, PageClearRestoresThePageAndNothingElse) {
   const PanelState initial = app.panel();
   for (int places = 3; places <= 5; ++places) {
-    const PageTable& page = page_table(places);
+    const PageTable& page = page_table(Mode(places - 3));
     app.panel().txt_ip[7] = "010203";  // front-three base box
     app.panel().duijiang = {"", "123", "1234", "12345"};
     for (const Block& b : page.blocks) {

@@ -82,13 +82,13 @@ TEST(PanelTables, EveryClearButtonHasAnActionAndCaption) {
   for (int k = 0; k < kClearButtons; ++k) {
     const std::string& cap = s.app.panel().cls[static_cast<std::size_t>(k)].caption;
     EXPECT_TRUE(cap == "清" || cap == "全") << k;
-    EXPECT_NE(page_of_clear(k), 0) << k;
+    EXPECT_TRUE(page_of_clear(k).has_value()) << k;
     PanelState p = s.app.panel();
     EXPECT_NO_THROW(perform_clear(p, k)) << k;
   }
-  EXPECT_EQ(page_of_clear(72), 3);
-  EXPECT_EQ(page_of_clear(73), 4);
-  EXPECT_EQ(page_of_clear(114), 5);
+  EXPECT_EQ(page_of_clear(72), Mode::Three);
+  EXPECT_EQ(page_of_clear(73), Mode::Four);
+  EXPECT_EQ(page_of_clear(114), Mode::Five);
   EXPECT_EQ(s.app.panel().cls[8].caption, "全");
   EXPECT_EQ(s.app.panel().cls[104].caption, "全");
   EXPECT_EQ(s.app.panel().cls[113].caption, "清");

@@ -1,7 +1,10 @@
 #include "app/page_tables.h"
 
+#include <algorithm>
 #include <stdexcept>
 
+#include "app/mode_table.h"
+#include "filter/conditions.h"
 #include "model/number_text.h"
 
 namespace tesvik {
@@ -156,6 +159,41 @@ Block count_block(int places, int first, std::vector<std::string> labels, int ra
   return b;
 }
 
+Block feeding(Block b, ConditionFn condition, int column, int progress = -1) {
+  b.feeds = {condition, column, progress};
+  return b;
+}
+
+// The page frame of a mode: its index, places, caption and the result side
+// fields that the mode table holds.
+PageTable page_of(Mode mode) {
+  const ModeInfo& m = mode_info(mode);
+  PageTable t;
+  t.mode = mode;
+  t.page = m.page;
+  t.places = places_of(mode);
+  t.mode_caption = std::string(m.caption);
+  t.result.result_list = m.result_list;
+  t.result.count_caption = m.count_caption;
+  t.result.first_function = m.first_function;
+  t.result.prize_box = m.prize_box;
+  t.result.prize_caption = m.prize_caption;
+  t.result.prize_button = m.prize_button;
+  return t;
+}
+
+// The result side's own boxes and help buttons.
+void result_side(PageTable& t, TextField base, Feeds base_feeds, int base_help, int separator_first,
+                 int separator_help, int total_lower, int total_help) {
+  t.result.base = base;
+  t.result.base_feeds = base_feeds;
+  t.result.base_help = base_help;
+  t.result.separator_first = separator_first;
+  t.result.separator_help = separator_help;
+  t.result.total_lower = total_lower;
+  t.result.total_help = total_help;
+}
+
 Block sub(Block b, int sub_panel) {
   b.sub_panel = sub_panel;
   return b;
@@ -167,10 +205,7 @@ Block with_range(Block b, int range) {
 }
 
 PageTable front_three() {
-  PageTable t;
-  t.page = 0;
-  t.places = 3;
-  t.mode_caption = "精确前三";
+  PageTable t = page_of(Mode::Three);
   ButtonRow pairs = kill_row(0, pair_captions());
   pairs.captions_at_startup = true;
 
@@ -197,43 +232,40 @@ PageTable front_three() {
                 kill_row(169, route_patterns(3), "012路")};
   forms.clear = 25;
 
-  Block min_max = block("最小号码与最大号码", 14);
-  min_max.rows = {with_buttons(keep_row(88, two_digits(1, 8), "[最小号码]"), 29, 30),
+  Block extremes = block("最小号码与最大号码", 14);
+  extremes.rows = {with_buttons(keep_row(88, two_digits(1, 8), "[最小号码]"), 29, 30),
                   with_buttons(keep_row(96, two_digits(3, 10), "[最大号码]"), 31, 32)};
 
   Block place_kill = with_range(block("定位杀", 5), 2);
   place_kill.rows = place_rows(3, 85, {}, {5, 6, 7});
 
   t.blocks = {
-      box_block("杀直选号码", 0, 0, 0),
-      with_range(row_block("杀2码组合", pairs, 1, 1), 0),
-      row_block("通杀码", kill_row(45, two_digits(1, 10)), 2, 2),
-      row_block("杀跨度", kill_row(55, decimals(2, 9)), 3, 3),
-      row_block("杀和值", kill_row(63, decimals(6, 27)), 4, 4),
-      place_kill,
-      dan,
-      compound,
-      keep_pair,
-      kill_pair,
-      forms,
-      count_block(3, 56, {"奇号个数", "大号个数", "质号个数"}, 14, 26, 11),
-      mode_block("任意两码差", 68, 0, 27, 12),
-      mode_block("任意两码合", 78, 2, 28, 13),
-      min_max,
-      row_block("特别排除", kill_row(196, {"不连", "2连", "3连", "上山", "下山", "凸型", "凹型"}), 33, 15),
+      feeding(box_block("杀直选号码", 0, 0, 0), kill_exact_3x, 1, 5),
+      feeding(with_range(row_block("杀2码组合", pairs, 1, 1), 0), kill_pair_3x, 2),
+      feeding(row_block("通杀码", kill_row(45, two_digits(1, 10)), 2, 2), kill_number<3>, 3),
+      feeding(row_block("杀跨度", kill_row(55, decimals(2, 9)), 3, 3), kill_span<3>, 4),
+      feeding(row_block("杀和值", kill_row(63, decimals(6, 27)), 4, 4), kill_sum<3>, 5, 20),
+      feeding(place_kill, kill_position<3>, 6),
+      feeding(dan, sure_groups<3>, 7),
+      feeding(compound, kill_compound_3x, 8, 40),
+      feeding(keep_pair, keep_position_pair_3x, 9),
+      feeding(kill_pair, kill_position_pair_3x, 10),
+      feeding(forms, kill_form<3>, 11),
+      feeding(count_block(3, 56, {"奇号个数", "大号个数", "质号个数"}, 14, 26, 11), keep_count<3>, 12, 60),
+      feeding(mode_block("任意两码差", 68, 0, 27, 12), pair_difference<3>, 13),
+      feeding(mode_block("任意两码合", 78, 2, 28, 13), pair_sum_tail<3>, 14),
+      feeding(extremes, min_max<3>, 15, 70),
+      feeding(row_block("特别排除", kill_row(196, {"不连", "2连", "3连", "上山", "下山", "凸型", "凹型"}), 33, 15),
+              special_shape<3>, 16),
   };
   t.sub_panels = {{0, 0, "排除前三复式"}, {1, 1, "定位2码[出/杀]"}};
-  t.result = {.base = {7, "大底号码", 72}, .base_help = 35, .result_list = 0, .count_caption = "前三注数:",
-              .first_function = 0, .separator_first = 4, .separator_help = 16, .total_lower = 0, .total_help = 17,
-              .prize_box = 1, .prize_caption = "输入前三号码", .prize_button = 14, .prize_help = 57};
+  result_side(t, {7, "大底号码", 72}, {base_list_3x, kVerdictColumn, 90}, 35, 4, 16, 0, 17);
+  t.result.prize_help = 57;
   return t;
 }
 
 PageTable front_four() {
-  PageTable t;
-  t.page = 1;
-  t.places = 4;
-  t.mode_caption = "精确前四";
+  PageTable t = page_of(Mode::Four);
 
   Block place_kill = with_range(block("定位杀", 24), 20);
   place_kill.rows = place_rows(4, 245, {}, {40, 41, 42, 43});
@@ -242,8 +274,8 @@ PageTable front_four() {
   dan.subtitle = "胆码开出个数";
   dan.rows = dan_rows(4, 104, 44);
 
-  Block min_max = sub(block("最小号与最大号", 30), 0);
-  min_max.rows = {with_buttons(keep_row(199, two_digits(1, 7), "最小号"), 56, 57),
+  Block extremes = sub(block("最小号与最大号", 30), 0);
+  extremes.rows = {with_buttons(keep_row(199, two_digits(1, 7), "最小号"), 56, 57),
                   with_buttons(keep_row(206, two_digits(4, 10), "最大号"), 58, 59)};
 
   Block compound = with_range(sub(block("排除前四复式", 31), 1), 26);
@@ -268,38 +300,35 @@ PageTable front_four() {
   forms.clear = 71;
 
   t.blocks = {
-      box_block("杀直选号码", 8, 34, 18),
-      box_block("杀2码组合", 9, 35, 19, 16),
-      box_block("杀3码组合", 10, 36, 20, 18),
-      row_block("通杀码", kill_row(203, two_digits(1, 10)), 37, 21),
-      row_block("杀跨度", kill_row(213, decimals(3, 9)), 38, 22),
-      row_block("杀和值", kill_row(220, decimals(10, 34)), 39, 23),
-      place_kill,
-      dan,
-      count_block(4, 164, {"大号个数", "奇号个数", "质号个数"}, 24, 52, 26),
-      row_block("特别排除",
-                kill_row(285, {"不连", "2连", "3连", "4连", "上山", "凹型", "正N型", "下山", "凸型", "反N型"}), 53,
-                27),
-      sub(mode_block("任意两码差", 179, 7, 54, 28), 0),
-      sub(mode_block("任意两码合", 189, 9, 55, 29), 0),
-      min_max,
-      compound,
-      two_of_four,
-      three_of_four,
-      forms,
+      feeding(box_block("杀直选号码", 8, 34, 18), nullptr, 1, 10),
+      feeding(box_block("杀2码组合", 9, 35, 19, 16), nullptr, 2),
+      feeding(box_block("杀3码组合", 10, 36, 20, 18), nullptr, 3),
+      feeding(row_block("通杀码", kill_row(203, two_digits(1, 10)), 37, 21), nullptr, 4, 20),
+      feeding(row_block("杀跨度", kill_row(213, decimals(3, 9)), 38, 22), nullptr, 5),
+      feeding(row_block("杀和值", kill_row(220, decimals(10, 34)), 39, 23), nullptr, 6),
+      feeding(place_kill, nullptr, 7),
+      feeding(dan, nullptr, 8),
+      feeding(count_block(4, 164, {"大号个数", "奇号个数", "质号个数"}, 24, 52, 26), nullptr, 16),
+      feeding(row_block("特别排除",
+                        kill_row(285, {"不连", "2连", "3连", "4连", "上山", "凹型", "正N型", "下山", "凸型", "反N型"}),
+                        53, 27),
+              nullptr, 17, 60),
+      feeding(sub(mode_block("任意两码差", 179, 7, 54, 28), 0), nullptr, 9, 40),
+      feeding(sub(mode_block("任意两码合", 189, 9, 55, 29), 0), nullptr, 10),
+      feeding(extremes, nullptr, 11),
+      feeding(compound, nullptr, 12),
+      feeding(two_of_four, nullptr, 13, 50),
+      feeding(three_of_four, nullptr, 14),
+      feeding(forms, nullptr, 15),
   };
   t.sub_panels = {{6, 0, "任意两码合差最大/最小号"}, {7, 1, "杀垃圾复式"}, {8, 2, "定位杀组合"}};
-  t.result = {.base = {23, "大底号码", 73}, .base_help = 36, .result_list = 1, .count_caption = "前四注数:",
-              .first_function = 5, .separator_first = 11, .separator_help = 37, .total_lower = 2, .total_help = 38,
-              .prize_box = 2, .prize_caption = "输入前四号码", .prize_button = 15, .prize_help = 58};
+  result_side(t, {23, "大底号码", 73}, {nullptr, kVerdictColumn, 90}, 36, 11, 37, 2, 38);
+  t.result.prize_help = 58;
   return t;
 }
 
 PageTable front_five() {
-  PageTable t;
-  t.page = 2;
-  t.places = 5;
-  t.mode_caption = "前五";
+  PageTable t = page_of(Mode::Five);
 
   ButtonRow kill_numbers = kill_row(464, two_digits(1, 10));
   kill_numbers.captions = {"10", "09", "08", "07", "06", "05", "04", "03", "02", "01"};
@@ -315,8 +344,8 @@ PageTable front_five() {
   Block forms = with_range(block("排除大小，奇偶，质合，012路", 49), 46);
   forms.boxes = {{29, "大1小0", 97}, {30, "奇1偶0", 98}, {31, "质1合0", 99}, {32, "012路", 100}};
 
-  Block min_max = block("最小号码与最大号码", 51);
-  min_max.rows = {keep_row(311, two_digits(1, 6), "最小号码"), keep_row(317, two_digits(5, 10), "最大号码")};
+  Block extremes = block("最小号码与最大号码", 51);
+  extremes.rows = {keep_row(311, two_digits(1, 6), "最小号码"), keep_row(317, two_digits(5, 10), "最大号码")};
 
   Block compound = with_range(block("排除前五复式", 53), 50);
   compound.rows = place_rows(5, 565, {104, 106, 108, 110, 112}, {105, 107, 109, 111, 113});
@@ -325,26 +354,26 @@ PageTable front_five() {
   compound.add_button = 9;
 
   t.blocks = {
-      box_block("杀直选号码", 24, 74, 39),
-      box_block("杀2码组合", 25, 75, 40, 34),
-      box_block("杀3码组合", 26, 76, 41, 36),
-      box_block("杀4码组合", 27, 77, 42, 38),
-      row_block("通杀码", kill_numbers, 78, 43),
-      row_block("杀跨度", kill_row(474, decimals(4, 9)), 79, 44),
-      row_block("杀和值", kill_row(480, decimals(15, 40)), 80, 45),
-      place_kill,
-      dan,
-      box_block("定位杀组合", 28, 96, 48, 44),
-      forms,
-      count_block(5, 293, {"大号个数", "奇号个数", "质号个数"}, 48, 101, 50),
-      min_max,
-      row_block("特别排除", kill_row(556, {"不连", "2连", "3连", "4连", "5连", "上山", "下山", "凸形", "凹形"}), 102,
-                52),
-      compound,
+      feeding(box_block("杀直选号码", 24, 74, 39), nullptr, 1, 15),
+      feeding(box_block("杀2码组合", 25, 75, 40, 34), nullptr, 2),
+      feeding(box_block("杀3码组合", 26, 76, 41, 36), nullptr, 3),
+      feeding(box_block("杀4码组合", 27, 77, 42, 38), nullptr, 4, 25),
+      feeding(row_block("通杀码", kill_numbers, 78, 43), nullptr, 5),
+      feeding(row_block("杀跨度", kill_row(474, decimals(4, 9)), 79, 44), nullptr, 6),
+      feeding(row_block("杀和值", kill_row(480, decimals(15, 40)), 80, 45), nullptr, 7, 35),
+      feeding(place_kill, nullptr, 8),
+      feeding(dan, nullptr, 9),
+      feeding(box_block("定位杀组合", 28, 96, 48, 44), nullptr, 10, 45),
+      feeding(forms, nullptr, 11),
+      feeding(count_block(5, 293, {"大号个数", "奇号个数", "质号个数"}, 48, 101, 50), nullptr, 12),
+      feeding(extremes, nullptr, 13, 65),
+      feeding(row_block("特别排除", kill_row(556, {"不连", "2连", "3连", "4连", "5连", "上山", "下山", "凸形", "凹形"}), 102,
+                        52),
+              nullptr, 14),
+      feeding(compound, nullptr, 15, 75),
   };
-  t.result = {.base = {34, "大底号码", 114}, .base_help = 56, .result_list = 2, .count_caption = "前五注数:",
-              .first_function = 10, .separator_first = 14, .separator_help = 55, .total_lower = 4, .total_help = 54,
-              .prize_box = 3, .prize_caption = "输入前五号码", .prize_button = 16, .prize_help = 59};
+  result_side(t, {34, "大底号码", 114}, {nullptr, kVerdictColumn, 85}, 56, 14, 55, 4, 54);
+  t.result.prize_help = 59;
   return t;
 }
 
@@ -355,9 +384,18 @@ std::span<const PageTable> page_tables() {
   return tables;
 }
 
-const PageTable& page_table(int places) {
-  if (places < 3 || places > 5) throw std::invalid_argument("places must be 3..5");
-  return page_tables()[static_cast<std::size_t>(places - 3)];
+const PageTable& page_table(Mode mode) {
+  for (const PageTable& t : page_tables())
+    if (t.mode == mode) return t;
+  throw std::invalid_argument("mode without condition page");
+}
+
+std::vector<const Block*> run_order(const PageTable& page) {
+  std::vector<const Block*> order;
+  for (const Block& b : page.blocks)
+    if (b.feeds.column > 0) order.push_back(&b);
+  std::sort(order.begin(), order.end(), [](const Block* a, const Block* b) { return a->feeds.column < b->feeds.column; });
+  return order;
 }
 
 std::string_view function_caption(int jg_gn) {

@@ -10,6 +10,9 @@
 #include <string_view>
 #include <vector>
 
+#include "filter/condition_input.h"
+#include "model/mode.h"
+
 namespace tesvik {
 
 // Kill rows are C_annv buttons (toggle yellow), keep rows C_annv_chu (toggle green).
@@ -35,6 +38,15 @@ struct TextField {
   int clear = -1;  // C_cls that empties only this box
 };
 
+// The condition a block feeds: the routine that reads the block, its column
+// of the condition matrix and the progress value shown after it. A run calls
+// the conditions of a page in ascending column, its base list last.
+struct Feeds {
+  ConditionFn condition = nullptr;  // nullptr: the column has no routine yet
+  int column = 0;                   // 1..100, or the verdict column for a base list
+  int progress = -1;                // -1: no progress step after it
+};
+
 struct Block {
   std::string title;
   std::string subtitle;  // a second heading, as on the dan rows
@@ -48,6 +60,7 @@ struct Block {
   int mode_exclude = -1;
   bool compound_list = false;  // the block holds List_nei and its three buttons
   int add_button = -1;         // C_jg_gn adding a compound line to boxes[0]
+  Feeds feeds;
 };
 
 struct SubPanelSwitch {
@@ -59,6 +72,7 @@ struct SubPanelSwitch {
 // The result side of a page: base list, result list, functions and prize check.
 struct ResultSide {
   TextField base;               // "大底号码"
+  Feeds base_feeds;             // the base list, on the verdict column
   int base_help = -1;
   int result_list = 0;          // List_jg and L_jg_zhushu index
   std::string_view count_caption;  // "前三注数:"
@@ -74,6 +88,7 @@ struct ResultSide {
 };
 
 struct PageTable {
+  Mode mode = Mode::Three;
   int page = 0;                 // C_ding / Pic_dibu index
   int places = 3;               // 3, 4 or 5
   std::string mode_caption;     // caption of the C_ding button
@@ -84,7 +99,10 @@ struct PageTable {
 
 // The three pages, front three first.
 std::span<const PageTable> page_tables();
-const PageTable& page_table(int places);
+const PageTable& page_table(Mode mode);
+
+// The blocks of a page that feed a condition column, in run order.
+std::vector<const Block*> run_order(const PageTable& page);
 
 // Captions of a page function button (C_jg_gn) and of the separator choices.
 std::string_view function_caption(int jg_gn);

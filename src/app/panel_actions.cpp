@@ -18,7 +18,7 @@ Button& at(std::vector<Button>& v, int i) {
 
 // One clear or select-all button, found in the page tables.
 struct ClearAction {
-  int places = 0;
+  Mode mode = Mode::Three;
   const Block* block = nullptr;      // whole-block clear when row and box are null
   const ButtonRow* row = nullptr;    // row clear or select-all
   const TextField* box = nullptr;    // single-box clear
@@ -42,21 +42,21 @@ const Index& index() {
     Index x;
     for (const PageTable& page : page_tables()) {
       for (const Block& b : page.blocks) {
-        if (b.clear >= 0) x.clears[b.clear] = {page.places, &b, nullptr, nullptr, false};
+        if (b.clear >= 0) x.clears[b.clear] = {page.mode, &b, nullptr, nullptr, false};
         for (const ButtonRow& r : b.rows) {
-          if (r.select_all >= 0) x.clears[r.select_all] = {page.places, &b, &r, nullptr, true};
-          if (r.clear >= 0) x.clears[r.clear] = {page.places, &b, &r, nullptr, false};
+          if (r.select_all >= 0) x.clears[r.select_all] = {page.mode, &b, &r, nullptr, true};
+          if (r.clear >= 0) x.clears[r.clear] = {page.mode, &b, &r, nullptr, false};
           if (b.mode_keep >= 0)
             for (int i = r.first; i <= r.last; ++i) x.mode_rows[i] = &b;
         }
         for (const TextField& f : b.boxes)
-          if (f.clear >= 0) x.clears[f.clear] = {page.places, &b, nullptr, &f, false};
+          if (f.clear >= 0) x.clears[f.clear] = {page.mode, &b, nullptr, &f, false};
         if (b.mode_keep >= 0) {
           x.options[b.mode_keep] = {&b, 0};
           x.options[b.mode_exclude] = {&b, 0};
         }
       }
-      x.clears[page.result.base.clear] = {page.places, nullptr, nullptr, &page.result.base, false};
+      x.clears[page.result.base.clear] = {page.mode, nullptr, nullptr, &page.result.base, false};
       for (int k = 0; k < 3; ++k) x.options[page.result.separator_first + k] = {nullptr, page.result.separator_first};
     }
     return x;
@@ -140,14 +140,15 @@ void perform_clear(PanelState& s, int cls) {
   }
 }
 
-int page_of_clear(int cls) {
+std::optional<Mode> page_of_clear(int cls) {
   const auto& clears = index().clears;
   const auto it = clears.find(cls);
-  return it == clears.end() ? 0 : it->second.places;
+  if (it == clears.end()) return std::nullopt;
+  return it->second.mode;
 }
 
-void clear_page(PanelState& s, int places) {
-  const PageTable& page = page_table(places);
+void clear_page(PanelState& s, Mode mode) {
+  const PageTable& page = page_table(mode);
   for (int k = 1; k < kPrizeBoxes; ++k) s.duijiang[static_cast<std::size_t>(k)].clear();
   s.jg_rc.at(static_cast<std::size_t>(page.result.total_lower)).text = "0";
   s.jg_rc.at(static_cast<std::size_t>(page.result.total_lower + 1)).text = "0";
@@ -156,7 +157,7 @@ void clear_page(PanelState& s, int places) {
   // Every clear button of the page in ascending order; select-all buttons are
   // left out, since each is followed by its own row clear anyway.
   for (const auto& [cls, action] : index().clears)
-    if (action.places == places && !action.select_all) perform_clear(s, cls);
+    if (action.mode == mode && !action.select_all) perform_clear(s, cls);
   // Rows and tolerance pairs that no clear button of the page resets.
   for (const Block& b : page.blocks) {
     for (const ButtonRow& r : b.rows) row_set(s, r, kNeutral);
@@ -170,7 +171,7 @@ void switch_sub_panel(PanelState& s, int q3_nei) {
       if (sw.button != q3_nei) continue;
       for (const SubPanelSwitch& other : page.sub_panels) at(s.q3_nei, other.button).colour = kNeutral;
       at(s.q3_nei, q3_nei).colour = kKeep;
-      (page.places == 3 ? s.q3_sub_panel : s.q4_sub_panel) = sw.sub_panel;
+      (page.mode == Mode::Three ? s.q3_sub_panel : s.q4_sub_panel) = sw.sub_panel;
       return;
     }
   }
@@ -188,8 +189,8 @@ std::optional<std::string> compound_line(const PanelState& s, const Block& block
   return line;
 }
 
-void add_compound_line(PanelState& s, int places) {
-  const PageTable& page = page_table(places);
+void add_compound_line(PanelState& s, Mode mode) {
+  const PageTable& page = page_table(mode);
   for (const Block& b : page.blocks) {
     if (b.add_button < 0) continue;
     const std::optional<std::string> line = compound_line(s, b, ".");

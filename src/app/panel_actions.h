@@ -25,7 +25,7 @@ void toggle_kill(PanelState& s, int index);  // C_annv
 void toggle_keep(PanelState& s, int index);  // C_annv_chu
 void choose_option(PanelState& s, int index);  // C_n_xuan_1
 void perform_clear(PanelState& s, int cls);   // C_cls
-void clear_page(PanelState& s, int places);   // "清空条件"
+void clear_page(PanelState& s, Mode mode);   // "清空条件"
 void switch_sub_panel(PanelState& s, int q3_nei);
 // A compound line of a block: per place row the captions of its marked
 // buttons, each followed by suffix and trimmed of blanks, the rows joined by
@@ -34,9 +34,9 @@ std::optional<std::string> compound_line(const PanelState& s, const Block& block
 
 // Appends the marked place rows of the compound block of front four or five
 // as one "01.03./02./.." line to its box; nothing when a row is empty.
-void add_compound_line(PanelState& s, int places);
+void add_compound_line(PanelState& s, Mode mode);
 
-// The page (3, 4, 5) whose blocks own C_cls k; 0 when none does.
-int page_of_clear(int cls);
+// The page whose blocks own C_cls k; nullopt when none does.
+std::optional<Mode> page_of_clear(int cls);
 
 }  // namespace tesvik

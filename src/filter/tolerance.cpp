@@ -3,7 +3,6 @@
 #include <algorithm>
 #include <cmath>
 
-#include "app/panel_state.h"
 #include "support/text.h"
 
 namespace tesvik {
@@ -12,11 +11,6 @@ int range_bound(std::string_view text) {
   const double v = std::nearbyint(leading_number(text));  // default rounding: halves to even
   if (std::isnan(v)) return 0;
   return static_cast<int>(std::clamp(v, -1e9, 1e9));
-}
-
-ToleranceRange condition_range(const PanelState& panel, int lower) {
-  return {range_bound(panel.rc.at(static_cast<std::size_t>(lower)).text),
-          range_bound(panel.rc.at(static_cast<std::size_t>(lower + 1)).text)};
 }
 
 void apply_overall_tolerance(ConditionMatrix& matrix, double lower, double upper) {

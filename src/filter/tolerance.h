@@ -1,14 +1,12 @@
 #pragma once
-// Tolerance ranges: each condition's own range (a Comb_rc pair) and the
-// overall range over all conditions.
+// Tolerance ranges: each condition's own range and the overall range over
+// all conditions.
 
 #include <string_view>
 
 #include "filter/condition_matrix.h"
 
 namespace tesvik {
-
-struct PanelState;
 
 // A condition's range; a count outside lower..upper fails the pick.
 struct ToleranceRange {
@@ -20,9 +18,6 @@ struct ToleranceRange {
 // Bound of a range box: its leading number rounded to the nearest integer,
 // halves to even; far out-of-range values are clamped.
 int range_bound(std::string_view text);
-
-// The range of the Comb_rc pair whose lower box is `lower` (upper is lower + 1).
-ToleranceRange condition_range(const PanelState& panel, int lower);
 
 // Overall tolerance: a pick is removed when the number of condition columns
 // it fails lies outside lower..upper, or when the base list already removed it.

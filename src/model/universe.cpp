@@ -45,12 +45,6 @@ void enumerate(Universe& u, std::array<std::uint8_t, kMaxPlaces>& pick, int p, u
 
 }  // namespace
 
-bool Universe::contains(int pick, int n) const {
-  for (int p = 1; p <= places; ++p)
-    if (number(pick, p) == n) return true;
-  return false;
-}
-
 int Universe::pick_of_code(std::int64_t code) const {
   if (index_of_code.empty()) return 0;
   const std::int64_t base = code_base(places);

@@ -10,16 +10,11 @@
 #include <string_view>
 #include <vector>
 
+#include "model/mode.h"
+
 namespace tesvik {
 
 inline constexpr int kMaxPlaces = 5;
-
-// Number of picks of k places: 720, 5040, 30240 for k = 3, 4, 5.
-constexpr int universe_size(int places) {
-  int n = 1;
-  for (int p = 0; p < places; ++p) n *= 10 - p;
-  return n;
-}
 
 struct Universe {
   int places = 0;
@@ -35,7 +30,6 @@ struct Universe {
   std::vector<std::int32_t> index_of_code;
 
   int number(int pick, int place) const { return numbers[static_cast<std::size_t>(pick)][static_cast<std::size_t>(place - 1)]; }
-  bool contains(int pick, int n) const;
   // Pick index of a code, 0 when the code is out of range or no pick.
   int pick_of_code(std::int64_t code) const;
   // Pick index of the numbers of places 1..places (each 1..10); 0 when they
@@ -48,6 +42,7 @@ Universe build_universe(int places);
 // The three universes, built on first use (the start-up sequence builds
 // them) and shared read-only for the program's lifetime.
 const Universe& universe(int places);
+inline const Universe& universe(Mode mode) { return universe(places_of(mode)); }
 
 // Pick line with every blank replaced by sep (the result-list form).
 std::string line_with_separator(std::string_view line, std::string_view sep);

@@ -1,13 +1,13 @@
-#include "filter/compound_list_3x.h"
+#include "app/compound_list_3x.h"
 
 #include "app/panel_actions.h"
 
 namespace tesvik {
 
 void add_compound_3x(PanelState& panel) {
-  for (const Block& b : page_table(3).blocks) {
+  for (const Block& b : page_table(Mode::Three).blocks) {
     if (!b.compound_list) continue;
-    if (const std::optional<std::string> line = compound_line(panel, b, " ")) panel.list_nei.rows.push_back(*line);
+    if (const std::optional<std::string> line = compound_line(panel, b, " ")) panel.list_nei.push_back(*line);
     return;
   }
 }
@@ -15,7 +15,7 @@ void add_compound_3x(PanelState& panel) {
 void delete_compound_3x(PanelState& panel) {
   ListBox& list = panel.list_nei;
   if (list.selected < 0 || static_cast<std::size_t>(list.selected) >= list.rows.size()) return;
-  list.rows.erase(list.rows.begin() + list.selected);
+  list.erase(static_cast<std::size_t>(list.selected));
   list.selected = -1;
 }
 

@@ -1,0 +1,130 @@
+#include "app/condition_pages.h"
+
+#include "app/compound_list_3x.h"
+#include "app/key_filter.h"
+#include "app/master_switch.h"
+#include "app/mode_table.h"
+#include "app/page_tables.h"
+#include "app/panel_actions.h"
+#include "app/while_disabled.h"
+
+namespace tesvik {
+
+namespace {
+
+template <typename T>
+T* at(std::vector<T>& v, int i) {
+  return &v.at(static_cast<std::size_t>(i));
+}
+
+void fill_items(std::vector<ComboBox>& boxes, int last) {
+  for (ComboBox& c : boxes) {
+    c.items.clear();
+    for (int v = 0; v <= last; ++v) c.items.push_back(std::to_string(v));
+  }
+}
+
+}  // namespace
+
+Button* ConditionPages::button(ControlRef c) {
+  switch (c.array) {
+    case Ctl::C_annv: return at(panel_.annv, c.index);
+    case Ctl::C_annv_chu: return at(panel_.annv_chu, c.index);
+    case Ctl::C_cls: return at(panel_.cls, c.index);
+    case Ctl::C_n_xuan_1: return at(panel_.n_xuan_1, c.index);
+    case Ctl::C_jg_gn: return at(panel_.jg_gn, c.index);
+    case Ctl::C_q3_nei: return at(panel_.q3_nei, c.index);
+    case Ctl::C_shuoming: return at(panel_.shuoming, c.index);
+    default: return nullptr;
+  }
+}
+
+ComboBox* ConditionPages::combo(ControlRef c) {
+  switch (c.array) {
+    case Ctl::Comb_rc: return at(panel_.rc, c.index);
+    case Ctl::Comb_jg_rc: return at(panel_.jg_rc, c.index);
+    default: return nullptr;
+  }
+}
+
+std::string* ConditionPages::text(ControlRef c) {
+  switch (c.array) {
+    case Ctl::T_nei_txt_ip: return at(panel_.txt_ip, c.index);
+    case Ctl::T_duijiang: return at(panel_.duijiang, c.index);
+    default: {
+      ComboBox* box = combo(c);
+      return box ? &box->text : nullptr;
+    }
+  }
+}
+
+ListBox* ConditionPages::list(ControlRef c) {
+  switch (c.array) {
+    case Ctl::List_nei: return &panel_.list_nei;
+    case Ctl::List_jg: return &panel_.list_jg.at(static_cast<std::size_t>(c.index));
+    default: return nullptr;
+  }
+}
+
+Label* ConditionPages::label(ControlRef c) {
+  return c.array == Ctl::L_jg_zhushu ? &panel_.zhushu.at(static_cast<std::size_t>(c.index)) : nullptr;
+}
+
+void ConditionPages::load() {
+  engine_ = FilterEngine();
+  for (const PageTable& page : page_tables())
+    for (const Block& b : page.blocks)
+      for (const ButtonRow& r : b.rows)
+        if (r.captions_at_startup)
+          for (int i = r.first; i <= r.last; ++i)
+            at(panel_.annv, i)->caption = r.captions[static_cast<std::size_t>(i - r.first)];
+  fill_items(panel_.rc, 6);
+  fill_items(panel_.jg_rc, 20);
+}
+
+void ConditionPages::click(ControlRef c, PageContext& ctx) {
+  switch (c.array) {
+    case Ctl::C_annv: toggle_kill(panel_, c.index); break;
+    case Ctl::C_annv_chu: toggle_keep(panel_, c.index); break;
+    case Ctl::C_cls: perform_clear(panel_, c.index); break;
+    case Ctl::C_n_xuan_1: choose_option(panel_, c.index); break;
+    case Ctl::C_jg_gn: while_disabled(*button(c), [&] { master_switch(ctx, c.index); }); break;
+    case Ctl::C_q3_nei:
+      while_disabled(*button(c), [&] {
+        switch (c.index) {
+          case 2: add_compound_3x(panel_); break;
+          case 3: delete_compound_3x(panel_); break;
+          case 4: clear_compounds_3x(panel_); break;
+          default: switch_sub_panel(panel_, c.index); break;
+        }
+      });
+      break;
+    case Ctl::C_shuoming: while_disabled(*button(c), [&] { click_help(c.index, ctx.port); }); break;
+    default: break;
+  }
+}
+
+void ConditionPages::click_help(int index, UserPort& port) {
+  // The dan help buttons show the explanation picture; 60 closes it.
+  if (index == 6 || index == 25 || index == 47) panel_.picture_panel = true;
+  else if (index == 60) panel_.picture_panel = false;
+  else port.message(kNoticeTitle, "没有找到此说明数据");
+}
+
+void ConditionPages::double_click(ControlRef c) {
+  if (c.array == Ctl::T_nei_txt_ip) text(c)->clear();
+}
+
+void ConditionPages::type_text(ControlRef c, std::string_view utf8) {
+  std::string* box = text(c);
+  if (!box) return;
+  if (c.array == Ctl::T_duijiang) {
+    // The prize box of a mode takes as many digits as the mode has places.
+    for (const ModeInfo& m : kModeTable)
+      if (m.prize_box == c.index) type_into(*box, utf8, BoxKind::Prize, static_cast<std::size_t>(places_of(m.mode)));
+    return;
+  }
+  type_into(*box, utf8, c.array == Ctl::T_nei_txt_ip ? BoxKind::MultiLine : BoxKind::SingleLine);
+}
+
+}  // namespace tesvik

@@ -1,0 +1,45 @@
+#pragma once
+// The pages of front three, four and five: every indexed control of their
+// panels, the engine's matrices of their last runs, and what a click, a
+// double click or typing does there.
+
+#include <string>
+#include <string_view>
+
+#include "app/controls.h"
+#include "app/page_context.h"
+#include "app/panel_state.h"
+#include "filter/filter_engine.h"
+
+namespace tesvik {
+
+class ConditionPages {
+ public:
+  ConditionPages() : panel_(PanelState::initial()) {}
+
+  PanelState& panel() { return panel_; }
+  const PanelState& panel() const { return panel_; }
+  FilterEngine& engine() { return engine_; }
+
+  // Controls by reference; the reference must exist in the control table.
+  Button* button(ControlRef c);
+  std::string* text(ControlRef c);
+  ComboBox* combo(ControlRef c);
+  ListBox* list(ControlRef c);
+  Label* label(ControlRef c);
+
+  // The start-up sequence's part: empty matrices, the pair captions written
+  // at start-up, the items of every tolerance box.
+  void load();
+  void click(ControlRef c, PageContext& ctx);
+  void double_click(ControlRef c);
+  void type_text(ControlRef c, std::string_view utf8);
+
+ private:
+  void click_help(int index, UserPort& port);
+
+  PanelState panel_;
+  FilterEngine engine_;
+};
+
+}  // namespace tesvik

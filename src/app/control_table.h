@@ -1,0 +1,58 @@
+#pragma once
+// The control arrays of the main window in one table: the name the program
+// gives each, its kind, the indices that exist (with their gaps) and the
+// part of the application state that owns it. The App's look-ups, the batch
+// runner's names and the window's bindings all read this table.
+
+#include <span>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "app/controls.h"
+
+namespace tesvik {
+
+enum class ControlKind {
+  Button,
+  TextBox,
+  ComboBox,
+  CountLabel,    // L_jg_zhushu
+  AdvertLabel,   // L_ad
+  ResultList,    // List_jg
+  CompoundList,  // List_nei
+  Window,        // Fmain
+};
+
+// Which part of the application state holds a control.
+enum class Owner {
+  Frame,           // the window frame: mode buttons, links, adverts, focus sink
+  ConditionPages,  // the pages of front three, four and five
+};
+
+struct IndexRange {
+  int first;
+  int last;
+};
+
+struct ControlArray {
+  std::string_view name;
+  Ctl ctl;
+  ControlKind kind;
+  std::vector<IndexRange> indices;  // empty for a single control without index
+  Owner owner;
+
+  bool indexed() const { return !indices.empty(); }
+  bool has_index(int index) const;
+  // The valid indices as written in error reasons: "0..4, 6..8".
+  std::string index_description() const;
+};
+
+std::span<const ControlArray> control_arrays();
+const ControlArray& control_array(Ctl ctl);
+// nullptr for a name the program does not have.
+const ControlArray* find_control(std::string_view name);
+// The control exists: its array has this index (any index for a single control).
+bool control_exists(ControlRef ref);
+
+}  // namespace tesvik

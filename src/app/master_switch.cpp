@@ -1,0 +1,47 @@
+#include "app/master_switch.h"
+
+#include <exception>
+#include <stdexcept>
+#include <string>
+
+#include "app/condition_run.h"
+#include "app/mode_table.h"
+#include "app/panel_actions.h"
+#include "app/result_side.h"
+
+namespace tesvik {
+
+namespace {
+
+void empty_prize_inputs(PanelState& panel) {
+  for (int k = 1; k < kPrizeBoxes; ++k) panel.duijiang[static_cast<std::size_t>(k)].clear();
+}
+
+void dispatch(PageContext& ctx, int index) {
+  const auto target = function_of(index);
+  if (!target) throw std::out_of_range("function button index");
+  switch (target->function) {
+    case Function::Run:
+      run_page(ctx, target->mode);
+      empty_prize_inputs(ctx.panel);
+      break;
+    case Function::Copy: copy_result(ctx, target->mode, false); break;
+    case Function::CopyComplement: copy_result(ctx, target->mode, true); break;
+    case Function::ClearPage: clear_page(ctx.panel, target->mode); break;
+    case Function::AddCompound: add_compound_line(ctx.panel, target->mode); break;
+    case Function::PrizeCheck: prize_check(ctx, target->mode); break;
+  }
+}
+
+}  // namespace
+
+void master_switch(PageContext& ctx, int index) {
+  try {
+    dispatch(ctx, index);
+  } catch (const std::exception& e) {
+    ctx.progress(0, 0);
+    ctx.port.message(kNoticeTitle, std::string(" ") + e.what());
+  }
+}
+
+}  // namespace tesvik

@@ -1,0 +1,24 @@
+#pragma once
+// The result side of a condition page: the result list with its count, the
+// copies of the kept and removed picks, and the prize check.
+
+#include <string>
+
+#include "app/page_context.h"
+#include "model/mode.h"
+
+namespace tesvik {
+
+// " " when the page's "空格" is chosen, "," when its "逗号" is (comma wins), else empty.
+std::string page_separator(const PanelState& panel, Mode mode);
+
+// Fills List_jg and L_jg_zhushu of the page with the kept picks of the last run.
+void show_result(PageContext& ctx, Mode mode);
+
+// "复制号码" (removed = false) and "反选" (removed = true).
+void copy_result(PageContext& ctx, Mode mode, bool removed);
+
+// "兑奖查询": is the typed result among the kept picks of the last run?
+void prize_check(PageContext& ctx, Mode mode);
+
+}  // namespace tesvik

@@ -1,0 +1,93 @@
+#include "filter/pick_facts.h"
+
+#include <algorithm>
+
+#include "model/universe.h"
+
+namespace tesvik {
+
+namespace {
+
+constexpr std::array<std::array<const char*, 2>, kWordForms> kWords = {{{"大", "小"}, {"奇", "偶"}, {"质", "合"}}};
+
+template <int P>
+std::vector<PickFact<P>> build_facts() {
+  const Universe& u = universe(P);
+  std::vector<PickFact<P>> facts(static_cast<std::size_t>(u.size) + 1);
+  for (int i = 1; i <= u.size; ++i) {
+    PickFact<P>& f = facts[static_cast<std::size_t>(i)];
+    for (std::size_t p = 0; p < P; ++p) {
+      f.n[p] = u.numbers[static_cast<std::size_t>(i)][p];
+      f.digit[p] = static_cast<std::uint8_t>(f.n[p] % 10);
+    }
+    f.sorted = f.n;
+    std::sort(f.sorted.begin(), f.sorted.end());
+    f.smallest = f.sorted.front();
+    f.largest = f.sorted.back();
+    f.span = static_cast<std::uint8_t>(f.largest - f.smallest);
+    f.sum = 0;
+    f.pattern = {};
+    f.first_word_count = {};
+    for (std::uint8_t n : f.n) {
+      f.sum = static_cast<std::uint8_t>(f.sum + n);
+      for (int form = 0; form < kWordForms; ++form) {
+        const int bit = second_word(Form(form), n);
+        f.pattern[static_cast<std::size_t>(form)] = static_cast<std::uint16_t>(2 * f.pattern[static_cast<std::size_t>(form)] + bit);
+        f.first_word_count[static_cast<std::size_t>(form)] = static_cast<std::uint8_t>(f.first_word_count[static_cast<std::size_t>(form)] + !bit);
+      }
+      f.pattern[kRouteForm] = static_cast<std::uint16_t>(3 * f.pattern[kRouteForm] + n % 3);
+    }
+    f.longest_run = static_cast<std::uint8_t>(longest_run(f.n));
+    f.slope = slope_of(f.n);
+    f.shape = shape_of(f.n);
+    f.zigzag = zigzag_of(f.n);
+  }
+  return facts;
+}
+
+}  // namespace
+
+int second_word(Form form, int n) {
+  switch (form) {
+    case kSizeForm: return n <= 5;                       // 大 06..10 / 小 01..05
+    case kParityForm: return n % 2 == 0;                 // 奇 / 偶
+    case kPrimeForm: return n == 4 || n == 6 || n >= 8;  // 质 01 02 03 05 07 / 合
+    default: return 0;
+  }
+}
+
+const std::vector<std::string>& pattern_texts(Form form, int places) {
+  static const auto tables = [] {
+    std::array<std::array<std::vector<std::string>, kForms>, kMaxPlaces + 1> t;
+    for (int k = 1; k <= kMaxPlaces; ++k) {
+      for (int f = 0; f < kForms; ++f) {
+        const int base = f == kRouteForm ? 3 : 2;
+        int count = 1;
+        for (int p = 0; p < k; ++p) count *= base;
+        for (int v = 0; v < count; ++v) {
+          std::string s;
+          for (int p = k - 1, div = count / base; p >= 0; --p, div /= base) {
+            const int d = v / div % base;
+            s += f == kRouteForm ? std::string(1, char('0' + d))
+                                 : kWords[static_cast<std::size_t>(f)][static_cast<std::size_t>(d)];
+          }
+          t[static_cast<std::size_t>(k)][static_cast<std::size_t>(f)].push_back(std::move(s));
+        }
+      }
+    }
+    return t;
+  }();
+  return tables.at(static_cast<std::size_t>(places)).at(static_cast<std::size_t>(form));
+}
+
+template <int P>
+const std::vector<PickFact<P>>& pick_facts() {
+  static const std::vector<PickFact<P>> facts = build_facts<P>();
+  return facts;
+}
+
+template const std::vector<PickFact<3>>& pick_facts<3>();
+template const std::vector<PickFact<4>>& pick_facts<4>();
+template const std::vector<PickFact<5>>& pick_facts<5>();
+
+}  // namespace tesvik
