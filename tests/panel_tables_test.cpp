@@ -3,6 +3,8 @@
 
 #include <gtest/gtest.h>
 
+#include <map>
+#include <numeric>
 #include <set>
 
 #include "app/app.h"
@@ -112,6 +114,39 @@ TEST(PanelTables, InitialOptionsAndFunctionButtons) {
   EXPECT_EQ(p.rc[0].items.size(), 7u);
   EXPECT_EQ(p.jg_rc[5].items.back(), "20");
   EXPECT_EQ(p.zhushu[2].caption, "0");
+}
+
+}  // namespace
+}  // namespace tesvik
+
+namespace tesvik {
+namespace {
+
+// Every page feeds columns 1..n once each, the base list feeds the verdict,
+// and the progress values shown after them rise.
+TEST(PanelTables, EachCountedColumnIsFedByExactlyOneBlock) {
+  const std::map<Mode, int> columns = {{Mode::Three, 16}, {Mode::Four, 17}, {Mode::Five, 15}};
+  for (const PageTable& page : page_tables()) {
+    std::vector<int> fed;
+    int last_progress = -1;
+    for (const Block* b : run_order(page)) {
+      fed.push_back(b->feeds.column);
+      if (b->feeds.progress < 0) continue;
+      EXPECT_GT(b->feeds.progress, last_progress) << b->title;
+      last_progress = b->feeds.progress;
+    }
+    std::vector<int> expected(static_cast<std::size_t>(columns.at(page.mode)));
+    std::iota(expected.begin(), expected.end(), 1);
+    EXPECT_EQ(fed, expected) << page.mode_caption;
+    EXPECT_EQ(page.result.base_feeds.column, kVerdictColumn);
+    EXPECT_GT(page.result.base_feeds.progress, last_progress);
+    // A block that feeds a condition names it only once across the page.
+    std::set<ConditionFn> routines;
+    for (const Block* b : run_order(page))
+      if (b->feeds.condition) EXPECT_TRUE(routines.insert(b->feeds.condition).second) << b->title;
+  }
+  // Front three has every routine.
+  for (const Block* b : run_order(page_table(Mode::Three))) EXPECT_NE(b->feeds.condition, nullptr) << b->title;
 }
 
 }  // namespace

@@ -1,6 +1,7 @@
 #include "app/page_tables.h"
 
 #include <algorithm>
+#include <array>
 #include <stdexcept>
 
 #include "app/mode_table.h"
@@ -194,6 +195,24 @@ void result_side(PageTable& t, TextField base, Feeds base_feeds, int base_help, 
   t.result.total_help = total_help;
 }
 
+// The pattern rows of size, parity, prime and route, in that order, from
+// button `first` on: three- or four-letter captions of the two words of each
+// form, then the route patterns.
+Block form_block(int places, int first, int range, int clear, int help) {
+  static constexpr std::array<std::array<const char*, 2>, 3> kWords = {{{"大", "小"}, {"奇", "偶"}, {"质", "合"}}};
+  Block b = block("排除大小，奇偶，质合，012路", help);
+  for (const auto& [one, two] : kWords) {
+    Captions c = places == 3 ? three_letter_patterns(one, two) : four_letter_patterns(one, two);
+    const int width = static_cast<int>(c.size());
+    b.rows.push_back(kill_row(first, std::move(c), std::string(one) + two));
+    first += width;
+  }
+  b.rows.push_back(kill_row(first, route_patterns(places), "012路"));
+  b.range = range;
+  b.clear = clear;
+  return b;
+}
+
 Block sub(Block b, int sub_panel) {
   b.sub_panel = sub_panel;
   return b;
@@ -225,12 +244,7 @@ PageTable front_three() {
   kill_pair.boxes = {{4, "[杀]AB", -1}, {5, "[杀]AC", -1}, {6, "[杀]BC", -1}};
   kill_pair.clear = 24;
 
-  Block forms = with_range(block("排除大小，奇偶，质合，012路", 10), 12);
-  forms.rows = {kill_row(145, three_letter_patterns("大", "小"), "大小"),
-                kill_row(153, three_letter_patterns("奇", "偶"), "奇偶"),
-                kill_row(161, three_letter_patterns("质", "合"), "质合"),
-                kill_row(169, route_patterns(3), "012路")};
-  forms.clear = 25;
+  const Block forms = form_block(3, 145, 12, 25, 10);
 
   Block extremes = block("最小号码与最大号码", 14);
   extremes.rows = {with_buttons(keep_row(88, two_digits(1, 8), "[最小号码]"), 29, 30),
@@ -292,12 +306,7 @@ PageTable front_four() {
   three_of_four.boxes = {{18, "ABC*", -1}, {19, "AB*D", -1}, {20, "A*CD", -1}, {21, "*BCD", -1}};
   three_of_four.clear = 70;
 
-  Block forms = with_range(block("排除大小，奇偶，质合，012路", 34), 32);
-  forms.rows = {kill_row(335, four_letter_patterns("大", "小"), "大小"),
-                kill_row(351, four_letter_patterns("奇", "偶"), "奇偶"),
-                kill_row(367, four_letter_patterns("质", "合"), "质合"),
-                kill_row(383, route_patterns(4), "012路")};
-  forms.clear = 71;
+  const Block forms = form_block(4, 335, 32, 71, 34);
 
   t.blocks = {
       feeding(box_block("杀直选号码", 8, 34, 18), nullptr, 1, 10),

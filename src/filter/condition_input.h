@@ -4,6 +4,7 @@
 // the page tables; the engine never sees the panel.
 
 #include <cstddef>
+#include <cstdint>
 #include <limits>
 #include <string>
 #include <string_view>
@@ -11,6 +12,7 @@
 
 #include "filter/condition_matrix.h"
 #include "filter/tolerance.h"
+#include "support/text.h"
 
 namespace tesvik {
 
@@ -38,6 +40,25 @@ struct ConditionInput {
   // occurs in this list.
   std::string dotted(std::size_t row, std::size_t from = 0,
                      std::size_t to = std::numeric_limits<std::size_t>::max()) const;
+
+  // For each row r < rows whose dotted list is longer than 2 characters:
+  // named[r][k] = 1 when that list contains texts_of(r)[k]. Returns the
+  // number of characters of all the rows' lists together.
+  template <typename Texts>
+  std::size_t named_per_row(std::size_t rows, Texts&& texts_of, std::vector<std::vector<std::uint8_t>>& named) const {
+    std::size_t total = 0;
+    named.assign(rows, {});
+    for (std::size_t r = 0; r < rows; ++r) {
+      const std::string list = dotted(r);
+      const auto& texts = texts_of(r);
+      const std::size_t length = character_count(list);
+      total += length;
+      named[r].assign(texts.size(), 0);
+      if (length > 2)
+        for (std::size_t k = 0; k < texts.size(); ++k) named[r][k] = list.find(texts[k]) != std::string::npos;
+    }
+    return total;
+  }
 };
 
 // A condition: reads its input and marks the picks that fail it in `column`

@@ -5,6 +5,7 @@
 
 #include "filter/conditions.h"
 #include "filter/instantiate.h"
+#include "filter/named_rows.h"
 #include "filter/pick_facts.h"
 #include "filter/selection.h"
 #include "model/number_text.h"
@@ -69,19 +70,14 @@ void kill_sum(ConditionInput& in, ConditionMatrix& m, int column) {
 
 template <int P>
 void kill_position(ConditionInput& in, ConditionMatrix& m, int column) {
-  std::array<std::array<bool, 11>, P> hit{};
-  std::size_t total = 0;
-  for (std::size_t p = 0; p < P; ++p) {
-    const std::string list = in.dotted(p);
-    total += character_count(list);
-    if (character_count(list) > 2) hit[p] = number_hits(list);
-  }
-  if (total <= 1) return;
-  mark_outside<P>(m, column, in.range, [&](const PickFact<P>& f) {
-    int c = 0;
-    for (std::size_t p = 0; p < P; ++p) c += hit[p][f.n[p]];
-    return c;
-  });
+  static const std::vector<std::string_view> kNumbers = [] {
+    std::vector<std::string_view> t;
+    for (int n = 0; n <= 10; ++n) t.push_back(two_digit(n));  // index = number; 0 names none
+    return t;
+  }();
+  mark_named_rows<P>(
+      in, m, column, P, [](std::size_t) -> const auto& { return kNumbers; },
+      [](const PickFact<P>& f, std::size_t place) { return f.n[place]; });
 }
 
 template <int P>

@@ -6,6 +6,7 @@
 
 #include "filter/conditions.h"
 #include "filter/instantiate.h"
+#include "filter/named_rows.h"
 #include "filter/pick_facts.h"
 #include "filter/selection.h"
 #include "support/text.h"
@@ -28,22 +29,9 @@ std::array<bool, N> text_hits(std::string_view list, const std::array<std::strin
 // order; a pick counts one for every form whose list names its pattern.
 template <int P>
 void kill_form(ConditionInput& in, ConditionMatrix& m, int column) {
-  std::array<std::vector<bool>, kForms> hit;
-  std::size_t total = 0;
-  for (std::size_t form = 0; form < kForms; ++form) {
-    const std::string list = in.dotted(form);
-    total += character_count(list);
-    const auto& texts = pattern_texts(Form(form), P);
-    hit[form].assign(texts.size(), false);
-    if (character_count(list) > 2)
-      for (std::size_t t = 0; t < texts.size(); ++t) hit[form][t] = contains(list, texts[t]);
-  }
-  if (total <= 1) return;
-  mark_outside<P>(m, column, in.range, [&](const PickFact<P>& f) {
-    int c = 0;
-    for (std::size_t form = 0; form < kForms; ++form) c += hit[form][f.pattern[form]];
-    return c;
-  });
+  mark_named_rows<P>(
+      in, m, column, kForms, [](std::size_t form) -> const auto& { return pattern_texts(Form(form), P); },
+      [](const PickFact<P>& f, std::size_t form) { return f.pattern[form]; });
 }
 
 // A pick is removed when its run, slope, shape or zigzag class is among the
