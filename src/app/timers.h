@@ -9,7 +9,12 @@
 
 namespace tesvik {
 
-enum class TimerId { Load, Shan, Caiji, YanseHy };
+enum class TimerId {
+  Load,     // Timer_load: runs the start-up sequence once
+  Shan,     // Timer_shan: the light sequence of the mode buttons
+  Caiji,    // Timer_caiji: starts the network sequence once start-up is done
+  YanseHy,  // Timer_yanse_hy: restores the advert colours after a hover
+};
 inline constexpr int kTimerCount = 4;
 
 class Timers {

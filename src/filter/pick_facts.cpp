@@ -1,7 +1,5 @@
 #include "filter/pick_facts.h"
 
-#include <algorithm>
-
 #include "model/universe.h"
 
 namespace tesvik {
@@ -20,8 +18,13 @@ std::vector<PickFact<P>> build_facts() {
       f.n[p] = u.numbers[static_cast<std::size_t>(i)][p];
       f.digit[p] = static_cast<std::uint8_t>(f.n[p] % 10);
     }
-    f.sorted = f.n;
-    std::sort(f.sorted.begin(), f.sorted.end());
+    f.sorted = f.n;  // insertion sort of a handful of numbers
+    for (std::size_t a = 1; a < P; ++a)
+      for (std::size_t b = a; b > 0 && f.sorted[b - 1] > f.sorted[b]; --b) {
+        const std::uint8_t t = f.sorted[b];
+        f.sorted[b] = f.sorted[b - 1];
+        f.sorted[b - 1] = t;
+      }
     f.smallest = f.sorted.front();
     f.largest = f.sorted.back();
     f.span = static_cast<std::uint8_t>(f.largest - f.smallest);
