@@ -13,7 +13,7 @@ extern "C" const char* __asan_default_options() { return "detect_leaks=0"; }
 int main(int argc, char** argv) {
   if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
   QApplication qt(argc, argv);
-  tesvik::apply_style(qt);
+  tesvik::prepare_application(qt);
   ::testing::InitGoogleTest(&argc, argv);
   return RUN_ALL_TESTS();
 }

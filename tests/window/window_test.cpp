@@ -1,16 +1,21 @@
 // The real window on Qt's offscreen platform: widgets forward to the App,
-// and the App's state shows on the widgets.
+// and the App's state shows on the widgets. Time is the window's virtual
+// clock, moved by advance(); nothing here waits in real time.
 
 #include <gtest/gtest.h>
 
+#include <QAbstractButton>
 #include <QApplication>
 #include <QClipboard>
-#include <QElapsedTimer>
 #include <QEnterEvent>
 #include <QLabel>
+#include <QLineEdit>
 #include <QListView>
 #include <QMessageBox>
+#include <QPlainTextEdit>
 #include <QPushButton>
+#include <QScrollArea>
+#include <QScrollBar>
 #include <QTest>
 #include <QTimer>
 
@@ -38,16 +43,36 @@ class Window : public ::testing::Test {
     return w;
   }
   void click(Ctl array, int index) { QTest::mouseClick(widget(array, index), Qt::LeftButton); }
-  // Presses `button` of the next message box as soon as it is shown.
-  void answer_next_box(QMessageBox::StandardButton button) {
+  // Runs `inspect` inside the next modal wait (a message box or the tip),
+  // once that window is shown. The timer runs on every pass of the event
+  // loop, not on the clock.
+  template <typename Modal = QMessageBox>
+  void on_next_modal(std::function<void(Modal*)> inspect) {
     auto* poll = new QTimer(&window);
-    QObject::connect(poll, &QTimer::timeout, poll, [poll, button] {
-      if (auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget())) {
-        box->button(button)->click();
+    QObject::connect(poll, &QTimer::timeout, poll, [poll, inspect] {
+      if (auto* modal = qobject_cast<Modal*>(QApplication::activeModalWidget())) {
+        poll->stop();
         poll->deleteLater();
+        inspect(modal);
       }
     });
-    poll->start(5);
+    poll->start(0);
+  }
+  // The texts of the next message box; it is closed with `button`.
+  struct Box {
+    QString title, text;
+    QStringList buttons;
+    int width = 0;
+  };
+  Box next_box(QMessageBox::StandardButton button, Box& box) {
+    on_next_modal<QMessageBox>([&box, button](QMessageBox* m) {
+      box.title = m->windowTitle();
+      box.text = m->text();
+      for (QAbstractButton* b : m->buttons()) box.buttons << b->text();
+      box.width = m->width();
+      m->button(button)->click();
+    });
+    return box;
   }
 
   QtPort port;
@@ -69,9 +94,33 @@ TEST_F(Window, KillButtonTurnsYellowInTheModelAndOnScreen) {
       yellow += c.red() > 200 && c.green() > 200 && c.blue() < 120;
     }
   EXPECT_GT(yellow, shot.width() * shot.height() / 2);
-  EXPECT_TRUE(widget(Ctl::C1, 0)->hasFocus() || !window.isActiveWindow());
   click(Ctl::C_annv, 49);
   EXPECT_EQ(window.app().panel().annv[49].colour, kNeutral);
+}
+
+// After a click the focus is on the sink, which shows nothing: no visible
+// control of the window reads "C1".
+TEST_F(Window, ClicksLeaveTheFocusOnAnInvisibleSink) {
+  started();
+  QApplication::setActiveWindow(&window);
+  click(Ctl::C_ding, 0);
+  auto* box = widget<QPlainTextEdit>(Ctl::T_nei_txt_ip, 0);
+  box->setFocus();
+  ASSERT_TRUE(box->hasFocus());
+  click(Ctl::C_annv, 49);
+  QWidget* sink = window.bindings().widget({Ctl::C1, 0});
+  ASSERT_NE(sink, nullptr);
+  EXPECT_TRUE(sink->hasFocus());
+  EXPECT_TRUE(sink->size().isEmpty());
+  for (QWidget* w : window.findChildren<QWidget*>()) {
+    if (!w->isVisible()) continue;
+    if (auto* b = qobject_cast<QAbstractButton*>(w)) {
+      EXPECT_NE(b->text(), "C1");
+    }
+    if (auto* l = qobject_cast<QLabel*>(w)) {
+      EXPECT_NE(l->text(), "C1");
+    }
+  }
 }
 
 TEST_F(Window, RunShowsTheListAndCount) {
@@ -89,87 +138,183 @@ TEST_F(Window, RunShowsTheListAndCount) {
   EXPECT_FALSE(window.progress_container()->isVisible());
 }
 
-TEST_F(Window, CopyReachesTheSystemClipboardAfterTheTip) {
+// A list is redrawn when it changed, even to as many rows as before, and a
+// page clear empties it on screen.
+TEST_F(Window, ListShowsNewRowsOfTheSameCount) {
   started();
+  click(Ctl::C_ding, 0);
+  auto* list = widget<QListView>(Ctl::List_jg, 0);
+  click(Ctl::C_annv, 45);  // kill 01
+  click(Ctl::C_jg_gn, 0);
+  ASSERT_EQ(list->model()->rowCount(), 504);
+  EXPECT_EQ(list->model()->index(0, 0).data().toString(), "02 03 04");
+  click(Ctl::C_annv, 45);
+  click(Ctl::C_annv, 46);  // kill 02 instead
+  click(Ctl::C_jg_gn, 0);
+  ASSERT_EQ(list->model()->rowCount(), 504);
+  EXPECT_EQ(list->model()->index(0, 0).data().toString(), "01 03 04");
+  click(Ctl::C_jg_gn, 3);
+  EXPECT_EQ(list->model()->rowCount(), 0);
+}
+
+// The tip of a copy is a frameless tool window that leaves the main window
+// active and closes itself after 600 ms of the window's clock; the copy
+// returns only then.
+TEST_F(Window, CopyShowsATipThatClosesAfter600ms) {
+  started();
+  QApplication::setActiveWindow(&window);
   click(Ctl::C_ding, 0);
   window.app().set_text({Ctl::T_nei_txt_ip, 7}, "010203\r\n030810");
   click(Ctl::C_jg_gn, 0);
-  QElapsedTimer clock;
-  clock.start();
-  click(Ctl::C_jg_gn, 1);  // returns once the tip window has closed itself
-  EXPECT_GE(clock.elapsed(), kTipMilliseconds - 20);
-  EXPECT_EQ(QApplication::clipboard()->text(), "01 02 03\r\n03 08 10");
-  for (TipWindow* tip : window.findChildren<TipWindow*>()) EXPECT_FALSE(tip->isVisible());
+  bool seen = false;
+  on_next_modal<TipWindow>([&](TipWindow* tip) {
+    seen = true;
+    EXPECT_TRUE(tip->windowFlags().testFlag(Qt::FramelessWindowHint));
+    EXPECT_EQ(tip->windowType(), Qt::ToolTip);  // no task-bar entry
+    EXPECT_EQ(QApplication::activeWindow(), &window);
+    EXPECT_EQ(tip->findChild<QLabel*>("L_cp_ts")->text(), "复制成功");
+    EXPECT_EQ(QApplication::clipboard()->text(), "01 02 03\r\n03 08 10");
+    window.advance(kTipMilliseconds - 1);
+    EXPECT_TRUE(tip->isVisible());
+    window.advance(1);
+    EXPECT_FALSE(tip->isVisible());
+  });
+  click(Ctl::C_jg_gn, 1);
+  EXPECT_TRUE(seen);
+  EXPECT_EQ(window.app().timers().now(), kTipMilliseconds);
 }
 
-TEST_F(Window, TypedTextReachesTheModelThroughTheKeyFilter) {
+// Prize boxes edit like any text box; the key filter only refuses
+// characters: non-digits and digits beyond the box's length.
+TEST_F(Window, PrizeBoxEditsAtTheCaret) {
   started();
   click(Ctl::C_ding, 0);
-  QTest::keyClicks(window.bindings().widget({Ctl::T_duijiang, 1}), "3a80x5");
-  EXPECT_EQ(window.app().panel().duijiang[1], "380");
-  QTest::keyClicks(window.bindings().widget({Ctl::T_nei_txt_ip, 0}), "01 02 03");
+  auto* box = widget<QLineEdit>(Ctl::T_duijiang, 1);
+  const auto& model = window.app().panel().duijiang[1];
+  QTest::keyClicks(box, "38");
+  QTest::keyClick(box, Qt::Key_Home);
+  QTest::keyClick(box, Qt::Key_0);
+  EXPECT_EQ(box->text(), "038");
+  EXPECT_EQ(model, "038");
+  EXPECT_EQ(box->cursorPosition(), 1);
+  QTest::keyClick(box, Qt::Key_A, Qt::ControlModifier);
+  QTest::keyClick(box, Qt::Key_Delete);
+  EXPECT_EQ(model, "");
+
+  QTest::keyClicks(box, "3a80x5");  // a, x refused; 5 would be a fourth digit
+  EXPECT_EQ(model, "380");
+  QTest::keyClick(box, Qt::Key_Left);
+  QTest::keyClick(box, Qt::Key_Backspace);
+  EXPECT_EQ(model, "30");
+  QTest::keyClick(box, Qt::Key_9);
+  EXPECT_EQ(model, "390");
+  QTest::keyClick(box, Qt::Key_Period);  // "." passes even when full
+  EXPECT_EQ(model, "39.0");
+  // Typing over a selection replaces it, so a full box takes the digit.
+  box->selectAll();
+  QTest::keyClick(box, Qt::Key_7);
+  EXPECT_EQ(model, "7");
+}
+
+TEST_F(Window, EnterInThePrizeBoxRunsTheCheck) {
+  started();
+  click(Ctl::C_ding, 0);
+  click(Ctl::C_jg_gn, 0);
+  auto* box = widget<QLineEdit>(Ctl::T_duijiang, 1);
+  QTest::keyClicks(box, "380");
+  Box shown;
+  next_box(QMessageBox::Ok, shown);
+  QTest::keyClick(box, Qt::Key_Return);
+  EXPECT_EQ(shown.title, "温馨提示");
+  EXPECT_EQ(shown.text, "恭喜，找到号码！");
+}
+
+TEST_F(Window, TabInAConditionBoxMovesTheFocusOn) {
+  started();
+  QApplication::setActiveWindow(&window);
+  click(Ctl::C_ding, 0);
+  auto* box = widget<QPlainTextEdit>(Ctl::T_nei_txt_ip, 0);
+  box->setFocus();
+  QTest::keyClicks(box, "01");
+  QTest::keyClick(box, Qt::Key_Tab);
+  EXPECT_EQ(window.app().panel().txt_ip[0], "01");
+  EXPECT_FALSE(box->hasFocus());
+}
+
+TEST_F(Window, DoubleClickEmptiesAConditionBox) {
+  started();
+  click(Ctl::C_ding, 0);
+  auto* box = widget<QPlainTextEdit>(Ctl::T_nei_txt_ip, 0);
+  QTest::keyClicks(box, "01 02 03");
   EXPECT_EQ(window.app().panel().txt_ip[0], "01 02 03");
-  QTest::mouseDClick(qobject_cast<QAbstractScrollArea*>(window.bindings().widget({Ctl::T_nei_txt_ip, 0}))->viewport(),
-                     Qt::LeftButton);
+  QTest::mouseDClick(box->viewport(), Qt::LeftButton);
   EXPECT_EQ(window.app().panel().txt_ip[0], "");
+  EXPECT_EQ(box->toPlainText(), "");
 }
 
 TEST_F(Window, ModeButtonsWaitForTheLightSequence) {
-  window.start();
-  QTest::qWait(400);
+  window.app().create();
+  window.sync();
+  window.advance(400);
   click(Ctl::C_ding, 2);
   EXPECT_EQ(window.app().frame().page, 3);
-  QTest::qWait(900);
-  EXPECT_EQ(window.app().light_count(), 10);
-  EXPECT_EQ(window.app().panel().annv[0].caption, "01\r\n02");
+  EXPECT_EQ(widget(Ctl::C_annv, 0)->text(), "01\n02");  // the start-up ran at 50 ms
+  window.advance(500);
   click(Ctl::C_ding, 2);
   EXPECT_EQ(window.app().frame().page, 2);
-  EXPECT_EQ(window.page_widget(2)->isVisible(), true);
-}
-
-TEST_F(Window, CloseWithNoKeepsTheWindow) {
-  started();
-  answer_next_box(QMessageBox::No);
-  EXPECT_FALSE(window.close());
-  EXPECT_TRUE(window.isVisible());
-  EXPECT_FALSE(window.app().ended());
-}
-
-TEST_F(Window, HelpButtonsShowTheirMessageOrThePicturePanel) {
-  started();
-  click(Ctl::C_ding, 0);
-  QString title, text;
-  auto* poll = new QTimer(&window);
-  QObject::connect(poll, &QTimer::timeout, poll, [&, poll] {
-    if (auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget())) {
-      title = box->windowTitle();
-      text = box->text();
-      box->accept();
-      poll->deleteLater();
-    }
-  });
-  poll->start(5);
-  click(Ctl::C_shuoming, 0);
-  EXPECT_EQ(title, "温馨提示");
-  EXPECT_EQ(text, "没有找到此说明数据");
-  click(Ctl::C_shuoming, 6);
-  QPushButton* close = widget(Ctl::C_shuoming, 60);
-  EXPECT_TRUE(close->isVisible());
-  click(Ctl::C_shuoming, 60);
-  EXPECT_FALSE(close->isVisible());
+  EXPECT_TRUE(window.page_widget(2)->isVisible());
 }
 
 TEST_F(Window, AdvertTurnsRedOnHoverAndBackAfterASecond) {
-  window.start();
-  QTest::qWait(100);
+  started();
   auto* advert = widget<QLabel>(Ctl::L_ad, 1);
   QEnterEvent enter(QPointF(2, 2), QPointF(2, 2), QPointF(2, 2));
   QApplication::sendEvent(advert, &enter);
   EXPECT_EQ(advert->palette().color(QPalette::WindowText), QColor(255, 0, 0));
   EXPECT_TRUE(advert->font().underline());
-  QTest::qWait(1150);
+  window.advance(999);
+  EXPECT_EQ(advert->palette().color(QPalette::WindowText), QColor(255, 0, 0));
+  window.advance(1);
   EXPECT_EQ(advert->palette().color(QPalette::WindowText), QColor(0, 0, 255));
   EXPECT_FALSE(advert->font().underline());
+}
+
+// Qt's own texts are Chinese, and each box is wide enough for its title in
+// a large title-bar font.
+TEST_F(Window, DialogsSpeakChineseAndShowTheirTitle) {
+  started();
+  click(Ctl::C_ding, 0);
+  Box message;
+  next_box(QMessageBox::Ok, message);
+  click(Ctl::C_shuoming, 0);
+  EXPECT_EQ(message.title, "温馨提示");
+  EXPECT_EQ(message.text, "没有找到此说明数据");
+  ASSERT_EQ(message.buttons.size(), 1);
+  EXPECT_TRUE(message.buttons[0].startsWith("确定")) << message.buttons[0].toStdString();
+  QFont title_font = window.font();
+  title_font.setPointSize(11);
+  title_font.setBold(true);
+  EXPECT_GE(message.width, QFontMetrics(title_font).horizontalAdvance(message.title) + 3 * 24);
+
+  Box question;
+  next_box(QMessageBox::No, question);
+  EXPECT_FALSE(window.close());
+  EXPECT_EQ(question.text, "是否要关闭软件？");
+  ASSERT_EQ(question.buttons.size(), 2);
+  EXPECT_TRUE(question.buttons.filter("是").size() == 1 && question.buttons.filter("否").size() == 1)
+      << question.buttons.join(" ").toStdString();
+  EXPECT_TRUE(window.isVisible());
+  EXPECT_FALSE(window.app().ended());
+}
+
+TEST_F(Window, HelpButtonsShowThePicturePanel) {
+  started();
+  click(Ctl::C_ding, 0);
+  click(Ctl::C_shuoming, 6);
+  QPushButton* close = widget(Ctl::C_shuoming, 60);
+  EXPECT_TRUE(close->isVisible());
+  click(Ctl::C_shuoming, 60);
+  EXPECT_FALSE(close->isVisible());
 }
 
 TEST_F(Window, ProgressBarCoversItsShareOfTheContainer) {
@@ -184,8 +329,9 @@ TEST_F(Window, ProgressBarCoversItsShareOfTheContainer) {
   EXPECT_FALSE(window.progress_container()->isVisible());
 }
 
-TEST_F(Window, EveryCaptionFitsItsButtonAndTheWindowFitsTheScreen) {
+TEST_F(Window, EveryCaptionFitsItsButton) {
   started();
+  window.resize(window.sizeHint());
   for (int page = 0; page < 3; ++page) {
     click(Ctl::C_ding, page);
     for (QPushButton* b : window.findChildren<QPushButton*>()) {
@@ -194,8 +340,34 @@ TEST_F(Window, EveryCaptionFitsItsButtonAndTheWindowFitsTheScreen) {
       for (const QString& line : b->text().split('\n')) EXPECT_LE(fm.horizontalAdvance(line), b->width() - 2) << line.toStdString();
     }
   }
-  EXPECT_LE(window.sizeHint().width(), 1366);
-  EXPECT_LE(window.sizeHint().height(), 740);
+}
+
+// On a screen smaller than a page the window still opens inside the
+// available area, and the page scrolls to its bottom row.
+TEST_F(Window, SmallWindowScrollsToTheBottomRow) {
+  started();
+  const QSize page = window.page_scroll()->widget()->minimumSizeHint();
+  EXPECT_LE(page.width(), 1366 - 2 - 16) << "a 1366 px wide screen shows the page without a horizontal scroll bar";
+  EXPECT_LT(window.minimumSizeHint().height(), 400);
+  window.resize(900, 500);
+  for (int p = 0; p < 3; ++p) {
+    click(Ctl::C_ding, p);
+    QApplication::processEvents();
+    QScrollArea* scroll = window.page_scroll();
+    EXPECT_TRUE(scroll->verticalScrollBar()->isVisible());
+    QWidget* prize = widget<QLineEdit>(Ctl::T_duijiang, p + 1);
+    const QPoint centre = prize->mapTo(scroll->widget(), prize->rect().center());
+    scroll->ensureVisible(centre.x(), centre.y(), prize->width() / 2 + 4, prize->height() / 2 + 4);
+    const QRect shown(prize->mapTo(scroll->viewport(), QPoint(0, 0)), prize->size());
+    EXPECT_TRUE(scroll->viewport()->rect().contains(shown)) << p;
+  }
+  EXPECT_TRUE(widget<QLabel>(Ctl::L_ad, 2)->visibleRegion().boundingRect().size() == widget<QLabel>(Ctl::L_ad, 2)->size());
+
+  window.hide();
+  window.show_fitted();
+  const QRect area = window.screen()->availableGeometry();
+  EXPECT_TRUE(area.contains(window.frameGeometry())) << window.frameGeometry().x() << "," << window.frameGeometry().y() << " " << window.frameGeometry().width() << "x"
+                                                     << window.frameGeometry().height() << " in " << area.width() << "x" << area.height() << " max " << window.isMaximized();
 }
 
 }  // namespace

@@ -29,6 +29,8 @@ void set_background(QWidget* w, Colour c) {
   w->setPalette(p);
 }
 
+enum class TextKind { Combo, Plain, Line };
+
 }  // namespace
 
 struct Bindings::ButtonView {
@@ -40,6 +42,7 @@ struct Bindings::ButtonView {
 
 struct Bindings::TextView {
   ControlRef ref;
+  TextKind kind;
   QWidget* widget;
   std::string shown;
   std::size_t items = 0;
@@ -61,6 +64,10 @@ struct Bindings::LabelView {
   bool fresh = true;
 };
 
+void CustomView::forward(const std::function<void(App&)>& event) {
+  if (bindings_) bindings_->forward(event);
+}
+
 Bindings::Bindings(App& app, std::function<void()> after_event) : app_(app), after_event_(std::move(after_event)) {}
 
 Bindings::~Bindings() = default;
@@ -68,6 +75,10 @@ Bindings::~Bindings() = default;
 void Bindings::handle(const std::function<void()>& event) {
   event();
   after_event_();
+}
+
+void Bindings::forward(const std::function<void(App&)>& event) {
+  handle([&] { event(app_); });
 }
 
 QWidget* Bindings::widget(ControlRef ref) const {
@@ -88,7 +99,10 @@ QPushButton* Bindings::button(ControlRef ref, QWidget* parent) {
 }
 
 Bindings::TextView* Bindings::add_text(ControlRef ref, QWidget* w) {
-  texts_.push_back(std::make_unique<TextView>(TextView{ref, w, {}}));
+  const TextKind kind = qobject_cast<QComboBox*>(w)        ? TextKind::Combo
+                        : qobject_cast<QPlainTextEdit*>(w) ? TextKind::Plain
+                                                           : TextKind::Line;
+  texts_.push_back(std::make_unique<TextView>(TextView{ref, kind, w, {}}));
   widgets_[key(ref)] = w;
   return texts_.back().get();
 }
@@ -106,6 +120,8 @@ QPlainTextEdit* Bindings::condition_box(int index, QWidget* parent) {
   const ControlRef ref{Ctl::T_nei_txt_ip, index};
   auto* w = new QPlainTextEdit(parent);
   w->setLineWrapMode(QPlainTextEdit::NoWrap);
+  // No condition takes a tab character; Tab moves on as in a form.
+  w->setTabChangesFocus(true);
   TextView* view = add_text(ref, w);
   connect(w, &QPlainTextEdit::textChanged, this, [this, view, w] { edited(view, w->toPlainText()); });
   w->viewport()->installEventFilter(this);
@@ -136,6 +152,24 @@ QLabel* Bindings::count_label(int index, const QString& prefix, QWidget* parent)
   const ControlRef ref{Ctl::L_jg_zhushu, index};
   auto* w = new QLabel(parent);
   labels_.push_back(std::make_unique<LabelView>(LabelView{ref, w, prefix, {}}));
+  widgets_[key(ref)] = w;
+  return w;
+}
+
+QWidget* Bindings::focus_sink(QWidget* parent) {
+  auto* w = new QWidget(parent);
+  w->setObjectName("C1");
+  w->setFixedSize(0, 0);
+  // Reached by setFocus() after a click only, never by Tab or the mouse.
+  w->setFocusPolicy(Qt::NoFocus);
+  widgets_[key({Ctl::C1, 0})] = w;
+  return w;
+}
+
+QWidget* Bindings::custom(ControlRef ref, std::unique_ptr<CustomView> view) {
+  view->bindings_ = this;
+  QWidget* w = view->widget();
+  customs_.push_back(std::move(view));
   widgets_[key(ref)] = w;
   return w;
 }
@@ -180,49 +214,86 @@ bool Bindings::eventFilter(QObject* watched, QEvent* event) {
       if (ref.array != Ctl::L_ad) return false;
       handle([&] { app_.click(ref); });
       return true;
-    case QEvent::KeyPress: {
+    case QEvent::KeyPress:
       if (ref.array != Ctl::T_duijiang) return false;
-      auto* key_event = static_cast<QKeyEvent*>(event);
-      const bool navigation = key_event->key() == Qt::Key_Tab || key_event->key() == Qt::Key_Backtab;
-      if (navigation || key_event->text().isEmpty() || (key_event->modifiers() & Qt::ControlModifier)) return false;
-      // Typed characters go through the box's key filter in the App.
-      handle([&] { app_.type_text(ref, key_event->text().toStdString()); });
-      return true;
-    }
+      return !key_accepted(*static_cast<QLineEdit*>(watched), ref, *static_cast<QKeyEvent*>(event));
     default: return false;
   }
 }
 
+// The prize boxes edit as any line edit does; only a typed character passes
+// the App's key filter first, which sees the text that the character would
+// join (the box without its selection, since typing replaces it). Keys that
+// type no character (Backspace, Delete, arrows, Home, End, Enter) and
+// shortcuts are the line edit's own.
+bool Bindings::key_accepted(const QLineEdit& box, ControlRef ref, const QKeyEvent& key) {
+  const QString typed = key.text();
+  const bool shortcut = key.modifiers() & (Qt::ControlModifier | Qt::AltModifier | Qt::MetaModifier);
+  if (typed.size() != 1 || !typed[0].isPrint() || shortcut) return true;
+  std::string* model = app_.text_of(ref);
+  if (!model) return true;
+  // Ask the filter on the App's own box, then put the box back as it was:
+  // the line edit inserts the character and reports the whole new text.
+  const std::string kept = *model;
+  QString rest = box.text();
+  if (box.hasSelectedText()) rest.remove(box.selectionStart(), box.selectedText().size());
+  const std::string joined = to_model(rest);
+  *model = joined;
+  app_.type_text(ref, typed.toStdString());
+  const bool accepted = *model != joined;
+  *model = kept;
+  return accepted;
+}
+
 void Bindings::sync() {
+  sync_buttons();
+  sync_texts();
+  sync_lists();
+  sync_labels();
+  for (auto& view : customs_) view->render(app_);
+}
+
+void Bindings::sync_buttons() {
   for (auto& v : buttons_) {
     const Button* b = app_.button_of(v->ref);
     if (!b) continue;
     if (v->fresh || b->colour != v->shown.colour) set_background(v->widget, b->colour);
     if (v->fresh || b->caption != v->shown.caption) v->widget->setText(to_widget(b->caption));
     if (v->fresh || b->enabled != v->shown.enabled) v->widget->setEnabled(b->enabled);
-    v->shown = *b;
+    if (v->fresh || b->colour != v->shown.colour || b->enabled != v->shown.enabled || b->caption != v->shown.caption)
+      v->shown = *b;
     v->fresh = false;
   }
+}
+
+void Bindings::sync_texts() {
   for (auto& v : texts_) {
     const std::string* text = app_.text_of(v->ref);
     if (!text) continue;
-    const QSignalBlocker block(v->widget);
-    if (auto* combo = qobject_cast<QComboBox*>(v->widget)) {
+    auto* combo = v->kind == TextKind::Combo ? static_cast<QComboBox*>(v->widget) : nullptr;
+    if (combo) {
       const auto& items = app_.combo_of(v->ref)->items;
       if (items.size() != v->items) {
+        const QSignalBlocker block(combo);
         combo->clear();
         for (const std::string& item : items) combo->addItem(QString::fromStdString(item));
         v->items = items.size();
         v->fresh = true;
       }
-      if (v->fresh || *text != v->shown) combo->setEditText(to_widget(*text));
-    } else if (v->fresh || *text != v->shown) {
-      if (auto* plain = qobject_cast<QPlainTextEdit*>(v->widget)) plain->setPlainText(to_widget(*text));
-      if (auto* line = qobject_cast<QLineEdit*>(v->widget)) line->setText(to_widget(*text));
+    }
+    if (!v->fresh && *text == v->shown) continue;
+    const QSignalBlocker block(v->widget);
+    switch (v->kind) {
+      case TextKind::Combo: combo->setEditText(to_widget(*text)); break;
+      case TextKind::Plain: static_cast<QPlainTextEdit*>(v->widget)->setPlainText(to_widget(*text)); break;
+      case TextKind::Line: static_cast<QLineEdit*>(v->widget)->setText(to_widget(*text)); break;
     }
     v->shown = *text;
     v->fresh = false;
   }
+}
+
+void Bindings::sync_lists() {
   for (auto& v : lists_) {
     const ListBox& list = *app_.list_of(v->ref);
     const bool reset = v->model->update(list);
@@ -233,6 +304,9 @@ void Bindings::sync() {
       v->shown_selection = list.selected;
     }
   }
+}
+
+void Bindings::sync_labels() {
   for (auto& v : labels_) {
     const Label& l = *app_.label_of(v->ref);
     if (!v->fresh && l.caption == v->shown.caption && l.fore == v->shown.fore && l.underline == v->shown.underline)

@@ -5,6 +5,7 @@
 
 #include <QObject>
 #include <QString>
+#include <cstdint>
 #include <functional>
 #include <map>
 #include <memory>
@@ -12,8 +13,10 @@
 #include <vector>
 
 #include "app/app.h"
+#include "app/window/custom_view.h"
 
 class QComboBox;
+class QKeyEvent;
 class QLabel;
 class QLineEdit;
 class QListView;
@@ -38,6 +41,14 @@ class Bindings : public QObject {
   QLabel* count_label(int index, const QString& prefix, QWidget* parent);
   QListView* list(ControlRef ref, QWidget* parent);
   QLabel* advert(int index, QWidget* parent);
+  // C1: takes the keyboard focus after every button click, so that no panel
+  // button keeps a focus frame. It draws nothing and has no size.
+  QWidget* focus_sink(QWidget* parent);
+  // A self-drawn control under ref; the bindings keep the view.
+  QWidget* custom(ControlRef ref, std::unique_ptr<CustomView> view);
+
+  // Hands a user event to the App, then runs after_event.
+  void forward(const std::function<void(App&)>& event);
 
   void sync();
   // The widget bound to a control; nullptr when none is.
@@ -54,6 +65,11 @@ class Bindings : public QObject {
   void handle(const std::function<void()>& event);
   TextView* add_text(ControlRef ref, QWidget* w);
   void edited(TextView* view, const QString& text);
+  bool key_accepted(const QLineEdit& box, ControlRef ref, const QKeyEvent& key);
+  void sync_buttons();
+  void sync_texts();
+  void sync_lists();
+  void sync_labels();
 
   App& app_;
   std::function<void()> after_event_;
@@ -61,6 +77,7 @@ class Bindings : public QObject {
   std::vector<std::unique_ptr<TextView>> texts_;
   std::vector<std::unique_ptr<ListView>> lists_;
   std::vector<std::unique_ptr<LabelView>> labels_;
+  std::vector<std::unique_ptr<CustomView>> customs_;
   std::map<QObject*, ControlRef> refs_;  // watched widget -> control
   std::map<std::pair<int, int>, QWidget*> widgets_;
 };

@@ -22,7 +22,7 @@ namespace {
 
 constexpr int kColumns = 3;
 constexpr int kColumnWidth = 370;
-constexpr int kResultWidth = 228;
+constexpr int kResultWidth = 220;
 constexpr int kSmall = 20;  // height of a one-line button, width of "清"
 
 QPushButton* sized(QPushButton* b, int w, int h) {
@@ -279,7 +279,10 @@ QWidget* ConditionPage::result_side() {
   QLineEdit* input = bindings_.prize_box(page_.result.prize_box, side);
   input->setPlaceholderText(text(page_.result.prize_caption));
   prize->addWidget(input);
-  prize->addWidget(sized(bindings_.button({Ctl::C_jg_gn, page_.result.prize_button}, side), 64, 22));
+  QPushButton* check = bindings_.button({Ctl::C_jg_gn, page_.result.prize_button}, side);
+  prize->addWidget(sized(check, 64, 22));
+  // Enter in the box presses its "兑奖查询".
+  connect(input, &QLineEdit::returnPressed, check, &QPushButton::click);
   prize->addWidget(help(page_.result.prize_help));
   layout->addLayout(prize);
   return side;

@@ -5,8 +5,11 @@
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QPushButton>
+#include <QScreen>
+#include <QScrollArea>
 #include <QStackedWidget>
 #include <QVBoxLayout>
+#include <algorithm>
 
 #include "app/page_tables.h"
 #include "app/window/condition_page.h"
@@ -16,6 +19,23 @@ namespace tesvik {
 namespace {
 constexpr int kProgressWidth = 360;
 constexpr int kProgressHeight = 22;
+// Room left for the frame that a window manager draws around the window
+// (title bar and borders), which is unknown until the window is shown.
+constexpr int kFrameWidth = 16;
+constexpr int kFrameHeight = 48;
+
+// A scroll area whose preferred size is that of its whole page, so that the
+// window opens without scroll bars where the screen is large enough (Qt
+// bounds a scroll area's preferred size to a few dozen text lines).
+class PageScroll : public QScrollArea {
+ public:
+  using QScrollArea::QScrollArea;
+  QSize sizeHint() const override {
+    const int f = 2 * frameWidth();
+    return widget() ? widget()->sizeHint() + QSize(f, f) : QScrollArea::sizeHint();
+  }
+};
+
 }  // namespace
 
 MainWindow::MainWindow(UserPort& port) : app_(port), bindings_(app_, [this] { sync(); }) {
@@ -30,7 +50,11 @@ MainWindow::MainWindow(UserPort& port) : app_(port), bindings_(app_, [this] { sy
     pages_->addWidget(condition_pages_[static_cast<std::size_t>(t.page)]);
   }
   pages_->addWidget(new QWidget(pages_));  // front six
-  layout->addWidget(pages_, 1);
+  scroll_ = new PageScroll(this);
+  scroll_->setFrameShape(QFrame::NoFrame);
+  scroll_->setWidgetResizable(true);
+  scroll_->setWidget(pages_);
+  layout->addWidget(scroll_, 1);
   layout->addWidget(bottom_bar());
   build_overlays();
   clock_timer_.setSingleShot(true);
@@ -51,6 +75,9 @@ QWidget* MainWindow::top_bar() {
   for (int i : {1, 2, 3, 4, 5, 6, 8}) {
     QPushButton* b = bindings_.button({Ctl::C_ding_an, i}, bar);
     b->setFixedHeight(26);
+    // On a narrow screen the link buttons give up width rather than push
+    // the window past the screen; elsewhere they show their whole caption.
+    b->setMinimumWidth(24);
     l->addWidget(b);
   }
   return bar;
@@ -60,9 +87,7 @@ QWidget* MainWindow::bottom_bar() {
   auto* bar = new QWidget(this);
   auto* l = new QHBoxLayout(bar);
   l->setContentsMargins(0, 0, 0, 0);
-  QPushButton* sink = bindings_.button({Ctl::C1, 0}, bar);
-  sink->setFixedSize(24, 16);
-  l->addWidget(sink);
+  l->addWidget(bindings_.focus_sink(bar));
   l->addWidget(bindings_.advert(1, bar));
   l->addStretch();
   l->addWidget(bindings_.advert(2, bar));
@@ -105,7 +130,7 @@ void MainWindow::build_overlays() {
 }
 
 void MainWindow::place_overlays() {
-  const QRect area = pages_->geometry();
+  const QRect area = scroll_->geometry();
   overlay_->setGeometry(area);
   progress_->move(area.center() - QPoint(kProgressWidth / 2, kProgressHeight / 2));
   picture_->adjustSize();
@@ -119,9 +144,47 @@ void MainWindow::resizeEvent(QResizeEvent* event) {
 
 QWidget* MainWindow::page_widget(int page) const { return pages_->widget(page); }
 
+void MainWindow::show_fitted() {
+  const QScreen* where = screen();
+  const QRect area = where ? where->availableGeometry() : QRect(0, 0, 1366, 768);
+  const QSize room = area.size() - QSize(kFrameWidth, kFrameHeight);
+  const QSize want = sizeHint();
+  // The normal geometry fits in any case, for a window manager that does not maximise.
+  resize(want.boundedTo(room));
+  move(area.topLeft() + QPoint(std::max(0, room.width() - width()) / 2, std::max(0, room.height() - height()) / 2));
+  if (want.width() <= room.width() && want.height() <= room.height()) show();
+  else showMaximized();
+}
+
 void MainWindow::start() {
   app_.create();
   clock_.start();
+  alarms_.clear();
+  sync();
+}
+
+std::int64_t MainWindow::now() { return clock_.isValid() ? clock_.elapsed() : app_.timers().now(); }
+
+void MainWindow::after(std::int64_t ms, QObject* context, std::function<void()> fire) {
+  if (clock_.isValid()) QTimer::singleShot(static_cast<int>(ms), context, std::move(fire));
+  else alarms_.push_back({now() + ms, context, std::move(fire)});
+}
+
+void MainWindow::advance(std::int64_t ms) {
+  if (clock_.isValid()) return;
+  const std::int64_t end = app_.timers().now() + std::max<std::int64_t>(0, ms);
+  // Alarms fire at their own time, between the App's timers.
+  for (;;) {
+    const auto next = std::min_element(alarms_.begin(), alarms_.end(),
+                                       [](const Alarm& a, const Alarm& b) { return a.due < b.due; });
+    if (next == alarms_.end() || next->due > end) break;
+    const Alarm alarm = *next;
+    alarms_.erase(next);
+    app_.advance_time(std::max<std::int64_t>(0, alarm.due - app_.timers().now()));
+    sync();
+    if (alarm.context) alarm.fire();
+  }
+  app_.advance_time(end - app_.timers().now());
   sync();
 }
 

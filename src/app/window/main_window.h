@@ -3,14 +3,19 @@
 // start-up overlay and the progress display, all rendered from the App.
 
 #include <QElapsedTimer>
+#include <QPointer>
 #include <QTimer>
 #include <QWidget>
 #include <array>
+#include <cstdint>
+#include <functional>
+#include <vector>
 
 #include "app/app.h"
 #include "app/window/bindings.h"
 
 class QFrame;
+class QScrollArea;
 class QStackedWidget;
 
 namespace tesvik {
@@ -22,11 +27,26 @@ class MainWindow : public QWidget {
   explicit MainWindow(UserPort& port);
   App& app() { return app_; }
   Bindings& bindings() { return bindings_; }
+  // Shows the window on its screen: at its preferred size when that fits the
+  // screen's available area with a frame, else maximised; the pages scroll
+  // when the window is smaller than they are.
+  void show_fitted();
   // Creates the App's window state and starts its timers on the real clock.
   void start();
+
+  // The window's time. It is the real clock once start() has run; until
+  // then it moves only by advance(), which lets the App's timers and the
+  // window's own alarms (the tip window's 600 ms) fire as virtual time
+  // passes, so that tests never wait in real time.
+  std::int64_t now();
+  void advance(std::int64_t ms);
+  // Runs fire once, ms from now, unless context is gone by then.
+  void after(std::int64_t ms, QObject* context, std::function<void()> fire);
+
   // Shows the App's current state.
   void sync();
   QWidget* page_widget(int page) const;
+  QScrollArea* page_scroll() const { return scroll_; }
   QFrame* progress_bar() const { return bar_; }
   QFrame* progress_container() const { return progress_; }
 
@@ -41,8 +61,15 @@ class MainWindow : public QWidget {
   void place_overlays();
   void tick();
 
+  struct Alarm {
+    std::int64_t due;
+    QPointer<QObject> context;
+    std::function<void()> fire;
+  };
+
   App app_;
   Bindings bindings_;
+  QScrollArea* scroll_ = nullptr;
   QStackedWidget* pages_ = nullptr;
   std::array<ConditionPage*, 3> condition_pages_{};
   QFrame* overlay_ = nullptr;
@@ -51,6 +78,7 @@ class MainWindow : public QWidget {
   QFrame* picture_ = nullptr;
   QTimer clock_timer_;
   QElapsedTimer clock_;
+  std::vector<Alarm> alarms_;  // of the virtual clock
   bool in_sync_ = false;
 };
 

@@ -3,9 +3,13 @@
 #include <QClipboard>
 #include <QCoreApplication>
 #include <QDesktopServices>
+#include <QGridLayout>
 #include <QGuiApplication>
 #include <QMessageBox>
+#include <QSpacerItem>
+#include <QTimer>
 #include <QUrl>
+#include <algorithm>
 
 #include "app/window/main_window.h"
 #include "app/window/tip_window.h"
@@ -14,15 +18,31 @@ namespace tesvik {
 
 namespace {
 QString q(std::string_view s) { return QString::fromUtf8(s.data(), static_cast<qsizetype>(s.size())); }
+
+// A window manager cuts a title that is wider than its box, and a short
+// message makes a narrow box. The box is made wide enough for its title in
+// a large bold title font beside an icon and three title-bar buttons.
+void widen_for_title(QMessageBox& box) {
+  QFont title_font = box.font();
+  title_font.setBold(true);
+  title_font.setPointSizeF(std::max<qreal>(title_font.pointSizeF(), 11));
+  const int width = QFontMetrics(title_font).horizontalAdvance(box.windowTitle()) + 150;
+  if (auto* grid = qobject_cast<QGridLayout*>(box.layout()))
+    grid->addItem(new QSpacerItem(width, 0, QSizePolicy::Minimum, QSizePolicy::Minimum), grid->rowCount(), 0, 1,
+                  grid->columnCount());
+}
+
 }  // namespace
 
 void QtPort::message(std::string_view title, std::string_view text) {
   QMessageBox box(QMessageBox::NoIcon, q(title), q(text), QMessageBox::Ok, window_);
+  widen_for_title(box);
   box.exec();
 }
 
 bool QtPort::question(std::string_view title, std::string_view text) {
   QMessageBox box(QMessageBox::Question, q(title), q(text), QMessageBox::Yes | QMessageBox::No, window_);
+  widen_for_title(box);
   return box.exec() == QMessageBox::Yes;
 }
 
@@ -39,8 +59,11 @@ std::optional<std::string> QtPort::read_clipboard() {
   return clipboard->text().toStdString();
 }
 
+// Modal as the caller expects: the copy goes on once the tip has closed.
 void QtPort::show_tip(std::string_view text) {
   TipWindow tip(q(text), window_);
+  if (window_) window_->after(kTipMilliseconds, &tip, [&tip] { tip.accept(); });
+  else QTimer::singleShot(kTipMilliseconds, &tip, &QDialog::accept);
   tip.exec();
 }
 

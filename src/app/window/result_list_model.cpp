@@ -14,9 +14,12 @@ QVariant ResultListModel::data(const QModelIndex& index, int role) const {
 }
 
 bool ResultListModel::update(const ListBox& list) {
-  if (list.rows == rows_) return false;
+  // The size guards against rows replaced without going through the list.
+  if (loaded_ && list.revision == revision_ && list.rows.size() == rows_.size()) return false;
   beginResetModel();
   rows_ = list.rows;
+  revision_ = list.revision;
+  loaded_ = true;
   endResetModel();
   return true;
 }

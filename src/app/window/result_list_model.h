@@ -1,8 +1,10 @@
 #pragma once
 // A list box's rows as a Qt model, so that a list of 30,240 lines needs no
-// widget per line. The model keeps its own copy and resets only on change.
+// widget per line. The model keeps its own copy and takes the rows again
+// only when the list's revision moved, so an unchanged list costs nothing.
 
 #include <QAbstractListModel>
+#include <cstdint>
 #include <string>
 #include <vector>
 
@@ -15,11 +17,14 @@ class ResultListModel : public QAbstractListModel {
   using QAbstractListModel::QAbstractListModel;
   int rowCount(const QModelIndex& parent = {}) const override;
   QVariant data(const QModelIndex& index, int role) const override;
-  // Takes the list's rows; true when they differed from the shown ones.
+  // Takes the list's rows when the list changed since the last update;
+  // true when it did.
   bool update(const ListBox& list);
 
  private:
   std::vector<std::string> rows_;
+  std::uint64_t revision_ = 0;
+  bool loaded_ = false;
 };
 
 }  // namespace tesvik

@@ -3,8 +3,10 @@
 #include <QApplication>
 #include <QDir>
 #include <QFont>
+#include <QLibraryInfo>
 #include <QPixmap>
 #include <QStyleFactory>
+#include <QTranslator>
 #include <iostream>
 
 #include "app/window/main_window.h"
@@ -12,19 +14,23 @@
 
 namespace tesvik {
 
-void apply_style(QApplication& qt) {
+void prepare_application(QApplication& qt) {
   qt.setStyle(QStyleFactory::create("Fusion"));
   QFont font;
   font.setFamilies({"WenQuanYi Micro Hei", "Noto Sans CJK SC", "Noto Sans CJK"});
   font.setPointSize(8);
   qt.setFont(font);
+  // Without the file Qt's texts stay English; the program works the same.
+  auto* translator = new QTranslator(&qt);
+  if (translator->load("qtbase_zh_CN", QLibraryInfo::path(QLibraryInfo::TranslationsPath))) qt.installTranslator(translator);
+  else delete translator;
 }
 
 namespace {
 
-// The Qt application in the program's style.
+// The Qt application in the program's style and language.
 struct StyledApplication : QApplication {
-  StyledApplication(int& argc, char** argv) : QApplication(argc, argv) { apply_style(*this); }
+  StyledApplication(int& argc, char** argv) : QApplication(argc, argv) { prepare_application(*this); }
 };
 
 // The application with the main window shown; the style comes first, since
@@ -33,16 +39,14 @@ struct Program {
   StyledApplication qt;
   QtPort port;
   MainWindow window{port};
-  Program(int& argc, char** argv) : qt(argc, argv) {
-    port.attach(&window);
-    window.show();
-  }
+  Program(int& argc, char** argv) : qt(argc, argv) { port.attach(&window); }
 };
 
 }  // namespace
 
 int run_window(int argc, char** argv) {
   Program p(argc, argv);
+  p.window.show_fitted();
   // The start-up begins once the window is on screen.
   QMetaObject::invokeMethod(&p.window, [&p] { p.window.start(); }, Qt::QueuedConnection);
   return p.qt.exec();
@@ -52,6 +56,8 @@ int take_screenshots(int argc, char** argv, const char* dir) {
   if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
   Program p(argc, argv);
   MainWindow& window = p.window;
+  window.resize(window.sizeHint());
+  window.show();
   window.app().start_without_window();
   if (!QDir().mkpath(dir)) {
     std::cerr << "cannot create " << dir << "\n";

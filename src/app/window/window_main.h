@@ -5,8 +5,9 @@ class QApplication;
 
 namespace tesvik {
 
-// The look of the program: Fusion style, a compact CJK font.
-void apply_style(QApplication& qt);
+// The look and language of the program: Fusion style, a compact CJK font,
+// and Qt's own texts (dialog buttons, edit menus) in Chinese.
+void prepare_application(QApplication& qt);
 
 // Opens the main window and runs until the user closes it.
 int run_window(int argc, char** argv);
