@@ -37,7 +37,10 @@ ConditionInput read_block(PanelState& panel, const Block& block) {
     }
     in.rows.push_back(std::move(row));
   }
-  for (const TextField& f : block.boxes) in.boxes.push_back(&panel.txt_ip.at(static_cast<std::size_t>(f.box)));
+  for (const TextField& f : block.boxes) {
+    in.boxes.push_back(&panel.txt_ip.at(static_cast<std::size_t>(f.box)));
+    in.box_labels.push_back(f.label);
+  }
   if (block.compound_list) in.entries = &panel.list_nei.rows;
   if (block.range >= 0) in.range = range_of(panel, block.range);
   if (block.mode_exclude >= 0) in.exclude = panel.n_xuan_1.at(static_cast<std::size_t>(block.mode_exclude)).selected();

@@ -262,8 +262,8 @@ PageTable front_three() {
       feeding(place_kill, kill_position<3>, 6),
       feeding(dan, sure_groups<3>, 7),
       feeding(compound, kill_compound_3x, 8, 40),
-      feeding(keep_pair, keep_position_pair_3x, 9),
-      feeding(kill_pair, kill_position_pair_3x, 10),
+      feeding(keep_pair, position_boxes<3, false>, 9),
+      feeding(kill_pair, position_boxes<3, true>, 10),
       feeding(forms, kill_form<3>, 11),
       feeding(count_block(3, 56, {"奇号个数", "大号个数", "质号个数"}, 14, 26, 11), keep_count<3>, 12, 60),
       feeding(mode_block("任意两码差", 68, 0, 27, 12), pair_difference<3>, 13),
@@ -309,29 +309,29 @@ PageTable front_four() {
   const Block forms = form_block(4, 335, 32, 71, 34);
 
   t.blocks = {
-      feeding(box_block("杀直选号码", 8, 34, 18), nullptr, 1, 10),
-      feeding(box_block("杀2码组合", 9, 35, 19, 16), nullptr, 2),
-      feeding(box_block("杀3码组合", 10, 36, 20, 18), nullptr, 3),
-      feeding(row_block("通杀码", kill_row(203, two_digits(1, 10)), 37, 21), nullptr, 4, 20),
-      feeding(row_block("杀跨度", kill_row(213, decimals(3, 9)), 38, 22), nullptr, 5),
-      feeding(row_block("杀和值", kill_row(220, decimals(10, 34)), 39, 23), nullptr, 6),
-      feeding(place_kill, nullptr, 7),
-      feeding(dan, nullptr, 8),
-      feeding(count_block(4, 164, {"大号个数", "奇号个数", "质号个数"}, 24, 52, 26), nullptr, 16),
+      feeding(box_block("杀直选号码", 8, 34, 18), kill_exact_list<4, 7>, 1, 10),
+      feeding(box_block("杀2码组合", 9, 35, 19, 16), kill_combination<4, kPairs4x>, 2),
+      feeding(box_block("杀3码组合", 10, 36, 20, 18), kill_combination<4, kTriples4x>, 3),
+      feeding(row_block("通杀码", kill_row(203, two_digits(1, 10)), 37, 21), kill_number<4>, 4, 20),
+      feeding(row_block("杀跨度", kill_row(213, decimals(3, 9)), 38, 22), kill_span<4>, 5),
+      feeding(row_block("杀和值", kill_row(220, decimals(10, 34)), 39, 23), kill_sum<4>, 6),
+      feeding(place_kill, kill_position<4>, 7),
+      feeding(dan, sure_groups<4>, 8),
+      feeding(count_block(4, 164, {"大号个数", "奇号个数", "质号个数"}, 24, 52, 26), keep_count<4>, 16),
       feeding(row_block("特别排除",
                         kill_row(285, {"不连", "2连", "3连", "4连", "上山", "凹型", "正N型", "下山", "凸型", "反N型"}),
                         53, 27),
-              nullptr, 17, 60),
-      feeding(sub(mode_block("任意两码差", 179, 7, 54, 28), 0), nullptr, 9, 40),
-      feeding(sub(mode_block("任意两码合", 189, 9, 55, 29), 0), nullptr, 10),
-      feeding(extremes, nullptr, 11),
-      feeding(compound, nullptr, 12),
-      feeding(two_of_four, nullptr, 13, 50),
-      feeding(three_of_four, nullptr, 14),
-      feeding(forms, nullptr, 15),
+              special_shape<4>, 17, 60),
+      feeding(sub(mode_block("任意两码差", 179, 7, 54, 28), 0), pair_difference<4>, 9, 40),
+      feeding(sub(mode_block("任意两码合", 189, 9, 55, 29), 0), pair_sum_tail<4>, 10),
+      feeding(extremes, min_max<4>, 11),
+      feeding(compound, kill_junk_compound<4, false>, 12),
+      feeding(two_of_four, position_boxes<4, true>, 13, 50),
+      feeding(three_of_four, position_boxes<4, true>, 14),
+      feeding(forms, kill_form<4>, 15),
   };
   t.sub_panels = {{6, 0, "任意两码合差最大/最小号"}, {7, 1, "杀垃圾复式"}, {8, 2, "定位杀组合"}};
-  result_side(t, {23, "大底号码", 73}, {nullptr, kVerdictColumn, 90}, 36, 11, 37, 2, 38);
+  result_side(t, {23, "大底号码", 73}, {base_list<4, 7>, kVerdictColumn, 90}, 36, 11, 37, 2, 38);
   t.result.prize_help = 58;
   return t;
 }
@@ -363,25 +363,25 @@ PageTable front_five() {
   compound.add_button = 9;
 
   t.blocks = {
-      feeding(box_block("杀直选号码", 24, 74, 39), nullptr, 1, 15),
-      feeding(box_block("杀2码组合", 25, 75, 40, 34), nullptr, 2),
-      feeding(box_block("杀3码组合", 26, 76, 41, 36), nullptr, 3),
-      feeding(box_block("杀4码组合", 27, 77, 42, 38), nullptr, 4, 25),
-      feeding(row_block("通杀码", kill_numbers, 78, 43), nullptr, 5),
-      feeding(row_block("杀跨度", kill_row(474, decimals(4, 9)), 79, 44), nullptr, 6),
-      feeding(row_block("杀和值", kill_row(480, decimals(15, 40)), 80, 45), nullptr, 7, 35),
-      feeding(place_kill, nullptr, 8),
-      feeding(dan, nullptr, 9),
-      feeding(box_block("定位杀组合", 28, 96, 48, 44), nullptr, 10, 45),
-      feeding(forms, nullptr, 11),
-      feeding(count_block(5, 293, {"大号个数", "奇号个数", "质号个数"}, 48, 101, 50), nullptr, 12),
-      feeding(extremes, nullptr, 13, 65),
+      feeding(box_block("杀直选号码", 24, 74, 39), kill_exact_list<5, 12>, 1, 15),
+      feeding(box_block("杀2码组合", 25, 75, 40, 34), kill_combination<5, kPairs5x>, 2),
+      feeding(box_block("杀3码组合", 26, 76, 41, 36), kill_combination<5, kTriples5x>, 3),
+      feeding(box_block("杀4码组合", 27, 77, 42, 38), kill_combination<5, kQuads5x>, 4, 25),
+      feeding(row_block("通杀码", kill_numbers, 78, 43), kill_number<5>, 5),
+      feeding(row_block("杀跨度", kill_row(474, decimals(4, 9)), 79, 44), kill_span<5>, 6),
+      feeding(row_block("杀和值", kill_row(480, decimals(15, 40)), 80, 45), kill_sum<5>, 7, 35),
+      feeding(place_kill, kill_position<5>, 8),
+      feeding(dan, sure_groups<5>, 9),
+      feeding(box_block("定位杀组合", 28, 96, 48, 44), kill_position_pattern_5x, 10, 45),
+      feeding(forms, kill_form_boxes_5x, 11),
+      feeding(count_block(5, 293, {"大号个数", "奇号个数", "质号个数"}, 48, 101, 50), keep_count<5>, 12),
+      feeding(extremes, min_max<5>, 13, 65),
       feeding(row_block("特别排除", kill_row(556, {"不连", "2连", "3连", "4连", "5连", "上山", "下山", "凸形", "凹形"}), 102,
                         52),
-              nullptr, 14),
-      feeding(compound, nullptr, 15, 75),
+              special_shape<5>, 14),
+      feeding(compound, kill_junk_compound<5, true>, 15, 75),
   };
-  result_side(t, {34, "大底号码", 114}, {nullptr, kVerdictColumn, 85}, 56, 14, 55, 4, 54);
+  result_side(t, {34, "大底号码", 114}, {base_list<5, 12>, kVerdictColumn, 85}, 56, 14, 55, 4, 54);
   t.result.prize_help = 59;
   return t;
 }

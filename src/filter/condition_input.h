@@ -30,6 +30,7 @@ struct ConditionInput {
   std::vector<RowInput> rows;
   // The block's text boxes; a condition that cleans a box writes the cleaned text back.
   std::vector<std::string*> boxes;
+  std::vector<std::string_view> box_labels;  // the label shown with each box ("A*C*")
   // The lines of the block's compound list, when it has one.
   const std::vector<std::string>* entries = nullptr;
   ToleranceRange range;  // 0-0 when the block has no range of its own

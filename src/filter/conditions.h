@@ -6,6 +6,7 @@
 // mode that has the condition; P is 3, 4 or 5.
 
 #include "filter/condition_input.h"
+#include "filter/conditions_lists.h"
 
 namespace tesvik {
 
@@ -28,8 +29,10 @@ template <int P> void special_shape(ConditionInput& in, ConditionMatrix& m, int 
 void kill_exact_3x(ConditionInput& in, ConditionMatrix& m, int column);          // 杀直选
 void kill_pair_3x(ConditionInput& in, ConditionMatrix& m, int column);           // 杀2码组合
 void kill_compound_3x(ConditionInput& in, ConditionMatrix& m, int column);       // 排除前三复式
-void keep_position_pair_3x(ConditionInput& in, ConditionMatrix& m, int column);  // 定位2码组合
-void kill_position_pair_3x(ConditionInput& in, ConditionMatrix& m, int column);  // 定位杀2码组合
 void base_list_3x(ConditionInput& in, ConditionMatrix& m, int column);           // 大底
+
+// Front five alone.
+void kill_position_pattern_5x(ConditionInput& in, ConditionMatrix& m, int column);  // 定位杀组合 ("1*3*5")
+void kill_form_boxes_5x(ConditionInput& in, ConditionMatrix& m, int column);        // 大小、奇偶、质合、012路 as digits
 
 }  // namespace tesvik

@@ -1,5 +1,5 @@
 // Conditions that only front three has: exact picks, the pair buttons, the
-// compound list, the positional pair boxes and the base list.
+// compound list and the base list.
 
 #include <array>
 #include <string>
@@ -17,53 +17,6 @@ namespace tesvik {
 namespace {
 
 using Fact = PickFact<3>;
-
-// A positional pair box cleaned as the condition reads it: characters other
-// than digits and blanks become blanks, each double blank is replaced by one
-// blank in a single pass, and the text is trimmed.
-std::string clean_pair_box(std::string_view text) {
-  std::string blanked;
-  for (std::size_t i = 0; i < text.size();) {
-    const std::string_view ch = character_at(text, i);
-    i += ch.size();
-    const char c = ch[0];
-    blanked += ch.size() == 1 && ((c >= '0' && c <= '9') || c == ' ') ? c : ' ';
-  }
-  std::string once;
-  for (std::size_t i = 0; i < blanked.size(); ++i) {
-    once += blanked[i];
-    if (blanked[i] == ' ' && i + 1 < blanked.size() && blanked[i + 1] == ' ') ++i;
-  }
-  return std::string(trim_blanks(once));
-}
-
-// Counts the boxes in use that name (kill) or miss (keep) the pick's
-// shorthand pair of their places: AB, AC, BC.
-void position_pairs(ConditionInput& in, ConditionMatrix& m, int column, bool count_named) {
-  struct PairBox {
-    bool used = false;
-    std::array<bool, 100> names{};  // names[10 * d1 + d2]: the digits d1 d2 stand together in the box
-  };
-  std::array<PairBox, 3> boxes;
-  bool active = false;
-  for (std::size_t b = 0; b < 3; ++b) {
-    std::string& text = *in.boxes.at(b);
-    text = clean_pair_box(text);
-    boxes[b].used = text.size() > 1;
-    active = active || boxes[b].used;
-    for (std::size_t i = 0; i + 1 < text.size(); ++i)
-      if (text[i] != ' ' && text[i + 1] != ' ')
-        boxes[b].names[static_cast<std::size_t>((text[i] - '0') * 10 + (text[i + 1] - '0'))] = true;
-  }
-  if (!active) return;
-  static constexpr std::array<std::array<std::size_t, 2>, 3> kPlaces = {{{0, 1}, {0, 2}, {1, 2}}};
-  mark_outside<3>(m, column, in.range, [&](const Fact& f) {
-    int c = 0;
-    for (std::size_t b = 0; b < 3; ++b)
-      if (boxes[b].used) c += boxes[b].names[10u * f.digit[kPlaces[b][0]] + f.digit[kPlaces[b][1]]] == count_named;
-    return c;
-  });
-}
 
 // Marks in `column` every pick that `named` (one byte per pick) says is named.
 void mark_named(ConditionMatrix& m, int column, const std::vector<std::uint8_t>& named) {
@@ -128,14 +81,6 @@ void kill_compound_3x(ConditionInput& in, ConditionMatrix& m, int column) {
     for (const auto& e : parts) c += e[0][f.n[0]] && e[1][f.n[1]] && e[2][f.n[2]];
     return c;
   });
-}
-
-void keep_position_pair_3x(ConditionInput& in, ConditionMatrix& m, int column) {
-  position_pairs(in, m, column, false);
-}
-
-void kill_position_pair_3x(ConditionInput& in, ConditionMatrix& m, int column) {
-  position_pairs(in, m, column, true);
 }
 
 void base_list_3x(ConditionInput& in, ConditionMatrix& m, int) {

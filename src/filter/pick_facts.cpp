@@ -29,6 +29,8 @@ std::vector<PickFact<P>> build_facts() {
     f.largest = f.sorted.back();
     f.span = static_cast<std::uint8_t>(f.largest - f.smallest);
     f.sum = 0;
+    f.digit_mask = 0;
+    for (std::uint8_t d : f.digit) f.digit_mask = static_cast<std::uint16_t>(f.digit_mask | 1u << d);
     f.pattern = {};
     f.first_word_count = {};
     for (std::uint8_t n : f.n) {

@@ -33,6 +33,7 @@ struct PickFact {
   std::array<std::uint8_t, P> n;       // numbers of places 1..P
   std::array<std::uint8_t, P> digit;   // shorthand digits (10 is 0)
   std::array<std::uint8_t, P> sorted;  // numbers ascending
+  std::uint16_t digit_mask;            // bit d set for each shorthand digit d of the pick
   std::uint8_t sum;
   std::uint8_t smallest;
   std::uint8_t largest;
