@@ -20,6 +20,8 @@ struct Shown {
   MainWindow window{port};
   Shown() {
     port.attach(&window);
+    // At the size of its largest page, so that every page lies on screen.
+    window.resize(window.sizeHint());
     window.show();
     QApplication::processEvents();
   }

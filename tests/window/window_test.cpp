@@ -346,15 +346,16 @@ TEST_F(Window, EveryCaptionFitsItsButton) {
 // available area, and the page scrolls to its bottom row.
 TEST_F(Window, SmallWindowScrollsToTheBottomRow) {
   started();
-  const QSize page = window.page_scroll()->widget()->minimumSizeHint();
-  EXPECT_LE(page.width(), 1366 - 2 - 16) << "a 1366 px wide screen shows the page without a horizontal scroll bar";
+  for (int p = 0; p < 3; ++p)
+    EXPECT_LE(window.page_widget(p)->minimumSizeHint().width(), 1366 - 2 - 16)
+        << "a 1366 px wide screen shows page " << p << " without a horizontal scroll bar";
   EXPECT_LT(window.minimumSizeHint().height(), 400);
-  window.resize(900, 500);
+  window.resize(900, 400);
   for (int p = 0; p < 3; ++p) {
     click(Ctl::C_ding, p);
     QApplication::processEvents();
     QScrollArea* scroll = window.page_scroll();
-    EXPECT_TRUE(scroll->verticalScrollBar()->isVisible());
+    EXPECT_TRUE(scroll->verticalScrollBar()->isVisible()) << p;
     QWidget* prize = widget<QLineEdit>(Ctl::T_duijiang, p + 1);
     const QPoint centre = prize->mapTo(scroll->widget(), prize->rect().center());
     scroll->ensureVisible(centre.x(), centre.y(), prize->width() / 2 + 4, prize->height() / 2 + 4);
@@ -366,8 +367,7 @@ TEST_F(Window, SmallWindowScrollsToTheBottomRow) {
   window.hide();
   window.show_fitted();
   const QRect area = window.screen()->availableGeometry();
-  EXPECT_TRUE(area.contains(window.frameGeometry())) << window.frameGeometry().x() << "," << window.frameGeometry().y() << " " << window.frameGeometry().width() << "x"
-                                                     << window.frameGeometry().height() << " in " << area.width() << "x" << area.height() << " max " << window.isMaximized();
+  EXPECT_TRUE(area.contains(window.frameGeometry()));
 }
 
 }  // namespace

@@ -24,15 +24,20 @@ constexpr int kProgressHeight = 22;
 constexpr int kFrameWidth = 16;
 constexpr int kFrameHeight = 48;
 
-// A scroll area whose preferred size is that of its whole page, so that the
-// window opens without scroll bars where the screen is large enough (Qt
-// bounds a scroll area's preferred size to a few dozen text lines).
+// A scroll area over the stack of pages whose preferred size is that of the
+// largest page, so that the window opens without scroll bars where the
+// screen is large enough (Qt bounds a scroll area's preferred size to a few
+// dozen text lines).
 class PageScroll : public QScrollArea {
  public:
   using QScrollArea::QScrollArea;
   QSize sizeHint() const override {
+    const auto* stack = qobject_cast<const QStackedWidget*>(widget());
+    if (!stack) return QScrollArea::sizeHint();
+    QSize largest;
+    for (int i = 0; i < stack->count(); ++i) largest = largest.expandedTo(stack->widget(i)->sizeHint());
     const int f = 2 * frameWidth();
-    return widget() ? widget()->sizeHint() + QSize(f, f) : QScrollArea::sizeHint();
+    return largest + QSize(f, f);
   }
 };
 
@@ -55,6 +60,7 @@ MainWindow::MainWindow(UserPort& port) : app_(port), bindings_(app_, [this] { sy
   scroll_->setWidgetResizable(true);
   scroll_->setWidget(pages_);
   layout->addWidget(scroll_, 1);
+  show_page(app_.frame().page);
   layout->addWidget(bottom_bar());
   build_overlays();
   clock_timer_.setSingleShot(true);
@@ -144,6 +150,16 @@ void MainWindow::resizeEvent(QResizeEvent* event) {
 
 QWidget* MainWindow::page_widget(int page) const { return pages_->widget(page); }
 
+// The shown page alone sets the area that the pages scroll over, so a short
+// page does not scroll as far as the longest one.
+void MainWindow::show_page(int page) {
+  pages_->setCurrentIndex(page);
+  for (int i = 0; i < pages_->count(); ++i) {
+    const auto policy = i == page ? QSizePolicy::Preferred : QSizePolicy::Ignored;
+    pages_->widget(i)->setSizePolicy(policy, policy);
+  }
+}
+
 void MainWindow::show_fitted() {
   const QScreen* where = screen();
   const QRect area = where ? where->availableGeometry() : QRect(0, 0, 1366, 768);
@@ -198,7 +214,7 @@ void MainWindow::sync() {
   in_sync_ = true;
   const FrameState& f = app_.frame();
   bindings_.sync();
-  if (pages_->currentIndex() != f.page) pages_->setCurrentIndex(f.page);
+  if (pages_->currentIndex() != f.page) show_page(f.page);
   for (ConditionPage* page : condition_pages_) page->sync(app_.panel());
   if (windowTitle() != QString::fromStdString(f.caption)) setWindowTitle(QString::fromStdString(f.caption));
   overlay_->setVisible(f.overlay);

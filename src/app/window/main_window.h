@@ -59,6 +59,7 @@ class MainWindow : public QWidget {
   QWidget* bottom_bar();
   void build_overlays();
   void place_overlays();
+  void show_page(int page);
   void tick();
 
   struct Alarm {
