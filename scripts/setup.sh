@@ -1,7 +1,13 @@
 #!/usr/bin/env bash
 # Installs the Debian packages the build needs, only those that are missing.
+# With --window-check it also installs the X server, window manager and
+# tools that scripts/window-check.sh uses.
 set -euo pipefail
-packages=(cmake g++ make libgtest-dev libgmock-dev googletest libbenchmark-dev qt6-base-dev fonts-wqy-microhei)
+packages=(cmake g++ make libgtest-dev libgmock-dev googletest libbenchmark-dev qt6-base-dev qt6-translations-l10n
+          fonts-wqy-microhei)
+if [ "${1:-}" = "--window-check" ]; then
+  packages+=(xvfb openbox xdotool x11-utils imagemagick)
+fi
 missing=()
 for p in "${packages[@]}"; do
   dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed" || missing+=("$p")

@@ -1,0 +1,75 @@
+#!/usr/bin/env bash
+# Runs tesvik in a real X server under a window manager, on a 1366x768
+# screen of which a 28 px top bar and a 32 px dock are reserved (openbox
+# margins), and checks that the window with its frame lies inside the work
+# area. Screenshots go to DIR (default: a new temporary directory).
+#
+#   scripts/window-check.sh [--keep] [DIR]
+#
+# With --keep the display stays up for the manual checks of the README
+# (DISPLAY is printed); press Enter to end it.
+set -euo pipefail
+cd "$(dirname "$0")/.."
+keep=0
+if [ "${1:-}" = "--keep" ]; then
+  keep=1
+  shift
+fi
+dir=${1:-$(mktemp -d)}
+mkdir -p "$dir"
+scripts/setup.sh --window-check
+cmake -S . -B build/release -DCMAKE_BUILD_TYPE=Release -DTESVIK_TESTS=OFF -DTESVIK_BENCH=OFF >/dev/null
+cmake --build build/release -j"$(nproc)" --target tesvik >/dev/null
+
+pids=()
+stop() {
+  for ((i = ${#pids[@]} - 1; i >= 0; i--)); do kill "${pids[i]}" 2>/dev/null || true; done
+}
+trap stop EXIT
+
+number=57
+while [ -e "/tmp/.X11-unix/X$number" ] || [ -e "/tmp/.X$number-lock" ]; do number=$((number + 1)); done
+export DISPLAY=:$number
+Xvfb "$DISPLAY" -screen 0 1366x768x24 -nolisten tcp >"$dir/xvfb.log" 2>&1 &
+pids+=($!)
+for _ in $(seq 50); do xdpyinfo >/dev/null 2>&1 && break; sleep 0.1; done
+
+cat >"$dir/rc.xml" <<'XML'
+<?xml version="1.0" encoding="UTF-8"?>
+<openbox_config xmlns="http://openbox.org/3.4/rc">
+  <margins><top>28</top><bottom>32</bottom><left>0</left><right>0</right></margins>
+</openbox_config>
+XML
+openbox --config-file "$dir/rc.xml" >"$dir/openbox.log" 2>&1 &
+pids+=($!)
+for _ in $(seq 50); do xprop -root _NET_WORKAREA 2>/dev/null | grep -q = && break; sleep 0.1; done
+
+build/release/tesvik >"$dir/tesvik.log" 2>&1 &
+pids+=($!)
+window=$(timeout 20 xdotool search --sync --onlyvisible --name '^Tesvik$' | head -1)
+for _ in $(seq 50); do xprop -id "$window" _NET_FRAME_EXTENTS | grep -q = && break; sleep 0.1; done
+sleep 1  # the start-up sequence and the light sequence
+
+read -r ax ay aw ah < <(xprop -root _NET_WORKAREA | sed 's/.*= //; s/,//g' | cut -d' ' -f1-4)
+read -r fl fr ft fb < <(xprop -id "$window" _NET_FRAME_EXTENTS | sed 's/.*= //; s/,//g')
+x=$(xwininfo -id "$window" | awk '/Absolute upper-left X/ {print $4}')
+y=$(xwininfo -id "$window" | awk '/Absolute upper-left Y/ {print $4}')
+w=$(xwininfo -id "$window" | awk '/Width:/ {print $2}')
+h=$(xwininfo -id "$window" | awk '/Height:/ {print $2}')
+left=$((x - fl)) top=$((y - ft)) right=$((x + w + fr)) bottom=$((y + h + fb))
+import -window root "$dir/window.png"
+echo "work area: ${aw}x${ah} at $ax,$ay"
+echo "window with frame: $((right - left))x$((bottom - top)) at $left,$top"
+echo "screenshot: $dir/window.png"
+status=0
+if ((left < ax || top < ay || right > ax + aw || bottom > ay + ah)); then
+  echo "FAIL: the window reaches outside the work area"
+  status=1
+else
+  echo "ok: the window lies inside the work area"
+fi
+if ((keep)); then
+  echo "DISPLAY=$DISPLAY is up; press Enter to end it."
+  read -r
+fi
+exit $status
