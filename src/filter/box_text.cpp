@@ -1,45 +1,51 @@
 #include "filter/box_text.h"
 
+#include <array>
+
 #include "support/text.h"
 
 namespace tesvik {
 
-std::string clean_box(std::string_view text, std::string_view allowed) {
-  std::string blanked;
+void clean_box(std::string& text, std::string_view allowed) {
+  std::array<bool, 256> keep{};  // bytes of UTF-8 sequences (128 and above) never are
+  for (char c : allowed)
+    if (static_cast<unsigned char>(c) < 128) keep[static_cast<unsigned char>(c)] = true;
+  keep[' '] = true;
+  // A text that is clean already: allowed characters only, single blanks, no
+  // blank at either end.
+  bool clean = text.empty() || (text.front() != ' ' && text.back() != ' ');
+  unsigned char previous = 0;
+  for (const char c : text) {
+    const auto byte = static_cast<unsigned char>(c);
+    if (!keep[byte] || (byte == ' ' && previous == ' ')) {
+      clean = false;
+      break;
+    }
+    previous = byte;
+  }
+  if (clean) return;
+  // One pass: a character outside the allowed set (a whole UTF-8 sequence
+  // counts as one) is a blank, and of each pair of blanks one is dropped.
+  std::string out;
+  out.reserve(text.size());
+  bool pending_blank = false;  // a blank was written that may pair with the next one
   for (std::size_t i = 0; i < text.size();) {
-    const std::string_view ch = character_at(text, i);
-    i += ch.size();
-    blanked += ch.size() == 1 && allowed.find(ch[0]) != std::string_view::npos ? ch[0] : ' ';
+    const auto byte = static_cast<unsigned char>(text[i]);
+    char c = ' ';
+    if (byte < 128) {
+      if (keep[byte]) c = text[i];
+      ++i;
+    } else {
+      i += character_at(text, i).size();
+    }
+    if (c == ' ' && pending_blank) {
+      pending_blank = false;
+      continue;
+    }
+    pending_blank = c == ' ';
+    out += c;
   }
-  std::string once;
-  for (std::size_t i = 0; i < blanked.size(); ++i) {
-    once += blanked[i];
-    if (blanked[i] == ' ' && i + 1 < blanked.size() && blanked[i + 1] == ' ') ++i;
-  }
-  return std::string(trim_blanks(once));
-}
-
-std::vector<std::string_view> items_of_length(std::string_view text, std::size_t length, std::size_t cap) {
-  std::vector<std::string_view> items;
-  std::size_t start = 0;
-  while (start <= text.size() && items.size() < cap) {
-    std::size_t end = text.find(' ', start);
-    if (end == std::string_view::npos) end = text.size();
-    if (end - start == length) items.push_back(text.substr(start, length));
-    start = end + 1;
-  }
-  return items;
-}
-
-std::vector<std::string_view> lines_of(std::string_view text) {
-  std::vector<std::string_view> lines;
-  std::size_t start = 0;
-  while (true) {
-    const std::size_t end = text.find("\r\n", start);
-    lines.push_back(text.substr(start, end == std::string_view::npos ? std::string_view::npos : end - start));
-    if (end == std::string_view::npos) return lines;
-    start = end + 2;
-  }
+  text = std::string(trim_blanks(out));
 }
 
 }  // namespace tesvik

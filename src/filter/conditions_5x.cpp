@@ -5,6 +5,7 @@
 #include <string>
 #include <vector>
 
+#include "filter/box_memo.h"
 #include "filter/box_text.h"
 #include "filter/conditions.h"
 #include "filter/pick_facts.h"
@@ -31,36 +32,35 @@ std::size_t pattern_index(Form form, std::string_view item) {
 }  // namespace
 
 void kill_position_pattern_5x(ConditionInput& in, ConditionMatrix& m, int column) {
-  std::string& box = *in.boxes.at(0);
-  box = clean_box(box, "1234567890*");
-  if (character_count(box) <= 4) return;
-  const auto patterns = items_of_length(box, 5, 1000);
-  if (patterns.empty()) return;
-  // Patterns grouped by the places they fix (bit p for place p): per group,
-  // how many patterns fix each combination of numbers, keyed in base 11.
-  std::array<std::vector<std::uint16_t>, 32> counts;
-  for (std::string_view pattern : patterns) {
-    unsigned fixed = 0;
-    std::size_t key = 0, size = 1;
-    for (std::size_t p = 0; p < 5; ++p) {
-      if (pattern[p] == '*') continue;
-      fixed |= 1u << p;
-      key = 11 * key + static_cast<std::size_t>(number_of_digit(pattern[p]));
-      size *= 11;
-    }
-    if (counts[fixed].empty()) counts[fixed].assign(size, 0);
-    ++counts[fixed][key];
-  }
-  mark_outside<5>(m, column, in.range, [&](const Fact& f) {
-    int c = 0;
-    for (unsigned fixed = 0; fixed < counts.size(); ++fixed) {
-      if (counts[fixed].empty()) continue;
+  // matches[key]: keys are the five places in base 11, place 1 first, with
+  // 0 for "*" and the number otherwise. First the patterns per key; then each
+  // place in turn adds to every key the patterns that leave that place open,
+  // so that a pick's key gives the number of patterns it matches. Empty when
+  // the box makes no pass.
+  static BoxMemo<std::vector<std::int32_t>> memo;
+  const auto& matches = memo.read(*in.boxes.at(0), [](std::string& box) {
+    std::vector<std::int32_t> table;
+    clean_box(box, "1234567890*");
+    if (box.size() <= 4) return table;
+    constexpr std::size_t kKeys = 11 * 11 * 11 * 11 * 11;
+    table.assign(kKeys, 0);
+    const std::size_t taken = for_each_item(box, 5, 1000, [&](std::string_view pattern) {
       std::size_t key = 0;
-      for (std::size_t p = 0; p < 5; ++p)
-        if (fixed & (1u << p)) key = 11 * key + f.n[p];
-      c += counts[fixed][key];
-    }
-    return c;
+      for (char c : pattern) key = 11 * key + static_cast<std::size_t>(c == '*' ? 0 : number_of_digit(c));
+      ++table[key];
+    });
+    if (taken == 0) return std::vector<std::int32_t>{};
+    for (std::size_t stride = 1; stride < kKeys; stride *= 11)
+      for (std::size_t high = 0; high < kKeys; high += 11 * stride)
+        for (std::size_t digit = 1; digit <= 10; ++digit)
+          for (std::size_t low = 0; low < stride; ++low) table[high + digit * stride + low] += table[high + low];
+    return table;
+  });
+  if (matches.empty()) return;
+  mark_outside<5>(m, column, in.range, [&](const Fact& f) {
+    std::size_t key = 0;
+    for (std::uint8_t n : f.n) key = 11 * key + n;
+    return matches[key];
   });
 }
 
@@ -71,12 +71,12 @@ void kill_form_boxes_5x(ConditionInput& in, ConditionMatrix& m, int column) {
   bool any = false;
   for (std::size_t form = 0; form < kForms; ++form) {
     std::string& box = *in.boxes.at(form);
-    box = clean_box(box, kAllowed[form]);
-    if (character_count(box) <= 4) continue;
-    const auto items = items_of_length(box, 5, 1001);
-    if (items.empty()) continue;
-    named[form].assign(pattern_texts(Form(form), 5).size(), 0);
-    for (std::string_view item : items) named[form][pattern_index(Form(form), item)] = 1;
+    clean_box(box, kAllowed[form]);
+    if (box.size() <= 4) continue;
+    std::vector<std::uint8_t> patterns(pattern_texts(Form(form), 5).size(), 0);
+    if (for_each_item(box, 5, 1001, [&](std::string_view item) { patterns[pattern_index(Form(form), item)] = 1; }) == 0)
+      continue;
+    named[form] = std::move(patterns);
     any = true;
   }
   if (!any) return;

@@ -4,10 +4,10 @@
 
 #include <array>
 #include <bitset>
-#include <bit>
 #include <cmath>
 #include <optional>
 
+#include "filter/box_memo.h"
 #include "filter/box_text.h"
 #include "filter/pick_facts.h"
 #include "filter/selection.h"
@@ -21,37 +21,66 @@ namespace {
 
 constexpr std::string_view kDigits = "0123456789";
 
+// The number a part of a list line names: its value, where 0 is taken as
+// 10; 0 when the value is no whole number from 0 to 10.
+int list_number(std::string_view part) {
+  if (part.size() == 2 && part[0] >= '0' && part[0] <= '1' && part[1] >= '0' && part[1] <= '9') {
+    const int v = 10 * (part[0] - '0') + (part[1] - '0');  // the common "01".."10"
+    return v == 0 ? 10 : v <= 10 ? v : 0;
+  }
+  const double v = leading_number(part);
+  if (!(v >= 0 && v <= 10 && v == std::floor(v))) return 0;
+  return v == 0 ? 10 : static_cast<int>(v);
+}
+
 // The picks named by a list text, one byte per pick index; nullopt when the
 // text is too short to count as given. A line of exactly `places` numbers
 // names the pick of those numbers (a part of value 0 is taken as 10); a line
 // with a part that is no whole number from 0 to 10 names none.
 std::optional<std::vector<std::uint8_t>> listed_picks(std::string_view box, int places, std::size_t longer_than) {
-  std::string text;
-  for (char c : box) {
-    if (c == ',') c = ' ';
-    if (!(c == ' ' && !text.empty() && text.back() == ' ')) text += c;
-  }
+  // Commas read as blanks and blank runs as one; most lists have neither.
+  std::string collapsed;
+  const bool as_typed = box.find(',') == std::string_view::npos && box.find("  ") == std::string_view::npos;
+  if (!as_typed)
+    for (char c : box) {
+      if (c == ',') c = ' ';
+      if (!(c == ' ' && !collapsed.empty() && collapsed.back() == ' ')) collapsed += c;
+    }
+  const std::string_view text = as_typed ? box : std::string_view(collapsed);
   if (character_count(text) <= longer_than) return std::nullopt;
   const Universe& u = universe(places);
   std::vector<std::uint8_t> named(static_cast<std::size_t>(u.size) + 1, 0);
-  for (std::string_view line : lines_of(text)) {
-    line = trim_blanks(line);
-    int numbers[kMaxPlaces];
-    int parts = 0;
-    bool usable = true;
-    std::size_t start = 0;
-    while (start <= line.size()) {
-      std::size_t end = line.find(' ', start);
-      if (end == std::string_view::npos) end = line.size();
-      const double v = leading_number(line.substr(start, end - start));
-      usable = usable && v >= 0 && v <= 10 && v == std::floor(v);
-      if (usable && parts < places) numbers[parts] = v == 0 ? 10 : static_cast<int>(v);
-      ++parts;
-      start = end + 1;
-    }
+  // One pass: lines end at CR LF, parts at single blanks; blanks at either
+  // end of a line are trimmed.
+  int numbers[kMaxPlaces];
+  int parts = 0;
+  bool usable = true;
+  std::size_t start = 0;
+  const auto end_part = [&](std::size_t end) {
+    if (end == start) return;  // a blank at the start or end of a line
+    const int n = list_number(text.substr(start, end - start));
+    usable = usable && n != 0 && parts < places;
+    if (usable) numbers[parts] = n;
+    ++parts;
+  };
+  const auto end_line = [&] {
     if (usable && parts == places)
       if (const int pick = u.pick_of_numbers(numbers)) named[static_cast<std::size_t>(pick)] = 1;
+    parts = 0;
+    usable = true;
+  };
+  for (std::size_t i = 0; i < text.size(); ++i) {
+    if (text[i] == ' ') {
+      end_part(i);
+      start = i + 1;
+    } else if (text[i] == '\r' && i + 1 < text.size() && text[i + 1] == '\n') {
+      end_part(i);
+      end_line();
+      start = ++i + 1;
+    }
   }
+  end_part(text.size());
+  end_line();
   return named;
 }
 
@@ -77,29 +106,46 @@ std::vector<std::size_t> label_places(std::string_view label) {
 
 template <int P, CombinationRule R>
 void kill_combination(ConditionInput& in, ConditionMatrix& m, int column) {
-  std::string& box = *in.boxes.at(0);
-  box = clean_box(box, kDigits);
-  if (character_count(box) <= static_cast<std::size_t>(R.length - 1)) return;
-  const auto items = items_of_length(box, static_cast<std::size_t>(R.length), static_cast<std::size_t>(R.cap));
-  if (R.needs_items && items.empty()) return;
-  // hits[mask]: the items whose digits all lie in mask; a pick looks up its
-  // own digits, whatever the number of items.
-  std::vector<std::int32_t> hits(1u << 10, 0);
-  for (std::string_view item : items) {
-    unsigned mask = 0;
-    for (char c : item) mask |= 1u << (c - '0');
-    if (!R.as_sets) ++hits[mask];
-    else if (std::popcount(mask) == R.length) hits[mask] = 1;
-  }
-  for (unsigned bit = 1; bit < (1u << 10); bit <<= 1)
-    for (unsigned mask = 0; mask < (1u << 10); ++mask)
-      if (mask & bit) hits[mask] += hits[mask ^ bit];
+  // hits[mask]: the items whose digits all lie in mask, so that a pick looks
+  // up its own digits whatever the number of items; empty when the box
+  // makes no pass.
+  static BoxMemo<std::vector<std::int32_t>> memo;
+  const auto& hits = memo.read(*in.boxes.at(0), [](std::string& box) {
+    std::vector<std::int32_t> table;
+    clean_box(box, kDigits);
+    if (box.size() <= static_cast<std::size_t>(R.length - 1)) return table;
+    table.assign(1u << 10, 0);
+    const std::size_t taken = for_each_item(box, static_cast<std::size_t>(R.length), static_cast<std::size_t>(R.cap),
+                                            [&](std::string_view item) {
+                                              unsigned mask = 0;
+                                              int distinct = 0;
+                                              for (char c : item) {
+                                                distinct += !(mask & 1u << (c - '0'));
+                                                mask |= 1u << (c - '0');
+                                              }
+                                              if (!R.as_sets) ++table[mask];
+                                              else if (distinct == R.length) table[mask] = 1;
+                                            });
+    if (R.needs_items && taken == 0) return std::vector<std::int32_t>{};
+    for (unsigned bit = 1; bit < (1u << 10); bit <<= 1)
+      for (unsigned mask = 0; mask < (1u << 10); ++mask)
+        if (mask & bit) table[mask] += table[mask ^ bit];
+    return table;
+  });
+  if (hits.empty()) return;
   mark_outside<P>(m, column, in.range, [&](const PickFact<P>& f) { return hits[f.digit_mask]; });
+}
+
+// The picks a list box names, read once per text of the box.
+template <int P, int LongerThan>
+const std::optional<std::vector<std::uint8_t>>& listed_in(std::string& box) {
+  static BoxMemo<std::optional<std::vector<std::uint8_t>>> memo;
+  return memo.read(box, [](std::string& text) { return listed_picks(text, P, LongerThan); });
 }
 
 template <int P, int LongerThan>
 void kill_exact_list(ConditionInput& in, ConditionMatrix& m, int column) {
-  const auto named = listed_picks(*in.boxes.at(0), P, LongerThan);
+  const auto& named = listed_in<P, LongerThan>(*in.boxes.at(0));
   if (!named) return;
   auto& col = m.column(column);
   for (std::size_t i = 1; i < named->size(); ++i)
@@ -108,7 +154,7 @@ void kill_exact_list(ConditionInput& in, ConditionMatrix& m, int column) {
 
 template <int P, int LongerThan>
 void base_list(ConditionInput& in, ConditionMatrix& m, int) {
-  const auto named = listed_picks(*in.boxes.at(0), P, LongerThan);
+  const auto& named = listed_in<P, LongerThan>(*in.boxes.at(0));
   if (!named) return;
   auto& verdict = m.verdict();
   for (std::size_t i = 1; i < named->size(); ++i)
@@ -119,13 +165,13 @@ template <int P, bool NeedsEntries>
 void kill_junk_compound(ConditionInput& in, ConditionMatrix& m, int column) {
   constexpr std::size_t kMaxEntries = 100;
   std::string& box = *in.boxes.at(0);
-  box = clean_box(box, "0123456789./\r\n");
+  clean_box(box, "0123456789./\r\n");
   if (box.empty()) return;
   // named[p][n]: the entries whose part for place p names number n.
   std::array<std::array<std::bitset<kMaxEntries>, 11>, P> named{};
   std::size_t entries = 0;
-  for (std::string_view line : lines_of(box)) {
-    if (entries == kMaxEntries) break;
+  for_each_line(box, [&](std::string_view line) {
+    if (entries == kMaxEntries) return;
     std::array<std::string_view, P> parts;
     std::size_t count = 0, start = 0;
     while (start <= line.size()) {
@@ -135,13 +181,13 @@ void kill_junk_compound(ConditionInput& in, ConditionMatrix& m, int column) {
       ++count;
       start = end + 1;
     }
-    if (count < P) continue;
+    if (count < P) return;
     for (std::size_t p = 0; p < P; ++p) {
       const auto hit = number_hits(parts[p]);
       for (std::size_t n = 1; n <= 10; ++n) named[p][n][entries] = hit[n];
     }
     ++entries;
-  }
+  });
   if (NeedsEntries && entries == 0) return;
   mark_outside<P>(m, column, in.range, [&](const PickFact<P>& f) {
     std::bitset<kMaxEntries> all = named[0][f.n[0]];
@@ -159,21 +205,24 @@ void position_boxes(ConditionInput& in, ConditionMatrix& m, int column) {
   std::vector<Box> boxes;
   for (std::size_t b = 0; b < in.boxes.size(); ++b) {
     std::string& text = *in.boxes[b];
-    text = clean_box(text, kDigits);
+    clean_box(text, kDigits);
     const std::string expanded = expand_shorthand(text);
     Box box{label_places(in.box_labels.at(b)), {}};
     if (expanded.size() <= 2 * box.places.size() - 1) continue;
+    // Every window of the text that reads as k two-digit numbers names them.
+    const std::size_t k = box.places.size();
     std::size_t size = 1;
-    for (std::size_t k = 0; k < box.places.size(); ++k) size *= 11;
+    for (std::size_t j = 0; j < k; ++j) size *= 11;
     box.names.assign(size, 0);
-    for (std::size_t key = 0; key < size; ++key) {
-      std::string joined;
+    for (std::size_t at = 0; at + 2 * k <= expanded.size(); ++at) {
+      std::size_t key = 0;
       bool numbers = true;
-      for (std::size_t rest = key, k = 0; k < box.places.size(); ++k, rest /= 11) {
-        numbers = numbers && rest % 11 != 0;
-        joined.insert(0, two_digit(static_cast<int>(rest % 11)));
+      for (std::size_t j = 0; j < k && numbers; ++j) {
+        const int n = two_digit_number(expanded.data() + at + 2 * j);
+        numbers = n != 0;
+        key = 11 * key + static_cast<std::size_t>(n);
       }
-      box.names[key] = numbers && contains(expanded, joined);
+      if (numbers) box.names[key] = 1;
     }
     boxes.push_back(std::move(box));
   }

@@ -1,19 +1,9 @@
 #include "filter/text_index.h"
 
+#include "model/number_text.h"
 #include "model/universe.h"
 
 namespace tesvik {
-
-namespace {
-
-// Value of the two-digit number text at s[0..1] (01..10), 0 otherwise.
-int two_digit_number(const char* s) {
-  if (s[0] < '0' || s[0] > '9' || s[1] < '0' || s[1] > '9') return 0;
-  const int v = (s[0] - '0') * 10 + (s[1] - '0');
-  return v >= 1 && v <= 10 ? v : 0;
-}
-
-}  // namespace
 
 std::vector<std::uint8_t> picks_named_in(std::string_view text, int places, PickForm form) {
   const Universe& u = universe(places);

@@ -13,11 +13,6 @@ std::string_view two_digit(int n) {
   return n >= 1 && n <= kNumbers ? kTwoDigit[static_cast<std::size_t>(n)] : std::string_view{};
 }
 
-char shorthand_digit(int n) {
-  if (n < 1 || n > kNumbers) return '\0';
-  return n == 10 ? '0' : static_cast<char>('0' + n);
-}
-
 int number_of_digit(char digit) {
   if (digit < '0' || digit > '9') return 0;
   return digit == '0' ? 10 : digit - '0';

@@ -13,9 +13,19 @@ inline constexpr int kNumbers = 10;
 std::string_view two_digit(int n);
 
 // Shorthand digit of n (1..10); any other n gives '\0'.
-char shorthand_digit(int n);
+inline char shorthand_digit(int n) {
+  if (n < 1 || n > kNumbers) return '\0';
+  return n == 10 ? '0' : static_cast<char>('0' + n);
+}
 
 // Number written by a shorthand digit ('0' is 10); 0 for any other character.
 int number_of_digit(char digit);
+
+// Number whose two-digit text stands at s[0..1] ("01".."10"); 0 otherwise.
+inline int two_digit_number(const char* s) {
+  if (s[0] < '0' || s[0] > '9' || s[1] < '0' || s[1] > '9') return 0;
+  const int v = (s[0] - '0') * 10 + (s[1] - '0');
+  return v >= 1 && v <= 10 ? v : 0;
+}
 
 }  // namespace tesvik
