@@ -257,11 +257,12 @@ void Bindings::sync_buttons() {
   for (auto& v : buttons_) {
     const Button* b = app_.button_of(v->ref);
     if (!b) continue;
+    if (!v->fresh && b->colour == v->shown.colour && b->enabled == v->shown.enabled && b->caption == v->shown.caption)
+      continue;
     if (v->fresh || b->colour != v->shown.colour) set_background(v->widget, b->colour);
     if (v->fresh || b->caption != v->shown.caption) v->widget->setText(to_widget(b->caption));
     if (v->fresh || b->enabled != v->shown.enabled) v->widget->setEnabled(b->enabled);
-    if (v->fresh || b->colour != v->shown.colour || b->enabled != v->shown.enabled || b->caption != v->shown.caption)
-      v->shown = *b;
+    v->shown = *b;
     v->fresh = false;
   }
 }

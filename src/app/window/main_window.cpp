@@ -200,7 +200,7 @@ void MainWindow::advance(std::int64_t ms) {
     sync();
     if (alarm.context) alarm.fire();
   }
-  app_.advance_time(end - app_.timers().now());
+  app_.advance_time(std::max<std::int64_t>(0, end - app_.timers().now()));
   sync();
 }
 
