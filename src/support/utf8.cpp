@@ -1,0 +1,58 @@
+#include "support/utf8.h"
+
+namespace tesvik {
+
+namespace {
+
+constexpr char32_t kReplacement = 0xFFFD;
+
+bool continuation(unsigned char c) { return (c & 0xC0) == 0x80; }
+
+// Decodes at s[i] without moving; the sequence's length, 0 when malformed.
+std::size_t decode(std::string_view s, std::size_t i, char32_t& cp) {
+  const auto lead = static_cast<unsigned char>(s[i]);
+  std::size_t length = 0;
+  char32_t least = 0;
+  if (lead < 0x80) {
+    cp = lead;
+    return 1;
+  }
+  if ((lead & 0xE0) == 0xC0) {
+    length = 2, cp = lead & 0x1F, least = 0x80;
+  } else if ((lead & 0xF0) == 0xE0) {
+    length = 3, cp = lead & 0x0F, least = 0x800;
+  } else if ((lead & 0xF8) == 0xF0) {
+    length = 4, cp = lead & 0x07, least = 0x10000;
+  } else {
+    return 0;
+  }
+  if (i + length > s.size()) return 0;
+  for (std::size_t k = 1; k < length; ++k) {
+    const auto c = static_cast<unsigned char>(s[i + k]);
+    if (!continuation(c)) return 0;
+    cp = cp << 6 | (c & 0x3F);
+  }
+  if (cp < least || cp > 0x10FFFF || (cp >= 0xD800 && cp <= 0xDFFF)) return 0;
+  return length;
+}
+
+}  // namespace
+
+char32_t next_code_point(std::string_view s, std::size_t& i) {
+  char32_t cp = 0;
+  const std::size_t length = decode(s, i, cp);
+  i += length == 0 ? 1 : length;
+  return length == 0 ? kReplacement : cp;
+}
+
+bool valid_utf8(std::string_view s) {
+  char32_t cp = 0;
+  for (std::size_t i = 0; i < s.size();) {
+    const std::size_t length = decode(s, i, cp);
+    if (length == 0) return false;
+    i += length;
+  }
+  return true;
+}
+
+}  // namespace tesvik

@@ -1,0 +1,18 @@
+#pragma once
+// Strict reading of UTF-8: no overlong forms, no surrogates, nothing past
+// U+10FFFF, no cut-off sequences.
+
+#include <cstddef>
+#include <string_view>
+
+namespace tesvik {
+
+// The code point of the sequence at s[i], moving i past it; a byte that
+// does not start a well-formed sequence gives U+FFFD and moves i by one.
+// i must be below s.size().
+char32_t next_code_point(std::string_view s, std::size_t& i);
+
+// Every byte of s belongs to a well-formed sequence.
+bool valid_utf8(std::string_view s);
+
+}  // namespace tesvik
