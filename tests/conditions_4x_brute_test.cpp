@@ -11,6 +11,7 @@
 #include <cstdlib>
 #include <functional>
 #include <map>
+#include <ostream>
 #include <set>
 #include <string>
 #include <string_view>
@@ -148,6 +149,9 @@ struct Row {
     return *this;
   }
 };
+
+// Failure messages name the row instead of dumping its bytes.
+void PrintTo(const Row& r, std::ostream* out) { *out << r.id; }
 
 std::string text_of(const Row& r, int k) {
   const auto it = r.boxes.find(k);
@@ -671,10 +675,10 @@ INSTANTIATE_TEST_SUITE_P(JunkCompound, FrontFourBrute,
                                            Row("line_feed_alone_joins_lines").box(11, "01./02./03./04.\n05./06./07./08."),
                                            Row("range_1_1").box(11, "01.02./03.04./05./06.\r\n02./03./05./06.07.").range(26, "1", "1"),
                                            Row("no_entry_but_text").box(11, "01/02").range(26, "1", "1"),
-                                           Row("first_100_entries_count")
-                                               .box(11, "01/02\r\n" + lines("01./02./03./04.", 100) + "\r\n05./06./07./08.")
-                                               .range(26, "0", "99"),
-                                           Row("entry_100_counts").box(11, lines("01./02./03./04.", 99) + "\r\n05./06./07./08.").range(26, "0", "0")),
+                                           Row("entry_101_ignored")
+                                               .box(11, "01/02\r\n" + lines("01./02./03./04.", 99) + "\r\n05./06./07./08.\r\n01./02./03./04.")
+                                               .range(26, "99", "99"),
+                                           Row("entry_100_counts").box(11, "01/02\r\n" + lines("01./02./03./04.", 99) + "\r\n05./06./07./08.").range(26, "0", "0")),
                          row_name);
 
 INSTANTIATE_TEST_SUITE_P(TwoStar, FrontFourBrute,

@@ -11,6 +11,7 @@
 #include <cstdlib>
 #include <functional>
 #include <map>
+#include <ostream>
 #include <numeric>
 #include <set>
 #include <string>
@@ -138,6 +139,9 @@ struct Row {
     return *this;
   }
 };
+
+// Failure messages name the row instead of dumping its bytes.
+void PrintTo(const Row& r, std::ostream* out) { *out << r.id; }
 
 std::string text_of(const Row& r, int k) {
   const auto it = r.boxes.find(k);
@@ -705,8 +709,10 @@ INSTANTIATE_TEST_SUITE_P(Compound, FrontFiveBrute,
                                            Row("four_fields_inactive").box(33, "01./02./03./04.").range(50, "1", "1"),
                                            Row("cleaned_and_several_numbers").box(33, "01.02.x/03./04，05./06./07./extra\r\n10./09./08.\r\n10./09./08./07./06.01.\r\n1./2./3./4./5."),
                                            Row("line_feed_alone_joins_lines").box(33, "01./02./03./04./05.\n06./07./08./09./10."),
-                                           Row("first_100_entries_count").box(33, "01/02/03/04\r\n" + lines("01./02./03./04./05.", 100) + "\r\n06./07./08./09./10.").range(50, "0", "99"),
-                                           Row("entry_100_counts").box(33, lines("01./02./03./04./05.", 99) + "\r\n06./07./08./09./10.")),
+                                           Row("entry_101_ignored")
+                                               .box(33, "01/02/03/04\r\n" + lines("01./02./03./04./05.", 99) + "\r\n06./07./08./09./10.\r\n01./02./03./04./05.")
+                                               .range(50, "99", "99"),
+                                           Row("entry_100_counts").box(33, "01/02/03/04\r\n" + lines("01./02./03./04./05.", 99) + "\r\n06./07./08./09./10.")),
                          row_name);
 
 INSTANTIATE_TEST_SUITE_P(BaseList, FrontFiveBrute,
