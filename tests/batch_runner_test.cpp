@@ -57,7 +57,7 @@ TEST(BatchRunner, UnreadableLinesGiveTheErrorLine) {
 }
 
 TEST(BatchRunner, PartsNotBuiltYetSaySo) {
-  for (const char* line : {"range 0 1 2", "scroll 5", "network", "print network", "click C_q6 0", "print rc_q6 0",
+  for (const char* line : {"range 0 1 2", "scroll 5", "click C_q6 0", "print rc_q6 0",
                            "print ucf_q6show", "set T_q6 0 \"1\"", "click C_q6_gn 0"}) {
     const Result r = run(std::string(line) + "\n");
     EXPECT_EQ(r.status, 2) << line;

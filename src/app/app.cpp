@@ -5,7 +5,13 @@
 
 namespace tesvik {
 
-App::App(UserPort& port) : port_(port), frame_(port) {}
+App::App(UserPort& port)
+    : port_(port), frame_(port), notice_(port, frame_, gate_, {[this] { return ended_; }, [this] { end_program(); }}) {}
+
+void App::end_program() {
+  ended_ = true;
+  port_.quit();
+}
 
 void App::create() {
   frame_.create();
@@ -21,6 +27,7 @@ void App::start_without_window() {
 }
 
 void App::advance_time(std::int64_t ms) {
+  const auto busy = gate_.hold();
   timers_.advance(ms, [this](TimerId id) { timer_tick(id); });
 }
 
@@ -30,7 +37,10 @@ void App::timer_tick(TimerId id) {
     case TimerId::Shan:
       if (!frame_.light_tick()) timers_.set_interval(TimerId::Shan, 0);
       break;
-    case TimerId::Caiji: timers_.set_interval(TimerId::Caiji, 0); break;  // one shot, for the network start-up
+    case TimerId::Caiji:  // one shot
+      timers_.set_interval(TimerId::Caiji, 0);
+      notice_.start();
+      break;
     case TimerId::YanseHy:
       timers_.set_interval(TimerId::YanseHy, 0);
       frame_.restore_adverts();
@@ -72,6 +82,7 @@ Label* App::label_of(ControlRef c) {
 
 void App::click(ControlRef c) {
   if (ended_ || !control_exists(c)) return;
+  const auto busy = gate_.hold();
   if (control_array(c.array).owner == Owner::Frame) {
     frame_.click(c);
     return;
@@ -81,6 +92,7 @@ void App::click(ControlRef c) {
 }
 
 void App::double_click(ControlRef c) {
+  const auto busy = gate_.hold();
   if (control_exists(c)) pages_.double_click(c);
 }
 
@@ -95,6 +107,7 @@ void App::set_text(ControlRef c, std::string text) {
 }
 
 void App::type_text(ControlRef c, std::string_view utf8) {
+  const auto busy = gate_.hold();
   if (control_exists(c)) pages_.type_text(c, utf8);
 }
 
@@ -106,10 +119,10 @@ void App::select_row(ControlRef c, int row) {
 
 void App::close_request() {
   if (ended_) return;
+  const auto busy = gate_.hold();
   if (!port_.question(kNoticeTitle, "是否要关闭软件？")) return;
   frame_.open_exit_link();
-  ended_ = true;
-  port_.quit();
+  end_program();
 }
 
 }  // namespace tesvik

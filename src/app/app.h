@@ -11,7 +11,9 @@
 
 #include "app/condition_pages.h"
 #include "app/controls.h"
+#include "app/event_gate.h"
 #include "app/frame.h"
+#include "app/notice_client.h"
 #include "app/timers.h"
 #include "support/user_port.h"
 
@@ -62,12 +64,20 @@ class App {
   const std::string& title() const { return frame_.title(); }
   const std::string& network_state() const { return frame_.network_state(); }
 
+  // The network start-up talks to the system through these ports; without
+  // them it checks and stores nothing and works offline.
+  void attach_network(NetworkPorts& ports, NoticeConfig config) { notice_.attach(ports, std::move(config)); }
+  // Runs the network start-up now (the batch runner's `network`).
+  void run_network() { notice_.start(); }
+  const NoticeClient& notice() const { return notice_; }
+
   void show_progress(int value, int mode) { frame_.show_progress(value, mode); }
   void open_link(std::string_view url) { frame_.open_link(url); }
 
  private:
   void run_startup();
   PageContext page_context();
+  void end_program();
 
   UserPort& port_;
   Frame frame_;
@@ -75,6 +85,8 @@ class App {
   Timers timers_;
   std::string tishi_xinxi_;  // tishi_xinxi: the tip window's text
   bool ended_ = false;
+  EventGate gate_;  // held while a user event or a timer tick runs
+  NoticeClient notice_;
 };
 
 }  // namespace tesvik

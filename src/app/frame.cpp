@@ -112,6 +112,17 @@ void Frame::click_top_button(int index) {
   });
 }
 
+void Frame::set_title(std::string title) {
+  ruanjian_biaoti_ = std::move(title);
+  state_.caption = ruanjian_biaoti_;
+  port_.title_changed(ruanjian_biaoti_);
+}
+
+void Frame::set_network_status(std::string caption, Colour colour) {
+  state_.ding_an[8].caption = std::move(caption);
+  state_.ding_an[8].colour = colour;
+}
+
 void Frame::hover(ControlRef c) {
   Label& l = state_.ad.at(static_cast<std::size_t>(c.index));
   l.fore = kAdvertRed;

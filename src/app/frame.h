@@ -21,6 +21,7 @@ struct FrameState {
   std::array<Label, 3> ad;        // L_ad 1, 2 (0 absent): advert labels
   Button c1;                      // C1: takes the focus after a click
   std::string caption;            // Fmain caption
+  std::string news;               // the notice file's news line, shown in the bottom bar
   int page = 3;                   // Pic_dibu on top
   bool overlay = false;           // "[系统正在初始化]" shown
   bool progress_visible = false;  // the progress display
@@ -57,6 +58,14 @@ class Frame {
   std::int16_t light_count() const { return shan_cishu_; }
   const std::string& title() const { return ruanjian_biaoti_; }
   const std::string& network_state() const { return network_state_; }
+
+  // What the network start-up changes.
+  // The title is stored, shown as the caption and reported to the port.
+  void set_title(std::string title);
+  void set_link(int slot, std::string link) { lianjie_.at(static_cast<std::size_t>(slot)) = std::move(link); }
+  void set_network_state(std::string state) { network_state_ = std::move(state); }
+  // The network-status button C_ding_an 8.
+  void set_network_status(std::string caption, Colour colour);
 
  private:
   void switch_page(int page);

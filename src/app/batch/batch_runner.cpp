@@ -2,6 +2,7 @@
 
 #include <cstdint>
 #include <istream>
+#include <memory>
 #include <optional>
 #include <ostream>
 #include <string>
@@ -10,13 +11,34 @@
 #include "app/batch/batch_port.h"
 #include "app/batch/control_printer.h"
 #include "app/batch/script_line.h"
+#include "app/batch/text_escape.h"
+#include "app/net/qt_network.h"
 
 namespace tesvik {
 
 namespace {
 
+// The network start-up against the configured servers; the ports are made
+// on first use, so that scripts without `network` need no Qt.
+class BatchNetwork {
+ public:
+  explicit BatchNetwork(const NoticeConfig& config) : config_(config) {}
+  void run(App& app) {
+    if (!ports_) {
+      ports_ = std::make_unique<QtNetworkPorts>(QtNetworkPorts::Wait::Blocking, config_);
+      app.attach_network(*ports_, config_);
+    }
+    app.run_network();
+  }
+
+ private:
+  const NoticeConfig& config_;
+  std::unique_ptr<QtNetworkPorts> ports_;
+};
+
 // Runs one command; the reason when it cannot run in the current state.
-std::optional<std::string> run_command(const ScriptCommand& cmd, App& app, BatchPort& port, std::ostream& out) {
+std::optional<std::string> run_command(const ScriptCommand& cmd, App& app, BatchPort& port, BatchNetwork& network,
+                                       std::ostream& out) {
   switch (cmd.verb) {
     case Verb::Click: app.click(cmd.target()); break;
     case Verb::DoubleClick: app.double_click(cmd.target()); break;
@@ -36,13 +58,16 @@ std::optional<std::string> run_command(const ScriptCommand& cmd, App& app, Batch
     case Verb::Wait: app.advance_time(cmd.number); break;
     case Verb::Close: app.close_request(); break;
     case Verb::Print: print_control(app, *cmd.control, cmd.index, out); break;
+    case Verb::Network: network.run(app); break;
+    case Verb::PrintNetwork: out << "network state=" << quote_text(app.network_state()) << '\n'; break;
   }
   return std::nullopt;
 }
 
 }  // namespace
 
-int run_batch(std::istream& script, std::ostream& out, std::ostream& err) {
+int run_batch(std::istream& script, std::ostream& out, std::ostream& err, const NoticeConfig& notice) {
+  BatchNetwork network(notice);  // outlives the App, which may hold its ports
   BatchPort port(out);
   App app(port);
   port.attach(app);
@@ -54,7 +79,7 @@ int run_batch(std::istream& script, std::ostream& out, std::ostream& err) {
     auto parsed = parse_line(line);
     const auto* error = std::get_if<LineError>(&parsed);
     const std::optional<std::string> failure =
-        error ? error->reason : run_command(std::get<ScriptCommand>(parsed), app, port, out);
+        error ? error->reason : run_command(std::get<ScriptCommand>(parsed), app, port, network, out);
     if (failure) {
       err << "error line " << number << ": " << *failure << '\n';
       return 2;

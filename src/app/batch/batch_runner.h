@@ -4,10 +4,14 @@
 
 #include <iosfwd>
 
+#include "app/notice_config.h"
+
 namespace tesvik {
 
 // Runs every line of `script`; events go to `out`, an unreadable line to
 // `err`. Returns the exit status: 0, or 2 after an unreadable line.
-int run_batch(std::istream& script, std::ostream& out, std::ostream& err);
+// `network` talks to the servers of `notice`.
+int run_batch(std::istream& script, std::ostream& out, std::ostream& err,
+              const NoticeConfig& notice = notice_config(std::nullopt));
 
 }  // namespace tesvik

@@ -7,9 +7,9 @@ namespace tesvik {
 
 namespace {
 
-// The front-six page and its viewer, and the network state.
-constexpr std::array<std::string_view, 8> kNotBuilt = {"C_q6",  "C_q6_cls", "C_q6_gn",    "C_q6_shuoming",
-                                                       "T_q6",  "rc_q6",    "ucf_q6show", "network"};
+// The front-six page and its viewer.
+constexpr std::array<std::string_view, 7> kNotBuilt = {"C_q6", "C_q6_cls", "C_q6_gn",   "C_q6_shuoming",
+                                                       "T_q6", "rc_q6",    "ucf_q6show"};
 
 }  // namespace
 

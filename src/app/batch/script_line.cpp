@@ -63,7 +63,7 @@ struct VerbRule {
   std::string_view arg_name;
 };
 
-constexpr std::array<VerbRule, 12> kVerbs = {{
+constexpr std::array<VerbRule, 13> kVerbs = {{
     {"click", Verb::Click, bit(ControlKind::Button) | bit(ControlKind::CountLabel) | bit(ControlKind::AdvertLabel),
      Arg::None, ""},
     {"dblclick", Verb::DoubleClick, bit(ControlKind::TextBox), Arg::None, ""},
@@ -77,10 +77,14 @@ constexpr std::array<VerbRule, 12> kVerbs = {{
     {"answer", Verb::Answer, 0, Arg::YesNo, "yes|no"},
     {"wait", Verb::Wait, 0, Arg::Count, "MS"},
     {"close", Verb::Close, 0, Arg::None, ""},
+    {"network", Verb::Network, 0, Arg::None, ""},
 }};
 
-// Commands of the front-six page and the network sequence, not built yet.
-constexpr std::array<std::string_view, 3> kNotBuilt = {"range", "scroll", "network"};
+// `print network` names the network state, not a control.
+constexpr std::string_view kNetworkState = "network";
+
+// Commands of the front-six page, not built yet.
+constexpr std::array<std::string_view, 2> kNotBuilt = {"range", "scroll"};
 
 // An int as scripts write it: an optional '-' and decimal digits.
 std::optional<int> whole_number(std::string_view word) {
@@ -112,6 +116,10 @@ LineError wrong_word_count(const VerbRule& rule, const ControlName* control) {
 std::optional<LineError> read_control(Words& words, const VerbRule& rule, ScriptCommand& cmd) {
   const std::string_view name = words.next();
   if (name.empty()) return LineError{"missing control name after " + std::string(rule.word)};
+  if (rule.verb == Verb::Print && name == kNetworkState) {
+    cmd.verb = Verb::PrintNetwork;
+    return std::nullopt;
+  }
   if (control_not_built(name)) return not_built(name);
   cmd.control = find_control(name);
   if (!cmd.control) return LineError{"unknown control " + quote_text(name)};

@@ -10,7 +10,22 @@
 
 namespace tesvik {
 
-enum class Verb { Click, DoubleClick, Hover, Set, Type, Select, Clipboard, ClipboardLock, Answer, Wait, Close, Print };
+enum class Verb {
+  Click,
+  DoubleClick,
+  Hover,
+  Set,
+  Type,
+  Select,
+  Clipboard,
+  ClipboardLock,
+  Answer,
+  Wait,
+  Close,
+  Print,
+  Network,       // `network`: the network start-up runs
+  PrintNetwork,  // `print network`
+};
 
 struct ScriptCommand {
   Verb verb = Verb::Close;

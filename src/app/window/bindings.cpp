@@ -177,6 +177,7 @@ QWidget* Bindings::custom(ControlRef ref, std::unique_ptr<CustomView> view) {
 QLabel* Bindings::advert(int index, QWidget* parent) {
   const ControlRef ref{Ctl::L_ad, index};
   auto* w = new QLabel(parent);
+  w->setTextFormat(Qt::PlainText);  // captions come from the notice server
   w->setCursor(Qt::PointingHandCursor);
   w->installEventFilter(this);
   refs_[w] = ref;
@@ -257,11 +258,14 @@ void Bindings::sync_buttons() {
   for (auto& v : buttons_) {
     const Button* b = app_.button_of(v->ref);
     if (!b) continue;
-    if (!v->fresh && b->colour == v->shown.colour && b->enabled == v->shown.enabled && b->caption == v->shown.caption)
+    if (!v->fresh && b->colour == v->shown.colour && b->enabled == v->shown.enabled &&
+        b->caption == v->shown.caption && b->visible == v->shown.visible)
       continue;
     if (v->fresh || b->colour != v->shown.colour) set_background(v->widget, b->colour);
     if (v->fresh || b->caption != v->shown.caption) v->widget->setText(to_widget(b->caption));
     if (v->fresh || b->enabled != v->shown.enabled) v->widget->setEnabled(b->enabled);
+    // Buttons start shown with their page; only a hidden one is hidden here.
+    if (v->fresh ? !b->visible : b->visible != v->shown.visible) v->widget->setVisible(b->visible);
     v->shown = *b;
     v->fresh = false;
   }

@@ -95,7 +95,14 @@ QWidget* MainWindow::bottom_bar() {
   l->setContentsMargins(0, 0, 0, 0);
   l->addWidget(bindings_.focus_sink(bar));
   l->addWidget(bindings_.advert(1, bar));
-  l->addStretch();
+  // The news line from the notice server takes the room between the adverts
+  // and never widens the window.
+  news_ = new QLabel(bar);
+  news_->setObjectName("news");
+  news_->setTextFormat(Qt::PlainText);
+  news_->setAlignment(Qt::AlignCenter);
+  news_->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Preferred);
+  l->addWidget(news_, 1);
   l->addWidget(bindings_.advert(2, bar));
   return bar;
 }
@@ -217,6 +224,7 @@ void MainWindow::sync() {
   if (pages_->currentIndex() != f.page) show_page(f.page);
   for (ConditionPage* page : condition_pages_) page->sync(app_.panel());
   if (windowTitle() != QString::fromStdString(f.caption)) setWindowTitle(QString::fromStdString(f.caption));
+  if (news_->text() != QString::fromStdString(f.news)) news_->setText(QString::fromStdString(f.news));
   overlay_->setVisible(f.overlay);
   if (f.overlay) overlay_->raise();
   // The bar covers the container in proportion to the percentage shown.

@@ -15,6 +15,7 @@
 #include "app/window/bindings.h"
 
 class QFrame;
+class QLabel;
 class QScrollArea;
 class QStackedWidget;
 
@@ -77,6 +78,7 @@ class MainWindow : public QWidget {
   QFrame* progress_ = nullptr;
   QFrame* bar_ = nullptr;
   QFrame* picture_ = nullptr;
+  QLabel* news_ = nullptr;
   QTimer clock_timer_;
   QElapsedTimer clock_;
   std::vector<Alarm> alarms_;  // of the virtual clock

@@ -9,6 +9,7 @@
 #include <QTranslator>
 #include <iostream>
 
+#include "app/net/qt_network.h"
 #include "app/window/main_window.h"
 #include "app/window/qt_port.h"
 
@@ -44,8 +45,12 @@ struct Program {
 
 }  // namespace
 
-int run_window(int argc, char** argv) {
+int run_window(int argc, char** argv, const NoticeConfig& notice) {
   Program p(argc, argv);
+  // Needs the Qt application; goes before the window, dropping any answer still under way.
+  QtNetworkPorts network(QtNetworkPorts::Wait::Async, notice);
+  network.after_answer([&p] { p.window.sync(); });
+  p.window.app().attach_network(network, notice);
   p.window.show_fitted();
   // The start-up begins once the window is on screen.
   QMetaObject::invokeMethod(&p.window, [&p] { p.window.start(); }, Qt::QueuedConnection);
