@@ -10,38 +10,16 @@
 
 #include "filter/tolerance.h"
 #include "model/universe.h"
+#include "plain_rules.h"
 
 namespace tesvik::literal {
 
-inline std::string clean(const std::string& text, const std::string& allowed) {
-  std::string blanked;
-  for (std::size_t i = 0; i < text.size();) {
-    const auto byte = static_cast<unsigned char>(text[i]);
-    std::size_t length = byte < 0x80 ? 1 : byte >= 0xF0 ? 4 : byte >= 0xE0 ? 3 : byte >= 0xC0 ? 2 : 1;
-    if (i + length > text.size()) length = text.size() - i;
-    blanked += length == 1 && allowed.find(text[i]) != std::string::npos ? text[i] : ' ';
-    i += length;
-  }
-  std::string once;  // "  " becomes " ", left to right, once
-  for (std::size_t i = 0; i < blanked.size(); ++i) {
-    once += blanked[i];
-    if (blanked[i] == ' ' && i + 1 < blanked.size() && blanked[i + 1] == ' ') ++i;
-  }
-  const std::size_t first = once.find_first_not_of(' ');
-  if (first == std::string::npos) return {};
-  return once.substr(first, once.find_last_not_of(' ') - first + 1);
-}
+using plain::clean;
 
 inline std::vector<std::string> items(const std::string& text, std::size_t length, std::size_t cap) {
   std::vector<std::string> out;
-  std::size_t start = 0;
-  while (out.size() < cap) {
-    const std::size_t end = text.find(' ', start);
-    const std::string item = text.substr(start, end == std::string::npos ? std::string::npos : end - start);
-    if (item.size() == length) out.push_back(item);
-    if (end == std::string::npos) break;
-    start = end + 1;
-  }
+  for (const std::string& item : plain::split(text, " "))
+    if (item.size() == length && out.size() < cap) out.push_back(item);
   return out;
 }
 
