@@ -30,51 +30,16 @@ using namespace plain;
 
 // ---- a row: one setup of the page ----
 
-struct Row {
-  std::string id;
-  std::map<int, std::string> boxes;  // T_nei_txt_ip
-  std::vector<int> kills;            // C_annv turned yellow
-  std::vector<int> keeps;            // C_annv_chu turned green (red in an exclude-mode row)
-  bool difference_exclude = false;   // C_n_xuan_1 8
-  bool sum_exclude = false;          // C_n_xuan_1 10
-  std::map<int, std::string> ranges;  // Comb_rc
-  std::string overall_lo = "0";
-  std::string overall_hi = "0";
-  std::string fault;  // set while the program disagrees: the row is skipped
-
-  explicit Row(std::string row_id) : id(std::move(row_id)) {}
-  Row& box(int k, std::string text) {
-    boxes[k] = std::move(text);
-    return *this;
-  }
-  Row& kill(std::initializer_list<int> buttons) {
-    kills.insert(kills.end(), buttons);
-    return *this;
-  }
-  Row& keep(std::initializer_list<int> buttons) {
-    keeps.insert(keeps.end(), buttons);
-    return *this;
-  }
-  Row& range(int lower, std::string lo, std::string hi) {
-    ranges[lower] = std::move(lo);
-    ranges[lower + 1] = std::move(hi);
-    return *this;
-  }
-  Row& overall(std::string lo, std::string hi) {
-    overall_lo = std::move(lo);
-    overall_hi = std::move(hi);
-    return *this;
-  }
+struct Row : RowSetup<Row> {
+  using RowSetup::RowSetup;
+  bool difference_exclude = false;  // C_n_xuan_1 8
+  bool sum_exclude = false;         // C_n_xuan_1 10
   Row& exclude_differences() {
     difference_exclude = true;
     return *this;
   }
   Row& exclude_sums() {
     sum_exclude = true;
-    return *this;
-  }
-  Row& known_fault(std::string what) {
-    fault = std::move(what);
     return *this;
   }
 };
@@ -123,41 +88,6 @@ struct Expected {
   std::map<int, std::string> boxes_after;
 };
 
-// Lines of four whole numbers 0..10 (0 read as 10) from a kill-exact or base
-// box; an empty set when the text is too short or no line is usable.
-std::set<std::array<int, 4>> pick_lines(std::string text) {
-  std::set<std::array<int, 4>> lines;
-  for (char& c : text)
-    if (c == ',') c = ' ';
-  while (contains(text, "  ")) text = replace_once(text, "  ", " ");
-  if (characters(text) <= 7) return lines;
-  for (const std::string& line : split(text, "\r\n")) {
-    const auto parts = split(trim_blanks(line), " ");
-    if (parts.size() != 4) continue;
-    std::array<int, 4> nums{};
-    bool usable = true;
-    for (std::size_t k = 0; k < 4; ++k) {
-      const double v = leading_number(parts[k]);
-      usable = usable && v == std::floor(v) && v >= 0 && v <= 10;
-      nums[k] = v == 0 ? 10 : static_cast<int>(v);
-    }
-    if (usable) lines.insert(nums);
-  }
-  return lines;
-}
-
-// Items of exactly `width` characters, at most `cap`, with how often each was entered.
-std::map<std::string, int> items_of(const std::string& cleaned, std::size_t width, int cap) {
-  std::map<std::string, int> items;
-  int taken = 0;
-  for (const std::string& part : split(cleaned, " ")) {
-    if (part.size() != width) continue;
-    if (taken++ == cap) break;
-    ++items[part];
-  }
-  return items;
-}
-
 // Shorthand digits as two-digit texts: "0" is 10, "1".."9" are 01..09.
 std::string expand(std::string_view cleaned) {
   std::string out;
@@ -179,7 +109,7 @@ Expected expect(const Row& r) {
   const std::string digits = "0123456789";
 
   // 杀直选
-  if (auto killed = pick_lines(text_of(r, 8)); !killed.empty())
+  if (auto killed = pick_lines<4>(7, text_of(r, 8)); !killed.empty())
     c.push_back([killed](const Pick& p) { return killed.count(p.n) > 0; });
 
   // 杀2码组合 and 杀3码组合: items counted with repetition, digits in any place
@@ -388,34 +318,12 @@ Expected expect(const Row& r) {
   }
 
   // 大底
-  if (auto base = pick_lines(text_of(r, 23)); !base.empty())
+  if (auto base = pick_lines<4>(7, text_of(r, 23)); !base.empty())
     e.outside_base = [base](const Pick& p) { return base.count(p.n) == 0; };
 
   e.boxes_after[8] = text_of(r, 8);  // the pick lists are read, not rewritten
   e.boxes_after[23] = text_of(r, 23);
   return e;
-}
-
-std::vector<std::string> expected_kept(const Row& r, const Expected& e) {
-  const double lo = leading_number(r.overall_lo), hi = leading_number(r.overall_hi);
-  std::vector<std::string> kept;
-  for (const Pick& p : picks()) {
-    if (e.outside_base && e.outside_base(p)) continue;
-    int failed = 0;
-    for (const Fails& f : e.conditions) failed += f(p);
-    if (lo <= failed && failed <= hi) kept.push_back(p.line);
-  }
-  return kept;
-}
-
-std::string describe(const std::vector<std::string>& actual, const std::vector<std::string>& expected) {
-  std::vector<std::string> extra, missing;
-  std::set_difference(actual.begin(), actual.end(), expected.begin(), expected.end(), std::back_inserter(extra));
-  std::set_difference(expected.begin(), expected.end(), actual.begin(), actual.end(), std::back_inserter(missing));
-  std::string out = "kept " + std::to_string(actual.size()) + ", expected " + std::to_string(expected.size());
-  for (std::size_t k = 0; k < std::min<std::size_t>(extra.size(), 6); ++k) out += "\n  kept but should be removed: " + extra[k];
-  for (std::size_t k = 0; k < std::min<std::size_t>(missing.size(), 6); ++k) out += "\n  removed but should be kept: " + missing[k];
-  return out;
 }
 
 class FrontFourBrute : public ::testing::TestWithParam<Row> {};
@@ -448,7 +356,7 @@ TEST_P(FrontFourBrute, KeepsWhatTheConditionsKeep) {
   app.click({Ctl::C_jg_gn, 5});
 
   const Expected e = expect(row);
-  const std::vector<std::string> want = expected_kept(row, e);
+  const std::vector<std::string> want = expected_kept(row, e, picks());
   const std::vector<std::string>& got = app.panel().list_jg[1].rows;
   EXPECT_TRUE(got == want) << describe(got, want);
   for (const auto& [k, text] : e.boxes_after) EXPECT_EQ(app.panel().txt_ip[static_cast<std::size_t>(k)], text) << "T_nei_txt_ip " << k;
@@ -467,19 +375,6 @@ int place_kill(int place, int n) { return 245 + 10 * (place - 1) + n - 1; }
 int dan_number(int row, int n) { return 104 + 15 * (row - 1) + n - 1; }
 int dan_count(int row, int h) { return 114 + 15 * (row - 1) + h; }
 int route_kill(const char* p) { return 383 + 27 * (p[0] - '0') + 9 * (p[1] - '0') + 3 * (p[2] - '0') + (p[3] - '0'); }
-
-std::string repeated(const std::string& item, int times) {
-  std::string out;
-  out.reserve(item.size() * static_cast<std::size_t>(times) + 1);
-  for (int k = 0; k < times; ++k) out += item + " ";
-  return out;
-}
-
-std::string lines(const std::string& line, int times) {
-  std::string out;
-  for (int k = 0; k < times; ++k) out += (k ? "\r\n" : "") + line;
-  return out;
-}
 
 INSTANTIATE_TEST_SUITE_P(KillExact, FrontFourBrute,
                          ::testing::Values(Row("two_lines").box(8, "01 02 03 04\r\n10 09 08 07"),

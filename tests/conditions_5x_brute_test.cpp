@@ -31,43 +31,8 @@ using namespace plain;
 
 // ---- a row: one setup of the page ----
 
-struct Row {
-  std::string id;
-  std::map<int, std::string> boxes;  // T_nei_txt_ip
-  std::vector<int> kills;            // C_annv turned yellow
-  std::vector<int> keeps;            // C_annv_chu turned green
-  std::map<int, std::string> ranges;  // Comb_rc
-  std::string overall_lo = "0";
-  std::string overall_hi = "0";
-  std::string fault;  // set while the program disagrees: the row is skipped
-
-  explicit Row(std::string row_id) : id(std::move(row_id)) {}
-  Row& box(int k, std::string text) {
-    boxes[k] = std::move(text);
-    return *this;
-  }
-  Row& kill(std::initializer_list<int> buttons) {
-    kills.insert(kills.end(), buttons);
-    return *this;
-  }
-  Row& keep(std::initializer_list<int> buttons) {
-    keeps.insert(keeps.end(), buttons);
-    return *this;
-  }
-  Row& range(int lower, std::string lo, std::string hi) {
-    ranges[lower] = std::move(lo);
-    ranges[lower + 1] = std::move(hi);
-    return *this;
-  }
-  Row& overall(std::string lo, std::string hi) {
-    overall_lo = std::move(lo);
-    overall_hi = std::move(hi);
-    return *this;
-  }
-  Row& known_fault(std::string what) {
-    fault = std::move(what);
-    return *this;
-  }
+struct Row : RowSetup<Row> {
+  using RowSetup::RowSetup;
 };
 
 // Failure messages name the row instead of dumping its bytes.
@@ -124,44 +89,6 @@ struct Expected {
   std::map<int, std::string> boxes_after;
 };
 
-// Lines of five whole numbers 0..10 (0 read as 10) from a kill-exact or base
-// box; an empty set when the text is too short or no line is usable.
-std::set<std::array<int, 5>> pick_lines(std::string text) {
-  std::set<std::array<int, 5>> lines;
-  for (char& c : text)
-    if (c == ',') c = ' ';
-  while (contains(text, "  ")) text = replace_once(text, "  ", " ");
-  if (characters(text) <= 12) return lines;
-  for (const std::string& line : split(text, "\r\n")) {
-    const auto parts = split(trim_blanks(line), " ");
-    if (parts.size() != 5) continue;
-    std::array<int, 5> nums{};
-    bool usable = true;
-    for (std::size_t k = 0; k < 5; ++k) {
-      const double v = leading_number(parts[k]);
-      usable = usable && v == std::floor(v) && v >= 0 && v <= 10;
-      nums[k] = v == 0 ? 10 : static_cast<int>(v);
-    }
-    if (usable) lines.insert(nums);
-  }
-  return lines;
-}
-
-// Items of exactly `width` characters, at most `cap`, with how often each was entered.
-std::map<std::string, int> items_of(std::string_view cleaned, std::size_t width, int cap) {
-  std::map<std::string, int> items;
-  int taken = 0;
-  for (std::size_t at = 0; at <= cleaned.size();) {
-    const std::size_t end = std::min(cleaned.find(' ', at), cleaned.size());
-    if (end - at == width) {
-      if (taken++ == cap) break;
-      ++items[std::string(cleaned.substr(at, width))];
-    }
-    at = end + 1;
-  }
-  return items;
-}
-
 int number_of_digit(char d) { return d == '0' ? 10 : d - '0'; }
 
 std::vector<std::string> captions_of(std::initializer_list<const char*> words) { return {words.begin(), words.end()}; }
@@ -173,7 +100,7 @@ Expected expect(const Row& r) {
 
   // 杀直选号码 (the box is read, not rewritten)
   e.boxes_after[24] = text_of(r, 24);
-  if (auto killed = pick_lines(text_of(r, 24)); !killed.empty())
+  if (auto killed = pick_lines<5>(12, text_of(r, 24)); !killed.empty())
     c.push_back([killed](const Pick& p) { return killed.count(p.n) > 0; });
 
   // 2- and 3-number combinations, counted with repetition
@@ -387,32 +314,11 @@ Expected expect(const Row& r) {
 
   // 大底号码
   e.boxes_after[34] = text_of(r, 34);
-  if (auto base = pick_lines(text_of(r, 34)); !base.empty())
+  if (auto base = pick_lines<5>(12, text_of(r, 34)); !base.empty())
     e.outside_base = [base](const Pick& p) { return base.count(p.n) == 0; };
   return e;
 }
 
-std::vector<std::string> expected_kept(const Row& r, const Expected& e) {
-  const double lo = leading_number(r.overall_lo), hi = leading_number(r.overall_hi);
-  std::vector<std::string> kept;
-  for (const Pick& p : picks()) {
-    if (e.outside_base && e.outside_base(p)) continue;
-    int failed = 0;
-    for (const Fails& f : e.conditions) failed += f(p);
-    if (lo <= failed && failed <= hi) kept.push_back(p.line);
-  }
-  return kept;
-}
-
-std::string describe(const std::vector<std::string>& actual, const std::vector<std::string>& expected) {
-  std::vector<std::string> extra, missing;
-  std::set_difference(actual.begin(), actual.end(), expected.begin(), expected.end(), std::back_inserter(extra));
-  std::set_difference(expected.begin(), expected.end(), actual.begin(), actual.end(), std::back_inserter(missing));
-  std::string out = "kept " + std::to_string(actual.size()) + ", expected " + std::to_string(expected.size());
-  for (std::size_t k = 0; k < std::min<std::size_t>(extra.size(), 6); ++k) out += "\n  kept but should be removed: " + extra[k];
-  for (std::size_t k = 0; k < std::min<std::size_t>(missing.size(), 6); ++k) out += "\n  removed but should be kept: " + missing[k];
-  return out;
-}
 class FrontFiveBrute : public ::testing::TestWithParam<Row> {};
 
 TEST_P(FrontFiveBrute, KeepsWhatTheConditionsKeep) {
@@ -432,7 +338,7 @@ TEST_P(FrontFiveBrute, KeepsWhatTheConditionsKeep) {
   app.click({Ctl::C_jg_gn, 10});
 
   const Expected e = expect(row);
-  const std::vector<std::string> want = expected_kept(row, e);
+  const std::vector<std::string> want = expected_kept(row, e, picks());
   const std::vector<std::string>& got = app.panel().list_jg[2].rows;
   EXPECT_TRUE(got == want) << describe(got, want);
   for (const auto& [k, text] : e.boxes_after) EXPECT_EQ(app.panel().txt_ip[static_cast<std::size_t>(k)], text) << "T_nei_txt_ip " << k;
@@ -456,19 +362,6 @@ int prime_count(int h) { return 305 + h; }
 int smallest(int n) { return 310 + n; }
 int largest(int n) { return 312 + n; }
 enum Shape { kNoRun = 556, kRun2, kRun3, kRun4, kRun5, kUphill, kDownhill, kPeak, kValley };
-
-std::string repeated(const std::string& item, int times) {
-  std::string out;
-  out.reserve((item.size() + 1) * static_cast<std::size_t>(times));
-  for (int k = 0; k < times; ++k) out += item + " ";
-  return out;
-}
-
-std::string lines(const std::string& line, int times) {
-  std::string out;
-  for (int k = 0; k < times; ++k) out += (k ? "\r\n" : "") + line;
-  return out;
-}
 
 INSTANTIATE_TEST_SUITE_P(KillExact, FrontFiveBrute,
                          ::testing::Values(Row("fourteen_characters").box(24, "01 02 03 04 05"),

@@ -8,7 +8,10 @@
 #include <cctype>
 #include <cmath>
 #include <cstdlib>
+#include <array>
+#include <initializer_list>
 #include <map>
+#include <set>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -90,6 +93,50 @@ struct Range {
 
 // ---- reading a row of the page ----
 
+// The setup of one test row of a page, built by chained calls.
+template <typename Self>
+struct RowSetup {
+  std::string id;
+  std::map<int, std::string> boxes;   // T_nei_txt_ip
+  std::vector<int> kills;             // C_annv turned yellow
+  std::vector<int> keeps;             // C_annv_chu turned green (red in an exclude-mode row)
+  std::map<int, std::string> ranges;  // Comb_rc
+  std::string overall_lo = "0";
+  std::string overall_hi = "0";
+  std::string fault;  // set while the program disagrees: the row is skipped
+
+  explicit RowSetup(std::string row_id) : id(std::move(row_id)) {}
+  Self& box(int k, std::string text) {
+    boxes[k] = std::move(text);
+    return self();
+  }
+  Self& kill(std::initializer_list<int> buttons) {
+    kills.insert(kills.end(), buttons);
+    return self();
+  }
+  Self& keep(std::initializer_list<int> buttons) {
+    keeps.insert(keeps.end(), buttons);
+    return self();
+  }
+  Self& range(int lower, std::string lo, std::string hi) {
+    ranges[lower] = std::move(lo);
+    ranges[lower + 1] = std::move(hi);
+    return self();
+  }
+  Self& overall(std::string lo, std::string hi) {
+    overall_lo = std::move(lo);
+    overall_hi = std::move(hi);
+    return self();
+  }
+  Self& known_fault(std::string what) {
+    fault = std::move(what);
+    return self();
+  }
+
+ private:
+  Self& self() { return static_cast<Self&>(*this); }
+};
+
 
 template <typename Row>
 inline std::string text_of(const Row& r, int k) {
@@ -135,6 +182,81 @@ inline std::vector<std::string> digit_captions(int from, int to) {
   std::vector<std::string> c;
   for (int n = from; n <= to; ++n) c.push_back(std::to_string(n));
   return c;
+}
+
+// Lines of P whole numbers 0..10 (0 read as 10) from a kill-exact or base
+// box; an empty set when the text, commas read as blanks and blank runs as
+// one, has `longer_than` characters or fewer, or no line is usable.
+template <std::size_t P>
+std::set<std::array<int, P>> pick_lines(std::size_t longer_than, std::string text) {
+  std::set<std::array<int, P>> lines;
+  for (char& c : text)
+    if (c == ',') c = ' ';
+  while (contains(text, "  ")) text = replace_once(text, "  ", " ");
+  if (characters(text) <= longer_than) return lines;
+  for (const std::string& line : split(text, "\r\n")) {
+    const auto parts = split(trim_blanks(line), " ");
+    if (parts.size() != P) continue;
+    std::array<int, P> nums{};
+    bool usable = true;
+    for (std::size_t k = 0; k < P; ++k) {
+      const double v = leading_number(parts[k]);
+      usable = usable && v == std::floor(v) && v >= 0 && v <= 10;
+      nums[k] = usable ? (v == 0 ? 10 : static_cast<int>(v)) : 0;
+    }
+    if (usable) lines.insert(nums);
+  }
+  return lines;
+}
+
+inline std::string describe(const std::vector<std::string>& actual, const std::vector<std::string>& expected) {
+  std::vector<std::string> extra, missing;
+  std::set_difference(actual.begin(), actual.end(), expected.begin(), expected.end(), std::back_inserter(extra));
+  std::set_difference(expected.begin(), expected.end(), actual.begin(), actual.end(), std::back_inserter(missing));
+  std::string out = "kept " + std::to_string(actual.size()) + ", expected " + std::to_string(expected.size());
+  for (std::size_t k = 0; k < std::min<std::size_t>(extra.size(), 6); ++k) out += "\n  kept but should be removed: " + extra[k];
+  for (std::size_t k = 0; k < std::min<std::size_t>(missing.size(), 6); ++k) out += "\n  removed but should be kept: " + missing[k];
+  return out;
+}
+
+inline std::string repeated(const std::string& item, int times) {
+  std::string out;
+  out.reserve(item.size() * static_cast<std::size_t>(times) + 1);
+  for (int k = 0; k < times; ++k) out += item + " ";
+  return out;
+}
+
+inline std::string lines(const std::string& line, int times) {
+  std::string out;
+  for (int k = 0; k < times; ++k) out += (k ? "\r\n" : "") + line;
+  return out;
+}
+
+// Items of exactly `width` characters, at most `cap`, with how often each was entered.
+inline std::map<std::string, int> items_of(const std::string& cleaned, std::size_t width, int cap) {
+  std::map<std::string, int> items;
+  int taken = 0;
+  for (const std::string& part : split(cleaned, " ")) {
+    if (part.size() != width) continue;
+    if (taken++ == cap) break;
+    ++items[part];
+  }
+  return items;
+}
+
+// The lines of the picks that a row keeps: inside the base list (when one
+// is given) and failing a number of the set conditions inside the overall range.
+template <typename Row, typename Expected, typename Pick>
+std::vector<std::string> expected_kept(const Row& r, const Expected& e, const std::vector<Pick>& picks) {
+  const double lo = leading_number(r.overall_lo), hi = leading_number(r.overall_hi);
+  std::vector<std::string> kept;
+  for (const Pick& p : picks) {
+    if (e.outside_base && e.outside_base(p)) continue;
+    int failed = 0;
+    for (const auto& f : e.conditions) failed += f(p);
+    if (lo <= failed && failed <= hi) kept.push_back(p.line);
+  }
+  return kept;
 }
 
 }  // namespace tesvik::plain
