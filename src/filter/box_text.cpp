@@ -48,4 +48,11 @@ void clean_box(std::string& text, std::string_view allowed) {
   text = std::string(trim_blanks(out));
 }
 
+std::string stripped(std::string_view text, std::string_view allowed) {
+  std::string out;
+  for (char c : text)
+    if (static_cast<unsigned char>(c) < 128 && allowed.find(c) != std::string_view::npos) out += c;
+  return out;
+}
+
 }  // namespace tesvik

@@ -14,6 +14,10 @@ namespace tesvik {
 // that is clean already is left as it is, without a copy.
 void clean_box(std::string& text, std::string_view allowed);
 
+// The text with every character outside `allowed` deleted (blanks too,
+// unless allowed).
+std::string stripped(std::string_view text, std::string_view allowed);
+
 // Calls take(item) for each blank-separated item of exactly `length`
 // characters, at most `cap` times; returns how many items it took.
 template <typename Take>

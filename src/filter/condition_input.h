@@ -33,6 +33,9 @@ struct ConditionInput {
   std::vector<std::string_view> box_labels;  // the label shown with each box ("A*C*")
   // The lines of the block's compound list, when it has one.
   const std::vector<std::string>* entries = nullptr;
+  // The picks named by the block's pasted list, one byte per pick index,
+  // while that list is in use.
+  const std::vector<std::uint8_t>* listed = nullptr;
   ToleranceRange range;  // 0-0 when the block has no range of its own
   bool exclude = false;  // the block's "排除" mode is chosen
 

@@ -3,7 +3,8 @@
 // when that input is empty, and marks the picks that fail it in its column.
 //
 // The templates are one rule over the P places of a pick and serve every
-// mode that has the condition; P is 3, 4 or 5.
+// mode that has the condition; P is 3, 4 or 5, and 6 for the rules that the
+// front-six page shares.
 
 #include "filter/condition_input.h"
 #include "filter/conditions_lists.h"

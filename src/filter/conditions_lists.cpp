@@ -3,12 +3,12 @@
 #include "filter/conditions_lists.h"
 
 #include <array>
-#include <bitset>
 #include <cmath>
 #include <optional>
 
 #include "filter/box_memo.h"
 #include "filter/box_text.h"
+#include "filter/compound_lines.h"
 #include "filter/pick_facts.h"
 #include "filter/selection.h"
 #include "model/number_text.h"
@@ -163,15 +163,12 @@ void base_list(ConditionInput& in, ConditionMatrix& m, int) {
 
 template <int P, bool NeedsEntries>
 void kill_junk_compound(ConditionInput& in, ConditionMatrix& m, int column) {
-  constexpr std::size_t kMaxEntries = 100;
   std::string& box = *in.boxes.at(0);
   clean_box(box, "0123456789./\r\n");
   if (box.empty()) return;
-  // named[p][n]: the entries whose part for place p names number n.
-  std::array<std::array<std::bitset<kMaxEntries>, 11>, P> named{};
-  std::size_t entries = 0;
+  CompoundLines<P> lines;
   for_each_line(box, [&](std::string_view line) {
-    if (entries == kMaxEntries) return;
+    if (lines.full()) return;
     std::array<std::string_view, P> parts;
     std::size_t count = 0, start = 0;
     while (start <= line.size()) {
@@ -182,18 +179,12 @@ void kill_junk_compound(ConditionInput& in, ConditionMatrix& m, int column) {
       start = end + 1;
     }
     if (count < P) return;
-    for (std::size_t p = 0; p < P; ++p) {
-      const auto hit = number_hits(parts[p]);
-      for (std::size_t n = 1; n <= 10; ++n) named[p][n][entries] = hit[n];
-    }
-    ++entries;
+    std::array<std::array<bool, 11>, P> hits;
+    for (std::size_t p = 0; p < P; ++p) hits[p] = number_hits(parts[p]);
+    lines.add([&](std::size_t p, std::size_t n) { return hits[p][n]; });
   });
-  if (NeedsEntries && entries == 0) return;
-  mark_outside<P>(m, column, in.range, [&](const PickFact<P>& f) {
-    std::bitset<kMaxEntries> all = named[0][f.n[0]];
-    for (std::size_t p = 1; p < P; ++p) all &= named[p][f.n[p]];
-    return static_cast<int>(all.count());
-  });
+  if (NeedsEntries && lines.size() == 0) return;
+  mark_outside<P>(m, column, in.range, [&](const PickFact<P>& f) { return lines.covering(f); });
 }
 
 template <int P, bool CountNamed>
@@ -243,6 +234,10 @@ template void kill_combination<4, kTriples4x>(ConditionInput&, ConditionMatrix&,
 template void kill_combination<5, kPairs5x>(ConditionInput&, ConditionMatrix&, int);
 template void kill_combination<5, kTriples5x>(ConditionInput&, ConditionMatrix&, int);
 template void kill_combination<5, kQuads5x>(ConditionInput&, ConditionMatrix&, int);
+template void kill_combination<6, kPairs6x>(ConditionInput&, ConditionMatrix&, int);
+template void kill_combination<6, kTriples6x>(ConditionInput&, ConditionMatrix&, int);
+template void kill_combination<6, kQuads6x>(ConditionInput&, ConditionMatrix&, int);
+template void kill_combination<6, kQuints6x>(ConditionInput&, ConditionMatrix&, int);
 template void kill_exact_list<4, 7>(ConditionInput&, ConditionMatrix&, int);
 template void kill_exact_list<5, 12>(ConditionInput&, ConditionMatrix&, int);
 template void base_list<4, 7>(ConditionInput&, ConditionMatrix&, int);

@@ -9,7 +9,7 @@ namespace tesvik {
 
 // How a combination box reads its items of `length` shorthand digits.
 struct CombinationRule {
-  int length;        // digits per item: 2, 3 or 4
+  int length;        // digits per item: 2 to 5
   int cap;           // items taken at most
   bool as_sets;      // an item counts once however often it is entered, and one
                      // that repeats a number never hits; otherwise items count
@@ -21,6 +21,10 @@ inline constexpr CombinationRule kTriples4x{3, 100000, false, false};
 inline constexpr CombinationRule kPairs5x{2, 100000, false, true};
 inline constexpr CombinationRule kTriples5x{3, 100000, false, true};
 inline constexpr CombinationRule kQuads5x{4, 99999, true, true};
+inline constexpr CombinationRule kPairs6x{2, 99999, true, true};
+inline constexpr CombinationRule kTriples6x{3, 99999, true, true};
+inline constexpr CombinationRule kQuads6x{4, 99999, true, true};
+inline constexpr CombinationRule kQuints6x{5, 99999, true, true};
 
 // 杀2码组合 / 杀3码组合 / 杀4码组合: a pick counts the items all of whose numbers it contains.
 template <int P, CombinationRule R>

@@ -54,5 +54,6 @@ void special_shape(ConditionInput& in, ConditionMatrix& m, int column) {
 
 TESVIK_INSTANTIATE_CONDITION(kill_form)
 TESVIK_INSTANTIATE_CONDITION(special_shape)
+TESVIK_INSTANTIATE_FRONT_SIX(special_shape)
 
 }  // namespace tesvik

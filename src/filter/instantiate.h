@@ -6,3 +6,6 @@
   template void name<3>(ConditionInput&, ConditionMatrix&, int);    \
   template void name<4>(ConditionInput&, ConditionMatrix&, int);    \
   template void name<5>(ConditionInput&, ConditionMatrix&, int);
+
+// The same for the conditions that front six shares with the condition pages.
+#define TESVIK_INSTANTIATE_FRONT_SIX(name) template void name<6>(ConditionInput&, ConditionMatrix&, int);

@@ -1,5 +1,6 @@
 #include "filter/pick_facts.h"
 
+#include "model/pick_order.h"
 #include "model/universe.h"
 
 namespace tesvik {
@@ -10,12 +11,12 @@ constexpr std::array<std::array<const char*, 2>, kWordForms> kWords = {{{"大", 
 
 template <int P>
 std::vector<PickFact<P>> build_facts() {
-  const Universe& u = universe(P);
-  std::vector<PickFact<P>> facts(static_cast<std::size_t>(u.size) + 1);
-  for (int i = 1; i <= u.size; ++i) {
-    PickFact<P>& f = facts[static_cast<std::size_t>(i)];
+  std::vector<PickFact<P>> facts(1);
+  facts.reserve(static_cast<std::size_t>(universe_size(P)) + 1);
+  for_each_pick(P, [&facts](std::span<const std::uint8_t> numbers) {
+    PickFact<P>& f = facts.emplace_back();
     for (std::size_t p = 0; p < P; ++p) {
-      f.n[p] = u.numbers[static_cast<std::size_t>(i)][p];
+      f.n[p] = numbers[p];
       f.digit[p] = static_cast<std::uint8_t>(f.n[p] % 10);
     }
     f.sorted = f.n;  // insertion sort of a handful of numbers
@@ -46,7 +47,7 @@ std::vector<PickFact<P>> build_facts() {
     f.slope = slope_of(f.n);
     f.shape = shape_of(f.n);
     f.zigzag = zigzag_of(f.n);
-  }
+  });
   return facts;
 }
 
@@ -94,5 +95,6 @@ const std::vector<PickFact<P>>& pick_facts() {
 template const std::vector<PickFact<3>>& pick_facts<3>();
 template const std::vector<PickFact<4>>& pick_facts<4>();
 template const std::vector<PickFact<5>>& pick_facts<5>();
+template const std::vector<PickFact<6>>& pick_facts<6>();
 
 }  // namespace tesvik

@@ -1,7 +1,7 @@
 #pragma once
 // Per-pick facts of a universe that the conditions test, computed once per
-// number of places: numbers, shorthand digits, sorted numbers, sum, span,
-// form patterns, counts and the run, slope, shape and zigzag classes.
+// number of places (3 to 6): numbers, shorthand digits, sorted numbers, sum,
+// span, form patterns, counts and the run, slope, shape and zigzag classes.
 // Conditions look facts up by pick index instead of reading pick texts.
 
 #include <array>
@@ -38,7 +38,10 @@ struct PickFact {
   std::uint8_t smallest;
   std::uint8_t largest;
   std::uint8_t span;
-  std::array<std::uint16_t, kForms> pattern;  // index into pattern_texts(form, P)
+  // Form patterns, place 1 most significant: a bit per place for the word
+  // forms (1 = second word), a base-3 digit for the route; for P up to 5 also
+  // the index into pattern_texts(form, P).
+  std::array<std::uint16_t, kForms> pattern;
   std::array<std::uint8_t, kWordForms> first_word_count;  // numbers that are big, odd, prime
   std::uint8_t longest_run;
   Slope slope;
@@ -46,7 +49,8 @@ struct PickFact {
   Zigzag zigzag;
 };
 
-// Indexed by pick index 1..N of the universe of P places (row 0 unused).
+// Indexed by pick index 1..N in pick order (model/pick_order.h) of P places
+// (row 0 unused).
 template <int P>
 const std::vector<PickFact<P>>& pick_facts();
 

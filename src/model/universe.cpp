@@ -1,8 +1,10 @@
 #include "model/universe.h"
 
+#include <algorithm>
 #include <stdexcept>
 
 #include "model/number_text.h"
+#include "model/pick_order.h"
 
 namespace tesvik {
 
@@ -28,19 +30,6 @@ void append_pick(Universe& u, const std::array<std::uint8_t, kMaxPlaces>& pick) 
   u.codes.push_back(code);
   u.index_of_code[static_cast<std::size_t>(code - code_base(u.places))] = u.size + 1;
   ++u.size;
-}
-
-// Places p.. of the current tuple, each running 1..10, skipping repeats.
-void enumerate(Universe& u, std::array<std::uint8_t, kMaxPlaces>& pick, int p, unsigned used) {
-  if (p == u.places) {
-    append_pick(u, pick);
-    return;
-  }
-  for (int n = 1; n <= kNumbers; ++n) {
-    if (used & (1u << n)) continue;
-    pick[static_cast<std::size_t>(p)] = static_cast<std::uint8_t>(n);
-    enumerate(u, pick, p + 1, used | (1u << n));
-  }
 }
 
 }  // namespace
@@ -75,8 +64,11 @@ Universe build_universe(int places) {
   u.lines.emplace_back();
   u.codes.push_back(0);
   u.index_of_code.assign(static_cast<std::size_t>(code_base(places)), 0);
-  std::array<std::uint8_t, kMaxPlaces> pick{};
-  enumerate(u, pick, 0, 0);
+  for_each_pick(places, [&u](std::span<const std::uint8_t> numbers) {
+    std::array<std::uint8_t, kMaxPlaces> pick{};
+    std::copy(numbers.begin(), numbers.end(), pick.begin());
+    append_pick(u, pick);
+  });
   return u;
 }
 

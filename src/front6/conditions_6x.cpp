@@ -1,0 +1,72 @@
+#include "front6/conditions_6x.h"
+
+#include <limits>
+#include <string>
+#include <vector>
+
+#include "filter/box_memo.h"
+#include "filter/box_text.h"
+#include "filter/form_boxes.h"
+#include "filter/open_places.h"
+#include "front6/compound_6x.h"
+#include "front6/universe_6x.h"
+
+namespace tesvik {
+
+namespace {
+
+constexpr std::size_t kMaxPatterns = 100000;
+
+}  // namespace
+
+void kill_listed_6x(ConditionInput& in, ConditionMatrix& m, int column) {
+  if (!in.listed) return;
+  auto& col = m.column(column);
+  const auto& listed = *in.listed;
+  for (std::size_t i = 1; i < listed.size(); ++i)
+    if (listed[i]) col[i] = 1;
+}
+
+void base_listed_6x(ConditionInput& in, ConditionMatrix& m, int) {
+  if (!in.listed) return;
+  auto& verdict = m.verdict();
+  const auto& listed = *in.listed;
+  for (std::size_t i = 1; i < listed.size(); ++i)
+    if (!listed[i]) verdict[i] = 1;
+}
+
+void kill_position_pattern_6x(ConditionInput& in, ConditionMatrix& m, int column) {
+  // matches[key]: the patterns that a pick with the numbers of `key` matches.
+  // A pick fails every range at 100 matches or more, so the counts are bytes
+  // that stop at 255. Empty when the box makes no pass.
+  static BoxMemo<std::vector<std::uint8_t>> memo;
+  const auto& matches = memo.read(*in.boxes.at(0), [](std::string& box) {
+    std::vector<std::uint8_t> table;
+    clean_box(box, "0123456789*");
+    if (box.size() <= kPlaces6 - 1) return table;
+    table.assign(place_keys(kPlaces6), 0);
+    std::size_t taken = 0;
+    for_each_item(box, kPlaces6, std::numeric_limits<std::size_t>::max(), [&](std::string_view pattern) {
+      if (taken == kMaxPatterns || pattern == "******") return;
+      count_pattern(table, pattern_key(pattern));
+      ++taken;
+    });
+    if (taken == 0) return std::vector<std::uint8_t>{};
+    open_places(table, kPlaces6);
+    return table;
+  });
+  if (matches.empty()) return;
+  mark_outside<kPlaces6>(m, column, in.range, [&](const PickFact<kPlaces6>& f) { return matches[place_key(f.n)]; });
+}
+
+void kill_form_boxes_6x(ConditionInput& in, ConditionMatrix& m, int column) {
+  mark_form_boxes<kPlaces6>(in, m, column, std::numeric_limits<std::size_t>::max());
+}
+
+void kill_compound_6x(ConditionInput& in, ConditionMatrix& m, int column) {
+  const auto lines = read_compounds_6x(*in.boxes.at(0));
+  if (!lines) return;
+  mark_outside<kPlaces6>(m, column, in.range, [&](const PickFact<kPlaces6>& f) { return lines->covering(f); });
+}
+
+}  // namespace tesvik
