@@ -1,6 +1,7 @@
 #include "app/condition_pages.h"
 
 #include "app/compound_list_3x.h"
+#include "app/help_texts.h"
 #include "app/key_filter.h"
 #include "app/master_switch.h"
 #include "app/mode_table.h"
@@ -80,6 +81,7 @@ void ConditionPages::load() {
             at(panel_.annv, i)->caption = r.captions[static_cast<std::size_t>(i - r.first)];
   fill_items(panel_.rc, 6);
   fill_items(panel_.jg_rc, 20);
+  help_texts();  // the texts behind the help buttons, read and decoded once, here
 }
 
 void ConditionPages::click(ControlRef c, PageContext& ctx) {
@@ -99,16 +101,9 @@ void ConditionPages::click(ControlRef c, PageContext& ctx) {
         }
       });
       break;
-    case Ctl::C_shuoming: while_disabled(*button(c), [&] { click_help(c.index, ctx.port); }); break;
+    case Ctl::C_shuoming: while_disabled(*button(c), [&] { click_help(c.index, panel_.picture_panel, ctx.port); }); break;
     default: break;
   }
-}
-
-void ConditionPages::click_help(int index, UserPort& port) {
-  // The dan help buttons show the explanation picture; 60 closes it.
-  if (index == 6 || index == 25 || index == 47) panel_.picture_panel = true;
-  else if (index == 60) panel_.picture_panel = false;
-  else port.message(kNoticeTitle, "没有找到此说明数据");
 }
 
 void ConditionPages::double_click(ControlRef c) {

@@ -29,15 +29,13 @@ class ConditionPages {
   Label* label(ControlRef c);
 
   // The start-up sequence's part: empty matrices, the pair captions written
-  // at start-up, the items of every tolerance box.
+  // at start-up, the items of every tolerance box, the help texts.
   void load();
   void click(ControlRef c, PageContext& ctx);
   void double_click(ControlRef c);
   void type_text(ControlRef c, std::string_view utf8);
 
  private:
-  void click_help(int index, UserPort& port);
-
   PanelState panel_;
   FilterEngine engine_;
 };
