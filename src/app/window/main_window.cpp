@@ -13,6 +13,7 @@
 
 #include "app/page_tables.h"
 #include "app/window/condition_page.h"
+#include "app/window/help_picture.h"
 
 namespace tesvik {
 
@@ -63,6 +64,7 @@ MainWindow::MainWindow(UserPort& port) : app_(port), bindings_(app_, [this] { sy
   show_page(app_.frame().page);
   layout->addWidget(bottom_bar());
   build_overlays();
+  picture_ = new HelpPicturePanel(bindings_, port, this);
   clock_timer_.setSingleShot(true);
   connect(&clock_timer_, &QTimer::timeout, this, [this] { tick(); });
 }
@@ -131,23 +133,14 @@ void MainWindow::build_overlays() {
   p.setColor(QPalette::Window, QColor(0, 120, 215));
   bar_->setPalette(p);
   progress_->hide();
-
-  picture_ = new QFrame(this);
-  picture_->setObjectName("Pic_dmsm");
-  picture_->setFrameShape(QFrame::Box);
-  picture_->setAutoFillBackground(true);
-  auto* pl = new QVBoxLayout(picture_);
-  pl->addWidget(new QLabel("胆码开出个数说明", picture_));
-  pl->addWidget(bindings_.button({Ctl::C_shuoming, 60}, picture_));
-  picture_->hide();
 }
 
 void MainWindow::place_overlays() {
   const QRect area = scroll_->geometry();
   overlay_->setGeometry(area);
   progress_->move(area.center() - QPoint(kProgressWidth / 2, kProgressHeight / 2));
-  picture_->adjustSize();
-  picture_->move(area.center() - QPoint(picture_->width() / 2, picture_->height() / 2));
+  // The picture panel covers the page area.
+  picture_->setGeometry(area);
 }
 
 void MainWindow::resizeEvent(QResizeEvent* event) {
@@ -231,6 +224,11 @@ void MainWindow::sync() {
   bar_->setGeometry(0, 0, kProgressWidth * std::clamp(f.progress_percent, 0, 100) / 100, kProgressHeight);
   progress_->setVisible(f.progress_visible);
   if (f.progress_visible) progress_->raise();
+  // Each opening of the picture panel reads the picture anew.
+  if (app_.panel().picture_panel && picture_->isHidden()) {
+    picture_->show();
+    picture_->load();
+  }
   picture_->setVisible(app_.panel().picture_panel);
   if (app_.panel().picture_panel) picture_->raise();
   const std::int64_t due = app_.timers().next_due();

@@ -22,6 +22,7 @@ class QStackedWidget;
 namespace tesvik {
 
 class ConditionPage;
+class HelpPicturePanel;
 
 class MainWindow : public QWidget {
  public:
@@ -77,7 +78,7 @@ class MainWindow : public QWidget {
   QFrame* overlay_ = nullptr;
   QFrame* progress_ = nullptr;
   QFrame* bar_ = nullptr;
-  QFrame* picture_ = nullptr;
+  HelpPicturePanel* picture_ = nullptr;  // Pic_dmsm
   QLabel* news_ = nullptr;
   QTimer clock_timer_;
   QElapsedTimer clock_;
