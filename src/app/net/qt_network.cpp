@@ -48,6 +48,7 @@ QString default_lock_file() {
 struct Exchange {
   QByteArray body;
   bool refused = false;  // timed out or too large
+  QTimer* timer = nullptr;  // the time-out, a child of the reply
   std::function<void(std::string)> done;
 };
 
@@ -102,8 +103,10 @@ void QtNetworkPorts::Impl::start(const HttpRequest& request, std::function<void(
   };
   auto* timer = new QTimer(reply);
   timer->setSingleShot(true);
+  timer->setTimerType(Qt::PreciseTimer);  // a coarse timer may end the exchange early
   QObject::connect(timer, &QTimer::timeout, reply, refuse);
   timer->start(std::max(0, request.timeout_ms));
+  exchange->timer = timer;
   QObject::connect(reply, &QNetworkReply::metaDataChanged, reply, [reply, refuse] {
     const QVariant length = reply->header(QNetworkRequest::ContentLengthHeader);
     if (length.isValid() && length.toLongLong() > static_cast<qint64>(kMaxBodyBytes)) refuse();
@@ -116,6 +119,7 @@ void QtNetworkPorts::Impl::start(const HttpRequest& request, std::function<void(
 }
 
 void QtNetworkPorts::Impl::finish(QNetworkReply* reply, const std::shared_ptr<Exchange>& exchange) {
+  exchange->timer->stop();
   if (!exchange->refused) exchange->body += reply->readAll();
   const int status = reply->attribute(QNetworkRequest::HttpStatusCodeAttribute).toInt();
   const bool ok = !exchange->refused && reply->error() == QNetworkReply::NoError && status == 200 &&
