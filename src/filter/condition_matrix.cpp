@@ -1,5 +1,6 @@
 #include "filter/condition_matrix.h"
 
+#include <algorithm>
 #include <stdexcept>
 
 namespace tesvik {
@@ -14,9 +15,17 @@ std::vector<std::uint8_t>& ConditionMatrix::slot(int column) {
   return columns_[static_cast<std::size_t>(column)];
 }
 
+void ConditionMatrix::clear() {
+  used_.reset();
+  std::fill(verdict_.begin(), verdict_.end(), 0);
+}
+
 std::vector<std::uint8_t>& ConditionMatrix::column(int column) {
   auto& c = slot(column);
-  if (c.empty()) c.assign(static_cast<std::size_t>(picks_) + 1, 0);
+  if (column != kVerdictColumn && !used_[static_cast<std::size_t>(column)]) {
+    c.assign(static_cast<std::size_t>(picks_) + 1, 0);
+    used_.set(static_cast<std::size_t>(column));
+  }
   return c;
 }
 
@@ -27,13 +36,14 @@ void ConditionMatrix::mark(int column, int pick) {
 
 bool ConditionMatrix::failed(int column, int pick) const {
   if (column < 1 || column > kVerdictColumn || pick < 0 || pick > picks_) return false;
+  if (column != kVerdictColumn && !column_used(column)) return false;
   const auto& c = column == kVerdictColumn ? verdict_ : columns_[static_cast<std::size_t>(column)];
   return !c.empty() && c[static_cast<std::size_t>(pick)] != 0;
 }
 
 bool ConditionMatrix::column_used(int column) const {
   if (column < 1 || column > kConditionColumns) return false;
-  return !columns_[static_cast<std::size_t>(column)].empty();
+  return used_[static_cast<std::size_t>(column)];
 }
 
 int ConditionMatrix::kept_count() const {

@@ -4,6 +4,7 @@
 // condition wrote holds no storage, so unset conditions cost nothing.
 
 #include <array>
+#include <bitset>
 #include <cstdint>
 #include <vector>
 
@@ -18,11 +19,14 @@ class ConditionMatrix {
   explicit ConditionMatrix(int picks);
 
   int picks() const { return picks_; }
+  // Empties every column and the verdict for a new run over the same picks;
+  // the columns keep their storage, so that a rerun allocates nothing.
+  void clear();
 
   // Marks pick (1..picks) as failing column (1..100) or as removed (101).
   void mark(int column, int pick);
   // Whole column for a condition's pass: one byte per pick index 0..picks,
-  // nonzero = fails. Allocated on first use.
+  // nonzero = fails. Allocated (or emptied) on first use.
   std::vector<std::uint8_t>& column(int column);
   bool failed(int column, int pick) const;
   bool column_used(int column) const;
@@ -37,6 +41,7 @@ class ConditionMatrix {
   std::vector<std::uint8_t>& slot(int column);
   int picks_ = 0;
   std::array<std::vector<std::uint8_t>, kConditionColumns + 1> columns_;  // [0] unused
+  std::bitset<kConditionColumns + 1> used_;                               // columns written since the last clear
   std::vector<std::uint8_t> verdict_;
 };
 

@@ -18,15 +18,12 @@ void kill_position_pattern_5x(ConditionInput& in, ConditionMatrix& m, int column
   // (at most 1,000, so no count stops); empty when the box makes no pass.
   static BoxMemo<std::vector<std::uint16_t>> memo;
   const auto& matches = memo.read(*in.boxes.at(0), [](std::string& box) {
-    std::vector<std::uint16_t> table;
     clean_box(box, "1234567890*");
-    if (box.size() <= 4) return table;
-    table.assign(place_keys(5), 0);
-    const std::size_t taken =
-        for_each_item(box, 5, 1000, [&](std::string_view pattern) { count_pattern(table, pattern_key(pattern)); });
-    if (taken == 0) return std::vector<std::uint16_t>{};
-    open_places(table, 5);
-    return table;
+    if (box.size() <= 4) return std::vector<std::uint16_t>{};
+    PatternTable<std::uint16_t> patterns(5);
+    if (for_each_item(box, 5, 1000, [&](std::string_view pattern) { patterns.add(pattern_key(pattern)); }) == 0)
+      return std::vector<std::uint16_t>{};
+    return std::move(patterns).matches();
   });
   if (matches.empty()) return;
   mark_outside<5>(m, column, in.range, [&](const PickFact<5>& f) { return matches[place_key(f.n)]; });

@@ -1,6 +1,7 @@
 // Conditions on the numbers of a pick, one rule over its P places.
 
 #include <array>
+#include <bit>
 #include <string>
 
 #include "filter/conditions.h"
@@ -36,12 +37,8 @@ template <int P>
 void kill_number(ConditionInput& in, ConditionMatrix& m, int column) {
   const std::string list = in.dotted(0);
   if (character_count(list) <= 1) return;
-  const auto hit = number_hits(list);
-  mark_each<P>(m, column, [&](const PickFact<P>& f) {
-    for (std::uint8_t n : f.n)
-      if (hit[n]) return true;
-    return false;
-  });
+  const std::uint16_t killed = digit_mask_of(number_hits(list));
+  mark_each<P>(m, column, [&](const PickFact<P>& f) { return (f.digit_mask & killed) != 0; });
 }
 
 template <int P>
@@ -82,13 +79,10 @@ void kill_position(ConditionInput& in, ConditionMatrix& m, int column) {
 
 template <int P>
 void sure_groups(ConditionInput& in, ConditionMatrix& m, int column) {
-  // Each row: ten numbers, then the counts 0..P that the row allows.
-  struct Row {
-    bool used;
-    std::array<bool, 11> number;
-    std::array<bool, 10> count_ok;
-  };
-  std::vector<Row> rows;
+  // Each row: ten numbers, then the counts 0..P that the row allows; only
+  // the rows that name a number take part. misses[mask]: the rows whose
+  // count of the numbers of `mask` (a pick's digit mask) they do not allow.
+  std::array<std::uint8_t, 1u << 10> misses{};
   std::size_t total = 0;
   std::string all_counts;  // "12..P": at least one of the row's numbers
   for (int k = 1; k <= P; ++k) all_counts += char('0' + k);
@@ -97,26 +91,21 @@ void sure_groups(ConditionInput& in, ConditionMatrix& m, int column) {
     std::string counts = in.dotted(r, 10);
     if (counts.empty()) counts = all_counts;
     total += character_count(numbers);
-    rows.push_back({character_count(numbers) > 2, number_hits(numbers), digit_hits(counts)});
+    if (character_count(numbers) <= 2) continue;
+    const unsigned row = digit_mask_of(number_hits(numbers));
+    const auto count_ok = digit_hits(counts);
+    for (unsigned mask = 0; mask < misses.size(); ++mask)
+      misses[mask] = static_cast<std::uint8_t>(misses[mask] + !count_ok[static_cast<std::size_t>(std::popcount(mask & row))]);
   }
   if (total <= 1) return;
-  mark_outside<P>(m, column, in.range, [&](const PickFact<P>& f) {
-    int c = 0;
-    for (const Row& row : rows) {
-      if (!row.used) continue;
-      int h = 0;
-      for (std::uint8_t n : f.n) h += row.number[n];
-      c += !row.count_ok[static_cast<std::size_t>(h)];
-    }
-    return c;
-  });
+  mark_outside<P>(m, column, in.range, [&](const PickFact<P>& f) { return misses[f.digit_mask]; });
 }
 
 template <int P>
 void keep_count(ConditionInput& in, ConditionMatrix& m, int column) {
-  // A row counts the numbers its label names: odd (奇), big (大) or prime (质).
+  // A row counts the numbers its label names: odd (奇), big (大) or prime
+  // (质). Only the rows with a selected count take part.
   struct Row {
-    bool used;
     Form form;
     std::array<bool, 10> ok;
   };
@@ -127,13 +116,12 @@ void keep_count(ConditionInput& in, ConditionMatrix& m, int column) {
     const std::string_view label = in.rows[r].label;
     const Form form = label.starts_with("奇") ? kParityForm : label.starts_with("大") ? kSizeForm : kPrimeForm;
     total += list.size();
-    rows.push_back({character_count(list) > 1, form, digit_hits(list)});
+    if (character_count(list) > 1) rows.push_back({form, digit_hits(list)});
   }
   if (total == 0) return;
   mark_outside<P>(m, column, in.range, [&](const PickFact<P>& f) {
     int c = 0;
-    for (const Row& row : rows)
-      if (row.used) c += !row.ok[f.first_word_count[static_cast<std::size_t>(row.form)]];
+    for (const Row& row : rows) c += !row.ok[f.first_word_count[static_cast<std::size_t>(row.form)]];
     return c;
   });
 }

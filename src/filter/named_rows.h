@@ -3,6 +3,7 @@
 // number, a form's pattern): a pick counts one for every row that names its
 // value, and fails when that count lies outside the block's range.
 
+#include <algorithm>
 #include <cstdint>
 #include <vector>
 
@@ -19,9 +20,21 @@ void mark_named_rows(ConditionInput& in, ConditionMatrix& m, int column, std::si
                      Value&& value_of) {
   std::vector<std::vector<std::uint8_t>> named;
   if (in.named_per_row(rows, texts_of, named) <= 1) return;
+  // The rows that name a value, their tables one after another.
+  struct Used {
+    std::size_t row;
+    std::size_t offset;
+  };
+  std::vector<Used> used;
+  std::vector<std::uint8_t> tables;
+  for (std::size_t r = 0; r < rows; ++r) {
+    if (std::find(named[r].begin(), named[r].end(), 1) == named[r].end()) continue;
+    used.push_back({r, tables.size()});
+    tables.insert(tables.end(), named[r].begin(), named[r].end());
+  }
   mark_outside<P>(m, column, in.range, [&](const PickFact<P>& f) {
     int c = 0;
-    for (std::size_t r = 0; r < rows; ++r) c += named[r][value_of(f, r)];
+    for (const Used& u : used) c += tables[u.offset + static_cast<std::size_t>(value_of(f, u.row))];
     return c;
   });
 }

@@ -1,10 +1,15 @@
 #pragma once
 // Positional patterns counted per pick with one look-up. A key holds the
 // places of a pattern in base 11, place 1 first: 0 for an open place ("*"),
-// the number 1..10 for a fixed one. After the patterns are counted under
-// their own keys, open_places() adds to every key the counts of the keys
-// that leave one of its places open, place by place; then the key of a
-// pick's numbers gives the number of patterns whose fixed places it matches.
+// the number 1..10 for a fixed one. The table of a set of patterns gives,
+// at the key of a pick's numbers, the number of patterns whose fixed places
+// that pick matches.
+//
+// Few patterns with few open places are spread out one by one onto the keys
+// they match. Many are counted under their own keys, and then every key
+// takes the counts of the keys that leave one of its places open, place by
+// place (a transform over the whole table, whose cost does not grow with
+// the number of patterns).
 
 #include <algorithm>
 #include <array>
@@ -43,24 +48,86 @@ inline std::size_t pattern_key(std::string_view pattern) {
 // Counts stop at the largest value of Count, so that a byte table serves
 // where every count above some bound reads the same.
 template <typename Count>
-void count_pattern(std::vector<Count>& table, std::size_t key) {
-  if (table[key] < std::numeric_limits<Count>::max()) ++table[key];
-}
-
-template <typename Count>
-void open_places(std::vector<Count>& table, int places) {
+class PatternTable {
   static_assert(std::is_unsigned_v<Count>);
-  constexpr unsigned kMax = std::numeric_limits<Count>::max();
-  const std::size_t keys = place_keys(places);
-  for (std::size_t stride = 1; stride < keys; stride *= 11)
-    for (std::size_t high = 0; high < keys; high += 11 * stride) {
-      const Count* open = &table[high];
-      for (std::size_t digit = 1; digit <= 10; ++digit) {
-        Count* fixed = &table[high + digit * stride];
-        for (std::size_t low = 0; low < stride; ++low)
-          fixed[low] = static_cast<Count>(std::min<unsigned>(unsigned{fixed[low]} + open[low], kMax));
-      }
+
+ public:
+  static constexpr int kMaxPlaces = 6;
+
+  explicit PatternTable(int places) : places_(std::clamp(places, 1, kMaxPlaces)), counts_(place_keys(places_), 0) {}
+
+  void add(std::size_t key) {
+    Count& c = counts_[key];
+    if (c == 0) {
+      keys_.push_back(key);
+      spread_cost_ += open_matches(key);
     }
-}
+    c = sum(c, 1);
+  }
+
+  // The table by the keys of the picks' numbers.
+  std::vector<Count> matches() && {
+    if (spread_cost_ > counts_.size()) {
+      transform();
+      return std::move(counts_);
+    }
+    std::vector<Count> table(counts_.size(), 0);
+    for (const std::size_t key : keys_) spread(table, key, counts_[key]);
+    return table;
+  }
+
+ private:
+  static Count sum(Count a, unsigned b) {
+    return static_cast<Count>(std::min<unsigned>(unsigned{a} + b, std::numeric_limits<Count>::max()));
+  }
+
+  // The number of keys of picks' numbers that a pattern key matches: 10 per open place.
+  std::size_t open_matches(std::size_t key) const {
+    std::size_t n = 1;
+    for (int p = 0; p < places_; ++p, key /= 11)
+      if (key % 11 == 0) n *= 10;
+    return n;
+  }
+
+  // Adds `count` at every key that fills the open places of `key` with 1..10.
+  void spread(std::vector<Count>& table, std::size_t key, Count count) const {
+    std::array<std::size_t, kMaxPlaces> weight{};  // of the open places
+    std::array<int, kMaxPlaces> step{};            // how far each open place has gone past 1
+    std::size_t opens = 0, w = 1;
+    for (int p = 0; p < places_; ++p, w *= 11)
+      if (key / w % 11 == 0) {
+        weight[opens++] = w;
+        key += w;  // every open place starts at 1
+      }
+    for (;;) {
+      table[key] = sum(table[key], count);
+      std::size_t p = 0;
+      for (; p < opens && step[p] == 9; ++p) {
+        key -= 9 * weight[p];
+        step[p] = 0;
+      }
+      if (p == opens) return;
+      ++step[p];
+      key += weight[p];
+    }
+  }
+
+  void transform() {
+    const std::size_t keys = counts_.size();
+    for (std::size_t stride = 1; stride < keys; stride *= 11)
+      for (std::size_t high = 0; high < keys; high += 11 * stride) {
+        const Count* any = &counts_[high];
+        for (std::size_t n = 1; n <= 10; ++n) {
+          Count* fixed = &counts_[high + n * stride];
+          for (std::size_t low = 0; low < stride; ++low) fixed[low] = sum(fixed[low], any[low]);
+        }
+      }
+  }
+
+  int places_;
+  std::vector<Count> counts_;      // by pattern key
+  std::vector<std::size_t> keys_;  // the distinct pattern keys
+  std::size_t spread_cost_ = 0;    // keys that spreading them one by one writes
+};
 
 }  // namespace tesvik

@@ -49,6 +49,16 @@ struct PickFact {
   Zigzag zigzag;
 };
 
+// The digit mask of a set of numbers (hit[n] for n = 1..10), as digit_mask
+// holds a pick's numbers: the pick has k of them when the AND of both masks
+// has k bits.
+inline std::uint16_t digit_mask_of(const std::array<bool, 11>& hit) {
+  unsigned mask = 0;
+  for (unsigned n = 1; n <= 10; ++n)
+    if (hit[n]) mask |= 1u << (n % 10);
+  return static_cast<std::uint16_t>(mask);
+}
+
 // Indexed by pick index 1..N in pick order (model/pick_order.h) of P places
 // (row 0 unused).
 template <int P>
@@ -57,9 +67,11 @@ const std::vector<PickFact<P>>& pick_facts();
 // Marks in `column` every pick for which fails(fact) holds.
 template <int P, typename F>
 void mark_each(ConditionMatrix& m, int column, F&& fails) {
-  auto& col = m.column(column);
-  const auto& facts = pick_facts<P>();
-  for (std::size_t i = 1; i < facts.size(); ++i)
+  // Plain pointers, so that the byte stores are not taken to change the vectors.
+  std::uint8_t* const col = m.column(column).data();
+  const PickFact<P>* const facts = pick_facts<P>().data();
+  const std::size_t n = pick_facts<P>().size();
+  for (std::size_t i = 1; i < n; ++i)
     if (fails(facts[i])) col[i] = 1;
 }
 

@@ -1,6 +1,8 @@
 #include "filter/tolerance.h"
 
 #include <algorithm>
+#include <array>
+#include <cstdint>
 #include <cmath>
 
 #include "support/text.h"
@@ -14,19 +16,23 @@ int range_bound(std::string_view text) {
 }
 
 void apply_overall_tolerance(ConditionMatrix& matrix, double lower, double upper) {
-  const auto n = static_cast<std::size_t>(matrix.picks()) + 1;
-  std::vector<std::uint8_t> failures(n, 0);
+  // While the columns are counted, each verdict byte holds 128 for a pick the
+  // base list removed plus the number of columns it fails (at most 100).
+  constexpr std::uint8_t kRemoved = 128;
+  static_assert(kConditionColumns < kRemoved);
+  std::array<bool, kRemoved> allowed{};  // by number of failed columns
+  for (int k = 0; k < kRemoved; ++k) allowed[static_cast<std::size_t>(k)] = lower <= k && k <= upper;
+  // Plain pointers, so that the byte stores are not taken to change the vectors.
+  std::uint8_t* const verdict = matrix.verdict().data();
+  const std::size_t n = matrix.verdict().size();
+  for (std::size_t i = 0; i < n; ++i) verdict[i] = verdict[i] ? kRemoved : 0;
   for (int c = 1; c <= kConditionColumns; ++c) {
     if (!matrix.column_used(c)) continue;
-    const auto& col = matrix.column(c);
-    for (std::size_t i = 0; i < n; ++i) failures[i] = static_cast<std::uint8_t>(failures[i] + (col[i] != 0));
+    const std::uint8_t* const col = matrix.column(c).data();
+    for (std::size_t i = 0; i < n; ++i) verdict[i] = static_cast<std::uint8_t>(verdict[i] + (col[i] != 0));
   }
-  auto& verdict = matrix.verdict();
-  for (std::size_t i = 1; i < n; ++i) {
-    if (verdict[i]) continue;
-    const double e = failures[i];
-    if (!(lower <= e && e <= upper)) verdict[i] = 1;
-  }
+  for (std::size_t i = 0; i < n; ++i) verdict[i] = verdict[i] >= kRemoved || !allowed[verdict[i]];
+  verdict[0] = 0;  // no pick
 }
 
 }  // namespace tesvik

@@ -41,19 +41,17 @@ void kill_position_pattern_6x(ConditionInput& in, ConditionMatrix& m, int column
   // that stop at 255. Empty when the box makes no pass.
   static BoxMemo<std::vector<std::uint8_t>> memo;
   const auto& matches = memo.read(*in.boxes.at(0), [](std::string& box) {
-    std::vector<std::uint8_t> table;
     clean_box(box, "0123456789*");
-    if (box.size() <= kPlaces6 - 1) return table;
-    table.assign(place_keys(kPlaces6), 0);
+    if (box.size() <= kPlaces6 - 1) return std::vector<std::uint8_t>{};
+    PatternTable<std::uint8_t> patterns(kPlaces6);
     std::size_t taken = 0;
     for_each_item(box, kPlaces6, std::numeric_limits<std::size_t>::max(), [&](std::string_view pattern) {
       if (taken == kMaxPatterns || pattern == "******") return;
-      count_pattern(table, pattern_key(pattern));
+      patterns.add(pattern_key(pattern));
       ++taken;
     });
     if (taken == 0) return std::vector<std::uint8_t>{};
-    open_places(table, kPlaces6);
-    return table;
+    return std::move(patterns).matches();
   });
   if (matches.empty()) return;
   mark_outside<kPlaces6>(m, column, in.range, [&](const PickFact<kPlaces6>& f) { return matches[place_key(f.n)]; });

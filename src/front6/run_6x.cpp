@@ -1,11 +1,10 @@
 #include "front6/run_6x.h"
 
-#include "front6/universe_6x.h"
-
 namespace tesvik {
 
-ConditionMatrix evaluate_6x(std::span<Step6> steps, ToleranceRange total, const std::function<void(int)>& progress) {
-  ConditionMatrix m(kPicks6);
+void evaluate_6x(ConditionMatrix& m, std::span<Step6> steps, ToleranceRange total,
+                 const std::function<void(int)>& progress) {
+  m.clear();
   int slot = 1;
   for (Step6& step : steps) {
     step.condition(step.input, m, slot);
@@ -14,7 +13,6 @@ ConditionMatrix evaluate_6x(std::span<Step6> steps, ToleranceRange total, const 
     if (step.progress >= 0) progress(step.progress);
   }
   apply_overall_tolerance(m, total.lower, total.upper);
-  return m;
 }
 
 }  // namespace tesvik

@@ -16,8 +16,11 @@ struct Step6 {
   int progress = -1;  // percentage shown once the step has run; -1 for none
 };
 
-// The verdict column of the result marks the removed picks. Exceptions of a
-// step (a 101st compound line) end the run and reach the caller.
-ConditionMatrix evaluate_6x(std::span<Step6> steps, ToleranceRange total, const std::function<void(int)>& progress);
+// Evaluates the steps into `m` (a matrix of the front-six picks, whose
+// earlier content is cleared first); its verdict column then marks the
+// removed picks. Exceptions of a step (a 101st compound line) end the run
+// and reach the caller.
+void evaluate_6x(ConditionMatrix& m, std::span<Step6> steps, ToleranceRange total,
+                 const std::function<void(int)>& progress);
 
 }  // namespace tesvik
