@@ -15,6 +15,7 @@ std::string name(TimerId id) {
     case TimerId::Shan: return "shan";
     case TimerId::Caiji: return "caiji";
     case TimerId::YanseHy: return "hover";
+    case TimerId::Q6Viewer: return "viewer";
   }
   return "?";
 }

@@ -6,7 +6,10 @@
 namespace tesvik {
 
 App::App(UserPort& port)
-    : port_(port), frame_(port), notice_(port, frame_, gate_, {[this] { return ended_; }, [this] { end_program(); }}) {}
+    : port_(port),
+      frame_(port),
+      front6_([this](int ms) { timers_.set_interval(TimerId::Q6Viewer, ms); }),
+      notice_(port, frame_, gate_, {[this] { return ended_; }, [this] { end_program(); }}) {}
 
 void App::end_program() {
   ended_ = true;
@@ -45,6 +48,7 @@ void App::timer_tick(TimerId id) {
       timers_.set_interval(TimerId::YanseHy, 0);
       frame_.restore_adverts();
       break;
+    case TimerId::Q6Viewer: front6_.viewer_timer(); break;
   }
 }
 
@@ -53,6 +57,7 @@ void App::run_startup() {
   frame().overlay = true;
   port_.pump();
   pages_.load();
+  front6_.load();
   for (Mode m : kConditionModes) universe(m);
   frame_.load_links_and_title();
   timers_.set_interval(TimerId::Caiji, 500);
@@ -66,34 +71,59 @@ PageContext App::page_context() {
 
 Button* App::button_of(ControlRef c) {
   if (!control_exists(c)) return nullptr;
-  return control_array(c.array).owner == Owner::Frame ? frame_.button(c) : pages_.button(c);
+  switch (owner_of(c)) {
+    case Owner::Frame: return frame_.button(c);
+    case Owner::FrontSix: return front6_.button(c);
+    default: return pages_.button(c);
+  }
 }
 
-ComboBox* App::combo_of(ControlRef c) { return control_exists(c) ? pages_.combo(c) : nullptr; }
+ComboBox* App::combo_of(ControlRef c) {
+  return control_exists(c) && owner_of(c) == Owner::ConditionPages ? pages_.combo(c) : nullptr;
+}
 
-std::string* App::text_of(ControlRef c) { return control_exists(c) ? pages_.text(c) : nullptr; }
+std::string* App::text_of(ControlRef c) {
+  if (!control_exists(c)) return nullptr;
+  return owner_of(c) == Owner::FrontSix ? front6_.text(c) : pages_.text(c);
+}
 
 ListBox* App::list_of(ControlRef c) { return control_exists(c) ? pages_.list(c) : nullptr; }
 
 Label* App::label_of(ControlRef c) {
   if (!control_exists(c)) return nullptr;
-  return control_array(c.array).owner == Owner::Frame ? frame_.label(c) : pages_.label(c);
+  switch (owner_of(c)) {
+    case Owner::Frame: return frame_.label(c);
+    case Owner::FrontSix: return front6_.label(c);
+    default: return pages_.label(c);
+  }
 }
+
+ToleranceSelector* App::selector_of(ControlRef c) { return control_exists(c) ? front6_.selector(c) : nullptr; }
 
 void App::click(ControlRef c) {
   if (ended_ || !control_exists(c)) return;
   const auto busy = gate_.hold();
-  if (control_array(c.array).owner == Owner::Frame) {
-    frame_.click(c);
-    return;
+  switch (owner_of(c)) {
+    case Owner::Frame: frame_.click(c); break;
+    case Owner::FrontSix: {
+      Front6Context ctx{port_, [this](int value, int mode) { show_progress(value, mode); }, tishi_xinxi_,
+                        pages_.panel().picture_panel};
+      front6_.click(c, ctx);
+      break;
+    }
+    case Owner::ConditionPages: {
+      PageContext ctx = page_context();
+      pages_.click(c, ctx);
+      break;
+    }
   }
-  PageContext ctx = page_context();
-  pages_.click(c, ctx);
 }
 
 void App::double_click(ControlRef c) {
+  if (!control_exists(c)) return;
   const auto busy = gate_.hold();
-  if (control_exists(c)) pages_.double_click(c);
+  if (owner_of(c) == Owner::FrontSix) front6_.double_click(c);
+  else pages_.double_click(c);
 }
 
 void App::hover(ControlRef c) {
@@ -108,13 +138,19 @@ void App::set_text(ControlRef c, std::string text) {
 
 void App::type_text(ControlRef c, std::string_view utf8) {
   const auto busy = gate_.hold();
-  if (control_exists(c)) pages_.type_text(c, utf8);
+  if (!control_exists(c)) return;
+  if (owner_of(c) == Owner::FrontSix) front6_.type_text(c, utf8);
+  else pages_.type_text(c, utf8);
 }
 
 void App::select_row(ControlRef c, int row) {
   ListBox* list = list_of(c);
   if (!list) return;
   list->selected = row >= 0 && static_cast<std::size_t>(row) < list->rows.size() ? row : -1;
+}
+
+void App::scroll_viewer(int value) {
+  if (!ended_) front6_.scroll_viewer(value);
 }
 
 void App::close_request() {

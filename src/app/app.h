@@ -1,6 +1,6 @@
 #pragma once
-// The main window as a plain object. Its state is split by owner (the frame
-// and the condition pages), each in its own class; App holds the timers,
+// The main window as a plain object. Its state is split by owner (the frame,
+// the condition pages and the front-six page), each in its own class; App holds the timers,
 // runs the start-up sequence and dispatches every event to the owner of the
 // control. The Qt window renders it and forwards events to it; the batch
 // runner drives the same object.
@@ -13,6 +13,7 @@
 #include "app/controls.h"
 #include "app/event_gate.h"
 #include "app/frame.h"
+#include "app/front6_page.h"
 #include "app/notice_client.h"
 #include "app/timers.h"
 #include "support/user_port.h"
@@ -43,6 +44,8 @@ class App {
   void set_text(ControlRef c, std::string text);  // as a paste: no key filter
   void type_text(ControlRef c, std::string_view utf8);
   void select_row(ControlRef c, int row);
+  // The scroll bar of the front-six result viewer is dragged to `value`.
+  void scroll_viewer(int value);
   void close_request();
   bool ended() const { return ended_; }
 
@@ -53,12 +56,15 @@ class App {
   ComboBox* combo_of(ControlRef c);
   ListBox* list_of(ControlRef c);
   Label* label_of(ControlRef c);
+  ToleranceSelector* selector_of(ControlRef c);
+  const ResultViewer& viewer() const { return front6_.viewer(); }
 
   PanelState& panel() { return pages_.panel(); }
   const PanelState& panel() const { return pages_.panel(); }
   FrameState& frame() { return frame_.state(); }
   const FrameState& frame() const { return frame_.state(); }
   FilterEngine& engine() { return pages_.engine(); }
+  Front6Page& front6() { return front6_; }
   const std::array<std::string, kLinks>& links() const { return frame_.links(); }
   std::int16_t light_count() const { return frame_.light_count(); }
   const std::string& title() const { return frame_.title(); }
@@ -83,6 +89,7 @@ class App {
   Frame frame_;
   ConditionPages pages_;
   Timers timers_;
+  Front6Page front6_;
   std::string tishi_xinxi_;  // tishi_xinxi: the tip window's text
   bool ended_ = false;
   EventGate gate_;  // held while a user event or a timer tick runs

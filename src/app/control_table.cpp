@@ -10,6 +10,7 @@ namespace {
 using K = ControlKind;
 constexpr Owner kFrame = Owner::Frame;
 constexpr Owner kPages = Owner::ConditionPages;
+constexpr Owner kSix = Owner::FrontSix;
 
 const std::vector<ControlArray>& table() {
   static const std::vector<ControlArray> arrays = {
@@ -27,9 +28,16 @@ const std::vector<ControlArray>& table() {
       {"Comb_rc", Ctl::Comb_rc, K::ComboBox, {{0, 51}}, kPages},
       {"Comb_jg_rc", Ctl::Comb_jg_rc, K::ComboBox, {{0, 5}}, kPages},
       {"L_ad", Ctl::L_ad, K::AdvertLabel, {{1, 2}}, kFrame},
-      {"L_jg_zhushu", Ctl::L_jg_zhushu, K::CountLabel, {{0, 2}}, kPages},
+      {"L_jg_zhushu", Ctl::L_jg_zhushu, K::CountLabel, {{0, 2}, {3, 3, kSix}}, kPages},
       {"List_jg", Ctl::List_jg, K::ResultList, {{0, 2}}, kPages},
       {"List_nei", Ctl::List_nei, K::CompoundList, {}, kPages},
+      {"C_q6", Ctl::C_q6, K::Button, {{0, 202}, {209, 300}}, kSix},
+      {"C_q6_cls", Ctl::C_q6_cls, K::Button, {{0, 46}}, kSix},
+      {"C_q6_gn", Ctl::C_q6_gn, K::Button, {{0, 13}}, kSix},
+      {"C_q6_shuoming", Ctl::C_q6_shuoming, K::Button, {{0, 20}}, kSix},
+      {"T_q6", Ctl::T_q6, K::TextBox, {{0, 12}}, kSix},
+      {"rc_q6", Ctl::rc_q6, K::RangeSelector, {{0, 10}}, kSix},
+      {"ucf_q6show", Ctl::ucf_q6show, K::ResultViewer, {}, kSix},
       {"C1", Ctl::C1, K::Button, {}, kFrame},
       {"Fmain", Ctl::Fmain, K::Window, {}, kFrame},
   };
@@ -44,8 +52,14 @@ bool ControlArray::has_index(int index) const {
 }
 
 std::string ControlArray::index_description() const {
-  std::string out;
+  // Ranges that only differ in their owner read as one.
+  std::vector<IndexRange> joined;
   for (const IndexRange& r : indices) {
+    if (!joined.empty() && joined.back().last + 1 == r.first) joined.back().last = r.last;
+    else joined.push_back(r);
+  }
+  std::string out;
+  for (const IndexRange& r : joined) {
     if (!out.empty()) out += ", ";
     out += std::to_string(r.first);
     if (r.last != r.first) out += ".." + std::to_string(r.last);
@@ -70,6 +84,13 @@ const ControlArray* find_control(std::string_view name) {
 bool control_exists(ControlRef ref) {
   const ControlArray& a = control_array(ref.array);
   return !a.indexed() || a.has_index(ref.index);
+}
+
+Owner owner_of(ControlRef ref) {
+  const ControlArray& a = control_array(ref.array);
+  for (const IndexRange& r : a.indices)
+    if (r.owner && ref.index >= r.first && ref.index <= r.last) return *r.owner;
+  return a.owner;
 }
 
 }  // namespace tesvik

@@ -4,6 +4,7 @@
 // part of the application state that owns it. The App's look-ups, the batch
 // runner's names and the window's bindings all read this table.
 
+#include <optional>
 #include <span>
 #include <string>
 #include <string_view>
@@ -22,17 +23,21 @@ enum class ControlKind {
   ResultList,    // List_jg
   CompoundList,  // List_nei
   Window,        // Fmain
+  RangeSelector,  // rc_q6: a tolerance selector
+  ResultViewer,   // ucf_q6show
 };
 
 // Which part of the application state holds a control.
 enum class Owner {
   Frame,           // the window frame: mode buttons, links, adverts, focus sink
   ConditionPages,  // the pages of front three, four and five
+  FrontSix,        // the front-six page
 };
 
 struct IndexRange {
   int first;
   int last;
+  std::optional<Owner> owner{};  // set where these indices have another owner than their array
 };
 
 struct ControlArray {
@@ -54,5 +59,7 @@ const ControlArray& control_array(Ctl ctl);
 const ControlArray* find_control(std::string_view name);
 // The control exists: its array has this index (any index for a single control).
 bool control_exists(ControlRef ref);
+// The owner of an existing control.
+Owner owner_of(ControlRef ref);
 
 }  // namespace tesvik

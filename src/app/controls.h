@@ -85,6 +85,13 @@ enum class Ctl {
   List_nei,
   C1,
   Fmain,
+  C_q6,
+  C_q6_cls,
+  C_q6_gn,
+  C_q6_shuoming,
+  T_q6,
+  rc_q6,
+  ucf_q6show,
 };
 
 struct ControlRef {

@@ -4,6 +4,7 @@
 #include <array>
 #include <stdexcept>
 
+#include "app/caption_lists.h"
 #include "app/mode_table.h"
 #include "filter/conditions.h"
 #include "model/number_text.h"
@@ -11,20 +12,6 @@
 namespace tesvik {
 
 namespace {
-
-using Captions = std::vector<std::string>;
-
-Captions two_digits(int from, int to) {
-  Captions c;
-  for (int n = from; n <= to; ++n) c.emplace_back(two_digit(n));
-  return c;
-}
-
-Captions decimals(int from, int to) {
-  Captions c;
-  for (int n = from; n <= to; ++n) c.push_back(std::to_string(n));
-  return c;
-}
 
 Captions joined(Captions a, const Captions& b) {
   a.insert(a.end(), b.begin(), b.end());

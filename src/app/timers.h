@@ -14,8 +14,9 @@ enum class TimerId {
   Shan,     // Timer_shan: the light sequence of the mode buttons
   Caiji,    // Timer_caiji: starts the network sequence once start-up is done
   YanseHy,  // Timer_yanse_hy: restores the advert colours after a hover
+  Q6Viewer,  // the front-six result viewer's one-shot timer: its first draw after a run
 };
-inline constexpr int kTimerCount = 4;
+inline constexpr int kTimerCount = 5;
 
 class Timers {
  public:

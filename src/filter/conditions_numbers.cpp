@@ -94,8 +94,10 @@ void sure_groups(ConditionInput& in, ConditionMatrix& m, int column) {
     if (character_count(numbers) <= 2) continue;
     const unsigned row = digit_mask_of(number_hits(numbers));
     const auto count_ok = digit_hits(counts);
-    for (unsigned mask = 0; mask < misses.size(); ++mask)
-      misses[mask] = static_cast<std::uint8_t>(misses[mask] + !count_ok[static_cast<std::size_t>(std::popcount(mask & row))]);
+    for (unsigned mask = 0; mask < misses.size(); ++mask) {
+      const auto count = static_cast<std::size_t>(std::popcount(mask & row));
+      misses[mask] = static_cast<std::uint8_t>(misses[mask] + !count_ok[count]);
+    }
   }
   if (total <= 1) return;
   mark_outside<P>(m, column, in.range, [&](const PickFact<P>& f) { return misses[f.digit_mask]; });

@@ -27,6 +27,9 @@ class UserPort {
   virtual bool open_link(std::string_view url) = 0;
   // One pass of the message loop: pending events and due timers run.
   virtual void pump() = 0;
+  // A delay of the program: `ms` milliseconds pass while pending events and
+  // due timers run. A port without a clock of its own makes one pass.
+  virtual void pause(int /*ms*/) { pump(); }
   virtual void title_changed(std::string_view title) = 0;
   // The program ends.
   virtual void quit() = 0;

@@ -45,6 +45,10 @@ void BatchPort::show_tip(std::string_view text) {
   if (app_) app_->advance_time(kTipMs);
 }
 
+void BatchPort::pause(int ms) {
+  if (app_) app_->advance_time(ms);
+}
+
 bool BatchPort::open_link(std::string_view url) {
   out_ << "open " << quote_text(url) << '\n';
   return true;

@@ -34,6 +34,7 @@ class BatchPort final : public UserPort {
   void show_progress(bool, int) override {}
   bool open_link(std::string_view url) override;
   void pump() override {}
+  void pause(int ms) override;
   void title_changed(std::string_view title) override;
   void quit() override;
 

@@ -52,6 +52,10 @@ std::optional<std::string> run_command(const ScriptCommand& cmd, App& app, Batch
       app.select_row(cmd.target(), cmd.number);
       break;
     }
+    case Verb::Range:
+      app.selector_of(cmd.target())->choose(std::to_string(cmd.number), std::to_string(cmd.high));
+      break;
+    case Verb::Scroll: app.scroll_viewer(cmd.number); break;
     case Verb::Clipboard: port.put_clipboard(cmd.text); break;
     case Verb::ClipboardLock: port.lock_clipboard(cmd.number); break;
     case Verb::Answer: port.answer_next(cmd.yes); break;

@@ -1,6 +1,5 @@
 #pragma once
-// The control names a script may use: the window's control arrays, and the
-// names of controls that the program does not have yet.
+// The control names a script may use: the window's control arrays.
 
 #include <string_view>
 
@@ -12,8 +11,5 @@ using ControlName = ControlArray;
 
 // "a button", "a text box", ... for error reasons.
 std::string_view kind_description(ControlKind kind);
-
-// Names of controls the program will have but that are not built yet.
-bool control_not_built(std::string_view name);
 
 }  // namespace tesvik

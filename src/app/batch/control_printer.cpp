@@ -41,6 +41,13 @@ void print_control(App& app, const ControlName& control, int index, std::ostream
     case ControlKind::ResultList:
     case ControlKind::CompoundList: print_list(*app.list_of(ref), out); break;
     case ControlKind::Window: out << " caption=" << quote_text(app.frame().caption) << '\n'; break;
+    case ControlKind::RangeSelector: out << " range=" << quote_text(app.selector_of(ref)->range_text()) << '\n'; break;
+    case ControlKind::ResultViewer: {
+      const ResultViewer& v = app.viewer();
+      out << " value=" << v.value() << " max=" << v.max() << " rows=" << v.rows().size() << '\n';
+      for (const std::string& row : v.rows()) out << "  " << quote_text(row) << '\n';
+      break;
+    }
   }
 }
 

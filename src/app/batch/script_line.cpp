@@ -50,7 +50,7 @@ class Words {
 };
 
 // What follows the control (or the command itself, for commands without one).
-enum class Arg { None, Text, Row, Count, YesNo };
+enum class Arg { None, Text, Signed, Count, YesNo, Range };
 
 constexpr unsigned bit(ControlKind k) { return 1u << static_cast<unsigned>(k); }
 constexpr unsigned kAnyKind = ~0u;
@@ -63,14 +63,16 @@ struct VerbRule {
   std::string_view arg_name;
 };
 
-constexpr std::array<VerbRule, 13> kVerbs = {{
+constexpr std::array<VerbRule, 15> kVerbs = {{
     {"click", Verb::Click, bit(ControlKind::Button) | bit(ControlKind::CountLabel) | bit(ControlKind::AdvertLabel),
      Arg::None, ""},
     {"dblclick", Verb::DoubleClick, bit(ControlKind::TextBox), Arg::None, ""},
     {"hover", Verb::Hover, bit(ControlKind::AdvertLabel), Arg::None, ""},
     {"set", Verb::Set, bit(ControlKind::TextBox) | bit(ControlKind::ComboBox), Arg::Text, "TEXT"},
     {"type", Verb::Type, bit(ControlKind::TextBox) | bit(ControlKind::ComboBox), Arg::Text, "TEXT"},
-    {"select", Verb::Select, bit(ControlKind::CompoundList), Arg::Row, "ROW"},
+    {"select", Verb::Select, bit(ControlKind::CompoundList), Arg::Signed, "ROW"},
+    {"range", Verb::Range, 0, Arg::Range, "INDEX LO HI"},
+    {"scroll", Verb::Scroll, 0, Arg::Signed, "V"},
     {"print", Verb::Print, kAnyKind, Arg::None, ""},
     {"clipboard", Verb::Clipboard, 0, Arg::Text, "TEXT"},
     {"clipboard-lock", Verb::ClipboardLock, 0, Arg::Count, "N"},
@@ -83,9 +85,6 @@ constexpr std::array<VerbRule, 13> kVerbs = {{
 // `print network` names the network state, not a control.
 constexpr std::string_view kNetworkState = "network";
 
-// Commands of the front-six page, not built yet.
-constexpr std::array<std::string_view, 2> kNotBuilt = {"range", "scroll"};
-
 // An int as scripts write it: an optional '-' and decimal digits.
 std::optional<int> whole_number(std::string_view word) {
   int value = 0;
@@ -94,8 +93,6 @@ std::optional<int> whole_number(std::string_view word) {
   if (ec != std::errc{} || ptr != end) return std::nullopt;
   return value;
 }
-
-LineError not_built(std::string_view word) { return {quote_text(word) + " is not available yet"}; }
 
 // "set T_nei_txt_ip INDEX TEXT": the words the command takes with this control.
 LineError wrong_word_count(const VerbRule& rule, const ControlName* control) {
@@ -120,7 +117,6 @@ std::optional<LineError> read_control(Words& words, const VerbRule& rule, Script
     cmd.verb = Verb::PrintNetwork;
     return std::nullopt;
   }
-  if (control_not_built(name)) return not_built(name);
   cmd.control = find_control(name);
   if (!cmd.control) return LineError{"unknown control " + quote_text(name)};
   if (!(rule.kinds & bit(cmd.control->kind)))
@@ -138,9 +134,30 @@ std::optional<LineError> read_control(Words& words, const VerbRule& rule, Script
   return std::nullopt;
 }
 
+// "range INDEX LO HI": the selector rc_q6 INDEX and the two values it is to show.
+std::optional<LineError> read_range(Words& words, const VerbRule& rule, ScriptCommand& cmd) {
+  cmd.control = find_control("rc_q6");
+  std::array<int, 3> values{};
+  static constexpr std::array<std::string_view, 3> kNames = {"INDEX", "LO", "HI"};
+  for (std::size_t k = 0; k < values.size(); ++k) {
+    const std::string_view word = words.next();
+    if (word.empty()) return wrong_word_count(rule, nullptr);
+    const auto value = whole_number(word);
+    if (!value) return LineError{std::string(kNames[k]) + " is not an int: " + quote_text(word)};
+    values[k] = *value;
+  }
+  if (!cmd.control->has_index(values[0]))
+    return LineError{"index " + std::to_string(values[0]) + " outside rc_q6 " + cmd.control->index_description()};
+  cmd.index = values[0];
+  cmd.number = values[1];
+  cmd.high = values[2];
+  return std::nullopt;
+}
+
 // Reads what follows the control (or the command) into `cmd`.
 std::optional<LineError> read_argument(Words& words, const VerbRule& rule, ScriptCommand& cmd) {
   if (rule.arg == Arg::None) return std::nullopt;
+  if (rule.arg == Arg::Range) return read_range(words, rule, cmd);
   if (rule.arg == Arg::Text) {
     const std::string_view quoted = words.take_rest();
     if (quoted.empty()) return wrong_word_count(rule, cmd.control);
@@ -174,7 +191,6 @@ bool skipped_line(std::string_view line) {
 std::variant<ScriptCommand, LineError> parse_line(std::string_view line) {
   Words words(line);
   const std::string_view word = words.next();
-  if (std::find(kNotBuilt.begin(), kNotBuilt.end(), word) != kNotBuilt.end()) return not_built(word);
   const auto rule = std::find_if(kVerbs.begin(), kVerbs.end(), [word](const VerbRule& v) { return v.word == word; });
   if (rule == kVerbs.end()) return LineError{"unknown command " + quote_text(word)};
   ScriptCommand cmd;

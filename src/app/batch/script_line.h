@@ -17,6 +17,8 @@ enum class Verb {
   Set,
   Type,
   Select,
+  Range,
+  Scroll,
   Clipboard,
   ClipboardLock,
   Answer,
@@ -31,7 +33,8 @@ struct ScriptCommand {
   Verb verb = Verb::Close;
   const ControlName* control = nullptr;  // the control of click .. print
   int index = 0;                         // its INDEX, when it takes one
-  int number = 0;                        // ROW of select, N of clipboard-lock, MS of wait
+  int number = 0;                        // ROW of select, LO of range, V of scroll, N of clipboard-lock, MS of wait
+  int high = 0;                          // HI of range
   bool yes = true;                       // answer yes / no
   std::string text;                      // TEXT of set, type and clipboard
 

@@ -1,0 +1,177 @@
+// The function buttons of the front-six page (C_q6_gn): run, copies,
+// separator, pastes, adding a compound line and the prize check.
+
+#include <deque>
+#include <exception>
+#include <stdexcept>
+
+#include "app/front6_page.h"
+#include "app/front6_page_table.h"
+#include "app/page_context.h"
+#include "filter/box_text.h"
+#include "front6/compound_6x.h"
+#include "front6/output_6x.h"
+#include "front6/pasted_list.h"
+#include "front6/run_6x.h"
+#include "front6/universe_6x.h"
+#include "model/number_text.h"
+#include "support/clipboard_copy.h"
+#include "support/clipboard_read.h"
+
+namespace tesvik {
+
+namespace {
+
+constexpr const char* kPromptTitle = "提示";
+constexpr int kCompoundPauseMs = 500;
+
+// What a step reads, taken from the page; the step's boxes are copies,
+// since a run leaves the page's boxes as they are.
+ConditionInput input_of(const Front6State& s, const Q6Step& step, std::deque<std::string>& texts) {
+  ConditionInput in;
+  for (const Q6StepRow& r : step.rows) {
+    RowInput row{r.label, {}};
+    for (const IndexRange& range : r.buttons)
+      for (int i = range.first; i <= range.last; ++i) {
+        const Button& b = s.q6.at(static_cast<std::size_t>(i));
+        row.buttons.push_back({b.caption, b.selected()});
+      }
+    in.rows.push_back(std::move(row));
+  }
+  for (int box : step.boxes) in.boxes.push_back(&texts.emplace_back(s.boxes.at(static_cast<std::size_t>(box))));
+  if (step.selector >= 0) in.range = s.selectors.at(static_cast<std::size_t>(step.selector)).allowed();
+  if (step.pasted >= 0) {
+    const PastedPicks& list = s.pasted.at(static_cast<std::size_t>(step.pasted - kQ6PasteKill));
+    if (list.in_use) in.listed = &list.picks;
+  }
+  return in;
+}
+
+const Q6Box& box_of_paste(int gn) {
+  for (const Q6Panel& panel : q6_panels())
+    for (const Q6Box& b : panel.boxes)
+      if (b.paste == gn) return b;
+  throw std::out_of_range("paste button");
+}
+
+const Q6Panel& compound_panel() {
+  for (const Q6Panel& panel : q6_panels())
+    if (panel.clear == kQ6CompoundBox) return panel;
+  throw std::out_of_range("compound panel");
+}
+
+}  // namespace
+
+void Front6Page::function(int gn, Front6Context& ctx) {
+  try {
+    switch (gn) {
+      case kQ6Run: run(ctx); break;
+      case kQ6ClearAll: clear_all(); break;
+      case kQ6PasteKill:
+      case kQ6PasteBase: paste(gn, ctx); break;
+      case kQ6AddCompound: add_compound(ctx); break;
+      case kQ6Prize: prize_check(ctx); break;
+      default:
+        if (gn >= kQ6CopyAll && gn <= kQ6CopyRemoved) copy(gn, ctx);
+        else if (gn >= kQ6Blank && gn <= kQ6None) choose_separator(gn);
+        break;
+    }
+  } catch (const std::exception&) {
+    // An action that fails ends without a word; the run and the pastes say so themselves.
+  }
+}
+
+void Front6Page::run(Front6Context& ctx) {
+  state_.boxes.at(kQ6PrizeBox).clear();
+  ctx.progress(0, 1);
+  std::deque<std::string> texts;
+  std::vector<Step6> steps;
+  for (const Q6Step& step : q6_steps()) steps.push_back({step.condition, input_of(state_, step, texts), step.progress});
+  try {
+    evaluate_6x(spare_, steps, state_.selectors.at(kQ6TotalSelector).allowed(),
+                [&](int percent) { ctx.progress(percent, 2); });
+  } catch (const std::exception&) {
+    // The last result stays as it was: its count, list, copies and prize check.
+    ctx.progress(0, 0);
+    ctx.port.message(kPromptTitle, "错误，你输入的条件有错误，请检查");
+    return;
+  }
+  std::swap(result_, spare_);
+  has_result_ = true;
+  const int kept = result_.kept_count();
+  state_.count.caption = std::to_string(kept);
+  viewer_.set_data(result_.verdict(), kept, separator_mode());
+  ctx.progress(0, 0);
+  for (int gn = kQ6CopyAll; gn <= kQ6CopyRemoved; ++gn) state_.gn[static_cast<std::size_t>(gn)].colour = kNeutral;
+}
+
+void Front6Page::copy(int gn, Front6Context& ctx) {
+  if (!has_result_) {
+    ctx.port.message(kNoticeTitle, "请先缩水后再复制");
+  } else {
+    const bool removed = gn == kQ6CopyRemoved;
+    const std::string text =
+        picks_text_6x(result_.verdict(), removed, removed ? 0 : gn - kQ6CopyAll, separator_6x(separator_mode()));
+    if (text.empty()) {
+      ctx.port.message(kNoticeTitle, "注数=0注");
+    } else {
+      ctx.tip_text = removed ? "反选复制成功" : "复制成功";
+      copy_to_clipboard(ctx.port, text, ctx.tip_text, CopyTrim::None);
+    }
+  }
+  for (int k = kQ6CopyAll; k <= kQ6CopyRemoved; ++k)
+    state_.gn[static_cast<std::size_t>(k)].colour = k == gn ? kKeep : kNeutral;
+}
+
+void Front6Page::choose_separator(int gn) {
+  for (int k = kQ6Blank; k <= kQ6None; ++k) state_.gn[static_cast<std::size_t>(k)].colour = k == gn ? kKeep : kNeutral;
+}
+
+int Front6Page::separator_mode() const {
+  int mode = 0;  // a later choice wins, should more than one be green
+  for (int k = kQ6Blank; k <= kQ6None; ++k)
+    if (state_.gn[static_cast<std::size_t>(k)].selected()) mode = k - kQ6Blank + 1;
+  return mode;
+}
+
+void Front6Page::paste(int gn, Front6Context& ctx) {
+  std::string& box = state_.boxes.at(static_cast<std::size_t>(box_of_paste(gn).box));
+  PastedPicks& list = state_.pasted.at(static_cast<std::size_t>(gn - kQ6PasteKill));
+  box.clear();
+  list = {};
+  PastedList read = read_pasted_list(read_from_clipboard(ctx.port));
+  if (read.status == PasteStatus::BadNumber) ctx.port.message(kPromptTitle, "错误，你输入的号码有错误，请检查");
+  if (read.status != PasteStatus::Read) return;
+  list = {true, std::move(read.picks)};
+  box = std::move(read.text);
+}
+
+void Front6Page::add_compound(Front6Context& ctx) {
+  const Q6Panel& panel = compound_panel();
+  std::string line;
+  for (const Q6Row& r : panel.rows) {
+    std::string digits;
+    for (int i = r.first; i <= r.last; ++i)
+      if (state_.q6.at(static_cast<std::size_t>(i)).selected()) digits += shorthand_digit(i - r.first + 1);
+    if (digits.empty()) return;
+    if (!line.empty()) line += '/';
+    line += digits;
+  }
+  std::string& box = state_.boxes.at(kQ6CompoundBox);
+  box = with_compound_line(box, line);
+  ctx.port.pause(kCompoundPauseMs);
+  for (const Q6Row& r : panel.rows)
+    for (int i = r.first; i <= r.last; ++i) state_.q6.at(static_cast<std::size_t>(i)).colour = kNeutral;
+}
+
+void Front6Page::prize_check(Front6Context& ctx) {
+  std::string_view verdict = "请先缩水后再兑奖";
+  if (has_result_) {
+    std::string& box = state_.boxes.at(kQ6PrizeBox);
+    box = stripped(box, "0123456789");
+    verdict = prize_verdict_6x(box, result_.verdict());
+  }
+  ctx.port.message(kPromptTitle, verdict);
+}
+
+}  // namespace tesvik

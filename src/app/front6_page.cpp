@@ -1,0 +1,142 @@
+#include "app/front6_page.h"
+
+#include "app/front6_page_table.h"
+#include "app/help_texts.h"
+#include "app/key_filter.h"
+#include "app/panel_actions.h"
+#include "app/while_disabled.h"
+#include "front6/universe_6x.h"
+
+namespace tesvik {
+
+namespace {
+
+template <typename T>
+T* at(std::vector<T>& v, int i) {
+  return &v.at(static_cast<std::size_t>(i));
+}
+
+// Empties a box; a box with a paste button shows its hint again and its list is no longer used.
+void empty_box(Front6State& s, const Q6Box& b) {
+  s.boxes.at(static_cast<std::size_t>(b.box)) = std::string(b.hint);
+  if (b.paste >= 0) s.pasted.at(static_cast<std::size_t>(b.paste - kQ6PasteKill)).in_use = false;
+}
+
+void set_row(Front6State& s, const Q6Row& r, Colour colour) {
+  for (int i = r.first; i <= r.last; ++i) at(s.q6, i)->colour = colour;
+}
+
+}  // namespace
+
+Front6State Front6State::initial() {
+  Front6State s;
+  s.q6.resize(kQ6Buttons);
+  s.cls.resize(kQ6ClearButtons);
+  s.gn.resize(kQ6Functions);
+  s.shuoming.resize(kQ6HelpButtons);
+  s.boxes.resize(kQ6Boxes);
+  s.selectors.resize(kQ6Selectors);
+  // Button 0 is read by no condition; 203..208 do not exist.
+  s.q6[0].caption = "00";
+  for (int i = 203; i <= 208; ++i) s.q6[static_cast<std::size_t>(i)].visible = false;
+  for (const Q6Panel& panel : q6_panels()) {
+    for (const Q6Row& r : panel.rows) {
+      for (int i = r.first; i <= r.last; ++i)
+        at(s.q6, i)->caption = r.captions.at(static_cast<std::size_t>(i - r.first));
+      if (r.clear >= 0) at(s.cls, r.clear)->caption = "清";
+      if (r.select_all >= 0) at(s.cls, r.select_all)->caption = "全";
+    }
+    for (const Q6Box& b : panel.boxes) {
+      if (!b.hint.empty()) at(s.boxes, b.box)->assign(std::string(b.hint) + "\r\n");
+      if (b.clear >= 0) at(s.cls, b.clear)->caption = "清";
+    }
+    if (panel.clear >= 0) at(s.cls, panel.clear)->caption = "清";
+  }
+  for (int i = 0; i < kQ6Functions; ++i) s.gn[static_cast<std::size_t>(i)].caption = q6_function_caption(i);
+  s.gn[kQ6Run].colour = s.gn[kQ6Blank].colour = kKeep;
+  for (Button& b : s.shuoming) b.caption = "说明";
+  for (int rc = 0; rc < kQ6Selectors; ++rc) {
+    ToleranceSelector& sel = *at(s.selectors, rc);
+    sel.set_items(q6_selector_items(rc));
+    sel.set_preselection("0*0");
+  }
+  s.count.caption = "0";
+  return s;
+}
+
+Front6Page::Front6Page(std::function<void(int ms)> set_viewer_timer)
+    : state_(Front6State::initial()), viewer_(std::move(set_viewer_timer)), result_(kPicks6), spare_(kPicks6) {}
+
+Button* Front6Page::button(ControlRef c) {
+  switch (c.array) {
+    case Ctl::C_q6: return at(state_.q6, c.index);
+    case Ctl::C_q6_cls: return at(state_.cls, c.index);
+    case Ctl::C_q6_gn: return at(state_.gn, c.index);
+    case Ctl::C_q6_shuoming: return at(state_.shuoming, c.index);
+    default: return nullptr;
+  }
+}
+
+std::string* Front6Page::text(ControlRef c) { return c.array == Ctl::T_q6 ? at(state_.boxes, c.index) : nullptr; }
+
+Label* Front6Page::label(ControlRef c) { return c.array == Ctl::L_jg_zhushu ? &state_.count : nullptr; }
+
+ToleranceSelector* Front6Page::selector(ControlRef c) {
+  return c.array == Ctl::rc_q6 ? at(state_.selectors, c.index) : nullptr;
+}
+
+void Front6Page::load() { picks_6x(); }
+
+void Front6Page::click(ControlRef c, Front6Context& ctx) {
+  Button* b = button(c);
+  if (!b) return;
+  while_disabled(*b, [&] {
+    switch (c.array) {
+      case Ctl::C_q6: set_or_toggle(*b, SetMode::Toggle, q6_on_colour(c.index)); break;
+      case Ctl::C_q6_cls: clear(c.index); break;
+      case Ctl::C_q6_gn: function(c.index, ctx); break;
+      case Ctl::C_q6_shuoming: help(c.index, ctx); break;
+      default: break;
+    }
+  });
+}
+
+void Front6Page::clear(int cls) {
+  for (const Q6Panel& panel : q6_panels()) {
+    const bool whole = panel.clear == cls;
+    for (const Q6Row& r : panel.rows) {
+      if (whole || r.clear == cls) set_row(state_, r, kNeutral);
+      else if (r.select_all == cls) set_row(state_, r, q6_on_colour(r.first));
+    }
+    for (const Q6Box& b : panel.boxes)
+      if (whole || b.clear == cls) empty_box(state_, b);
+  }
+}
+
+void Front6Page::clear_all() {
+  state_.count.caption = "0";
+  for (const Q6Panel& panel : q6_panels())
+    for (const Q6Box& b : panel.boxes) empty_box(state_, b);
+  for (Button& b : state_.q6) b.colour = kNeutral;
+  for (ToleranceSelector& s : state_.selectors) s.set_range("0<*>0");
+  has_result_ = false;
+  result_.clear();
+  viewer_.clear();
+}
+
+void Front6Page::help(int index, Front6Context& ctx) {
+  const HelpKey& key = q6_help_key(index);
+  if (key.section.empty()) ctx.picture_panel = true;
+  else help_texts().show(ctx.port, key.section, key.key);
+}
+
+void Front6Page::double_click(ControlRef c) {
+  if (std::string* box = text(c)) box->clear();
+}
+
+void Front6Page::type_text(ControlRef c, std::string_view utf8) {
+  if (std::string* box = text(c))
+    type_into(*box, utf8, c.index == kQ6PrizeBox ? BoxKind::SingleLine : BoxKind::MultiLine);
+}
+
+}  // namespace tesvik

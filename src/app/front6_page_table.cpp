@@ -1,0 +1,189 @@
+#include "app/front6_page_table.h"
+
+#include <array>
+
+#include "app/caption_lists.h"
+#include "filter/conditions.h"
+#include "front6/conditions_6x.h"
+#include "model/number_text.h"
+
+namespace tesvik {
+
+namespace {
+
+Q6Row row(std::string_view label, int first, Captions captions, int clear, int help = -1) {
+  const int last = first + static_cast<int>(captions.size()) - 1;
+  return {label, first, last, std::move(captions), clear, -1, help};
+}
+
+using SixLabels = std::array<std::string_view, 6>;
+constexpr SixLabels kPlaceNames = {"第一名", "第二名", "第三名", "第四名", "第五名", "第六名"};
+constexpr SixLabels kCompoundNames = {"一名", "二名", "三名", "四名", "五名", "六名"};
+
+// Six rows of the numbers 01..10 from C_q6 `first` on, one per place or
+// group, with their clear (and select-all) buttons from the given ones on.
+std::vector<Q6Row> six_rows(const SixLabels& labels, int first, int first_clear, int first_all = -1) {
+  std::vector<Q6Row> rows;
+  for (int r = 0; r < 6; ++r) {
+    Q6Row x = row(labels[static_cast<std::size_t>(r)], first + 10 * r, two_digits(1, 10), first_clear + r);
+    if (first_all >= 0) x.select_all = first_all + r;
+    rows.push_back(std::move(x));
+  }
+  return rows;
+}
+
+// 胆组: the ten numbers of each group ("全" and "清"), then each group's
+// counts 0..6 under the group's "清".
+std::vector<Q6Row> group_rows() {
+  std::vector<Q6Row> rows = six_rows(SixLabels{}, 101, 29, 23);
+  for (int g = 0; g < 6; ++g) rows.push_back(row({}, 161 + 7 * g, decimals(0, 6), 29 + g));
+  return rows;
+}
+
+Captions special_captions() {
+  Captions c = decimals(2, 6, "连");
+  c.insert(c.end(), {"上山", "下山"});
+  return c;
+}
+
+std::vector<Q6Panel> panels() {
+  Q6Panel kills{
+      .boxes = {
+          {.box = 0, .label = "杀直选", .clear = 0, .help = 0, .paste = kQ6PasteKill, .hint = "粘贴您不要的大底号码"}}};
+  static constexpr std::array<std::string_view, 5> kKillLabels = {"杀2码组合", "杀3码组合", "杀4码组合", "杀5码组合",
+                                                                  "杀定位组合"};
+  for (int k = 1; k <= 5; ++k)
+    kills.boxes.push_back(
+        {.box = k, .label = kKillLabels[static_cast<std::size_t>(k - 1)], .clear = k, .selector = k, .help = k});
+  return {
+      {.labels = {"前六注数:", "总容错", "间隔符号", "结果均分3份复制"},
+       .selector = kQ6TotalSelector,
+       .helps = {18, 17, 19},
+       .functions = {0, 1, 2, 3, 4, 5, 6, 7, 8, 9}},
+      {.title = "大底号码",
+       .boxes = {{.box = 6, .clear = 6, .help = 6, .paste = kQ6PasteBase, .hint = "粘贴大底号码"}}},
+      kills,
+      {.rows = {row("通杀码", 1, two_digits(1, 10), 12, 7), row("杀跨度", 11, decimals(5, 9), 13, 8),
+                row("杀和值", 16, decimals(21, 45), 14, 9)}},
+      {.title = "定位杀", .rows = six_rows(kPlaceNames, 41, 15), .selector = 6, .helps = {10}},
+      {.title = "胆组(不定位胆)", .labels = {"胆码开出个数"}, .rows = group_rows(), .selector = 7, .helps = {11}},
+      {.title = "排除大小，奇偶，质合，012路",
+       .boxes = {{.box = 7, .label = "大1小0", .clear = 7},
+                 {.box = 8, .label = "奇1偶0", .clear = 8},
+                 {.box = 9, .label = "质1合0", .clear = 9},
+                 {.box = 10, .label = "012路", .clear = 10}},
+       .selector = 8,
+       .helps = {12}},
+      {.rows = {row("大号个数", 209, decimals(1, 5), 21, 13), row("奇号个数", 214, decimals(1, 5), 21),
+                row("质号个数", 219, decimals(1, 5), 21), row("最小号码", 224, two_digits(1, 5), 22, 14),
+                row("最大号码", 229, two_digits(6, 10), 22), row("特别排除", 234, special_captions(), 22, 20)},
+       .selector = 9},
+      {.title = "排除前六复式",
+       .rows = six_rows(kCompoundNames, 241, 41, 35),
+       .boxes = {{.box = kQ6CompoundBox}},
+       .selector = 10,
+       .clear = 11,
+       .helps = {15},
+       .functions = {kQ6AddCompound}},
+      {.title = "输入前六号码", .boxes = {{.box = kQ6PrizeBox}}, .helps = {16}, .functions = {kQ6Prize}},
+  };
+}
+
+Q6StepRow buttons(int first, int last, std::string_view label = {}) { return {label, {{first, last}}}; }
+
+// Six rows of ten buttons from `first` on.
+std::vector<Q6StepRow> six_step_rows(int first) {
+  std::vector<Q6StepRow> rows;
+  for (int r = 0; r < 6; ++r) rows.push_back(buttons(first + 10 * r, first + 10 * r + 9));
+  return rows;
+}
+
+std::vector<Q6StepRow> group_step_rows() {
+  std::vector<Q6StepRow> rows;
+  for (int g = 0; g < 6; ++g) rows.push_back({{}, {{101 + 10 * g, 110 + 10 * g}, {161 + 7 * g, 167 + 7 * g}}});
+  return rows;
+}
+
+std::vector<Q6Step> steps() {
+  return {
+      {.name = "杀直选", .condition = kill_listed_6x, .pasted = kQ6PasteKill, .progress = 5},
+      {.name = "大底号码", .condition = base_listed_6x, .pasted = kQ6PasteBase},
+      {.name = "杀2码组合", .condition = kill_combination<6, kPairs6x>, .boxes = {1}, .selector = 1, .progress = 10},
+      {.name = "杀3码组合", .condition = kill_combination<6, kTriples6x>, .boxes = {2}, .selector = 2},
+      {.name = "杀4码组合", .condition = kill_combination<6, kQuads6x>, .boxes = {3}, .selector = 3, .progress = 20},
+      {.name = "杀5码组合", .condition = kill_combination<6, kQuints6x>, .boxes = {4}, .selector = 4},
+      {.name = "定位杀组合", .condition = kill_position_pattern_6x, .boxes = {5}, .selector = 5, .progress = 30},
+      {.name = "排除大小，奇偶，质合，012路", .condition = kill_form_boxes_6x, .boxes = {7, 8, 9, 10}, .selector = 8},
+      {.name = "通杀码", .condition = kill_number<6>, .rows = {buttons(1, 10)}, .progress = 40},
+      {.name = "杀跨度", .condition = kill_span<6>, .rows = {buttons(11, 15)}},
+      {.name = "杀和值", .condition = kill_sum<6>, .rows = {buttons(16, 40)}, .progress = 50},
+      {.name = "定位杀", .condition = kill_position<6>, .rows = six_step_rows(41), .selector = 6},
+      {.name = "胆组(不定位胆)", .condition = sure_groups<6>, .rows = group_step_rows(), .selector = 7, .progress = 60},
+      {.name = "大号个数 / 奇号个数 / 质号个数",
+       .condition = keep_count<6>,
+       .rows = {buttons(209, 213, "大号个数"), buttons(214, 218, "奇号个数"), buttons(219, 223, "质号个数")},
+       .selector = 9},
+      {.name = "最小号码 / 最大号码",
+       .condition = min_max<6>,
+       .rows = {buttons(224, 228), buttons(229, 233)},
+       .progress = 70},
+      {.name = "特别排除", .condition = special_shape<6>, .rows = {buttons(234, 240)}},
+      {.name = "排除前六复式",
+       .condition = kill_compound_6x,
+       .boxes = {kQ6CompoundBox},
+       .selector = 10,
+       .progress = 90},
+  };
+}
+
+}  // namespace
+
+std::span<const Q6Panel> q6_panels() {
+  static const std::vector<Q6Panel> table = panels();
+  return table;
+}
+
+std::span<const Q6Step> q6_steps() {
+  static const std::vector<Q6Step> table = steps();
+  return table;
+}
+
+const HelpKey& q6_help_key(int shuoming) {
+  static constexpr std::array<HelpKey, kQ6HelpButtons> kKeys = {{
+      {"q6", "前六杀直选"},
+      {"q6", "前六杀2码组合"},
+      {"q6", "前六杀3码组合"},
+      {"q6", "前六杀4码组合"},
+      {"q6", "前六杀5码组合"},
+      {"q6", "前六定位杀组合"},
+      {"q6", "前六大底号码"},
+      {"q6", "前六通杀码"},
+      {"q6", "前六杀跨度"},
+      {"q6", "前六杀和值"},
+      {"q6", "前六定位杀"},
+      {{}, {}},  // the 胆码 picture
+      {"q6", "前六排除大小、奇偶、质合、012路说明"},
+      {"q6", "前六  大号、奇号、质号个数说明"},
+      {"q6", "前六最小号、最大号说明"},
+      {"q6", "前六排除复式"},
+      {"qt", "兑奖查询说明"},
+      {"q6", "间隔符号"},
+      {"q6", "前六总容错"},
+      {"q6", "复制号码"},
+      {"q6", "前六特别排除"},
+  }};
+  return kKeys.at(static_cast<std::size_t>(shuoming));
+}
+
+std::string_view q6_function_caption(int gn) {
+  static constexpr std::array<std::string_view, kQ6Functions> kCaptions = {
+      "开始缩水", "复制全部号码", "复1", "复2", "复3", "反选",         "清空条件",
+      "空格",     "逗号",         "无",  "粘",  "粘",  "添加到方框内", "兑奖查询"};
+  return kCaptions.at(static_cast<std::size_t>(gn));
+}
+
+Colour q6_on_colour(int q6) { return q6 >= 101 && q6 <= 233 ? kKeep : kKill; }
+
+std::string_view q6_selector_items(int rc) { return rc == kQ6TotalSelector ? "0*20" : "0*6"; }
+
+}  // namespace tesvik

@@ -1,0 +1,106 @@
+#pragma once
+// The front-six page as data: its panels with their button rows, boxes,
+// tolerance selectors, clear and select-all buttons and help buttons, the
+// seventeen evaluation steps of a run with the controls each reads, and the
+// help keys. The page's captions and initial state, its clear actions, its
+// runs and the window's layout all derive from these tables.
+
+#include <span>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "app/colours.h"
+#include "app/control_table.h"
+#include "filter/condition_input.h"
+
+namespace tesvik {
+
+inline constexpr int kQ6Buttons = 301;      // C_q6 0..300, 203..208 absent
+inline constexpr int kQ6ClearButtons = 47;  // C_q6_cls 0..46
+inline constexpr int kQ6Functions = 14;     // C_q6_gn 0..13
+inline constexpr int kQ6HelpButtons = 21;   // C_q6_shuoming 0..20
+inline constexpr int kQ6Boxes = 13;         // T_q6 0..12
+inline constexpr int kQ6Selectors = 11;     // rc_q6 0..10
+inline constexpr int kQ6CountLabel = 3;     // L_jg_zhushu 3
+
+// C_q6_gn indices that the page's actions dispatch on.
+enum Q6Function {
+  kQ6Run = 0,
+  kQ6CopyAll = 1,  // 2, 3, 4: the thirds; 5: the removed picks
+  kQ6CopyRemoved = 5,
+  kQ6ClearAll = 6,
+  kQ6Blank = 7,  // separators: 7 blank, 8 comma, 9 none
+  kQ6None = 9,
+  kQ6PasteKill = 10,
+  kQ6PasteBase = 11,
+  kQ6AddCompound = 12,
+  kQ6Prize = 13,
+};
+inline constexpr int kQ6TotalSelector = 0;  // rc_q6 of the overall tolerance
+inline constexpr int kQ6CompoundBox = 11;
+inline constexpr int kQ6PrizeBox = 12;
+
+struct Q6Row {
+  std::string_view label{};  // "第一名", "大号个数"; may be empty
+  int first = 0;             // C_q6 indices first..last
+  int last = 0;
+  std::vector<std::string> captions{};  // one per index
+  int clear = -1;                       // C_q6_cls "清" greying the row
+  int select_all = -1;                  // C_q6_cls "全" turning the whole row on
+  int help = -1;                        // C_q6_shuoming beside the row
+};
+
+struct Q6Box {
+  int box = 0;  // T_q6
+  std::string_view label{};
+  int clear = -1;     // C_q6_cls emptying the box
+  int selector = -1;  // rc_q6 of the box's condition
+  int help = -1;
+  int paste = -1;           // C_q6_gn pasting a pick list into the box
+  std::string_view hint{};  // text the box shows while no list is pasted
+};
+
+struct Q6Panel {
+  std::string_view title{};                // may be empty
+  std::vector<std::string_view> labels{};  // further captions ("胆码开出个数", "总容错")
+  std::vector<Q6Row> rows{};
+  std::vector<Q6Box> boxes{};
+  int selector = -1;             // rc_q6 of the panel's condition
+  int clear = -1;                // C_q6_cls clearing every row and box of the panel
+  std::vector<int> helps{};      // C_q6_shuoming not beside a row or box
+  std::vector<int> functions{};  // C_q6_gn
+};
+
+// One evaluation step of a run: its condition and what it reads.
+struct Q6StepRow {
+  std::string_view label{};           // decides the class of a count row
+  std::vector<IndexRange> buttons{};  // C_q6 ranges, read as one row
+};
+struct Q6Step {
+  std::string_view name{};
+  ConditionFn condition = nullptr;
+  std::vector<Q6StepRow> rows{};
+  std::vector<int> boxes{};  // T_q6
+  int selector = -1;         // rc_q6; -1: the step has no range
+  int pasted = -1;           // C_q6_gn of the paste button whose list it reads
+  int progress = -1;         // percentage shown after the step; -1 for none
+};
+
+struct HelpKey {
+  std::string_view section{};  // "q6", "qt"; empty for the picture
+  std::string_view key{};
+};
+
+std::span<const Q6Panel> q6_panels();
+// The steps in their order of evaluation.
+std::span<const Q6Step> q6_steps();
+// Help key of C_q6_shuoming k.
+const HelpKey& q6_help_key(int shuoming);
+std::string_view q6_function_caption(int gn);
+// Colour a C_q6 button takes when turned on: yellow for kills, green for keeps.
+Colour q6_on_colour(int q6);
+// The item range of rc_q6 k: "0*20" for the overall tolerance, "0*6" otherwise.
+std::string_view q6_selector_items(int rc);
+
+}  // namespace tesvik
