@@ -79,7 +79,9 @@ Button* Front6Page::button(ControlRef c) {
 
 std::string* Front6Page::text(ControlRef c) { return c.array == Ctl::T_q6 ? at(state_.boxes, c.index) : nullptr; }
 
-Label* Front6Page::label(ControlRef c) { return c.array == Ctl::L_jg_zhushu ? &state_.count : nullptr; }
+Label* Front6Page::label(ControlRef c) {
+  return c.array == Ctl::L_jg_zhushu && c.index == kQ6CountLabel ? &state_.count : nullptr;
+}
 
 ToleranceSelector* Front6Page::selector(ControlRef c) {
   return c.array == Ctl::rc_q6 ? at(state_.selectors, c.index) : nullptr;

@@ -56,7 +56,6 @@ class Front6Page {
   explicit Front6Page(std::function<void(int ms)> set_viewer_timer);
 
   Front6State& state() { return state_; }
-  const Front6State& state() const { return state_; }
   // Controls by reference; the reference must exist in the control table.
   Button* button(ControlRef c);
   std::string* text(ControlRef c);
