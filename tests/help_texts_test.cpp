@@ -13,6 +13,7 @@
 #include <set>
 
 #include "app/app.h"
+#include "app/front6_page_table.h"
 #include "recording_port.h"
 #include "support/code_page.h"
 #include "support/resources.h"
@@ -99,6 +100,31 @@ TEST(HelpTexts, EveryButtonFindsItsSection) {
     EXPECT_EQ(shown.find("[end]"), std::string::npos) << i;
     EXPECT_GT(shown.size(), 100u) << i;
   }
+}
+
+TEST(HelpTexts, EveryFrontSixButtonFindsItsSection) {
+  for (int i = 0; i < kQ6HelpButtons; ++i) {
+    const HelpKey& k = q6_help_key(i);
+    if (i == 11) {
+      EXPECT_TRUE(k.section.empty());  // the dan-code picture
+      continue;
+    }
+    EXPECT_EQ(k.section, i == 16 ? "qt" : "q6") << i;
+    EXPECT_TRUE(help_texts().message(k.section, k.key).starts_with(help_marker(k.section, k.key) + "\r\n\r\n")) << i;
+  }
+  RecordingPort port;
+  App app(port);
+  app.start_without_window();
+  app.click({Ctl::C_q6_shuoming, 13});
+  app.click({Ctl::C_q6_shuoming, 16});
+  app.click({Ctl::C_shuoming, 57});
+  ASSERT_EQ(port.events.size(), 3u);
+  EXPECT_TRUE(port.events[0].starts_with("message 温馨提示 [**q6前六  大号、奇号、质号个数说明**]\r\n\r\n"));
+  EXPECT_EQ(port.events[1], port.events[2]);
+  app.click({Ctl::C_q6_shuoming, 11});
+  EXPECT_TRUE(app.panel().picture_panel);
+  app.click({Ctl::C_shuoming, 60});
+  EXPECT_FALSE(app.panel().picture_panel);
 }
 
 TEST(HelpTexts, ButtonTableSendsThePicturesAndTheSharedSection) {
@@ -192,7 +218,6 @@ TEST(HelpScripts, ShowEverySection) {
     outputs.append(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
   }
   for (const HelpResource& r : kHelpResources) {
-    if (r.section == "q6") continue;  // the front-six page has no help buttons yet
     for (const HelpSection& s : help_texts().sections(r.section)) {
       if (s.key == " ") {
         EXPECT_TRUE(scripts.contains("help_" + std::string(r.section) + "_overview.batch")) << r.section;
