@@ -46,23 +46,6 @@ class Front6Page : public ::testing::Test {
   App app{port};
 };
 
-TEST_F(Front6Page, StartsWithHintsCaptionsAndRangesOfTheTable) {
-  EXPECT_EQ(box(0), "粘贴您不要的大底号码\r\n");
-  EXPECT_EQ(box(6), "粘贴大底号码\r\n");
-  EXPECT_EQ(s().q6[16].caption, "21");
-  EXPECT_EQ(s().q6[161].caption, "0");
-  EXPECT_EQ(s().q6[238].caption, "6连");
-  EXPECT_EQ(s().q6[300].caption, "10");
-  EXPECT_EQ(s().cls[23].caption, "全");
-  EXPECT_EQ(s().cls[46].caption, "清");
-  EXPECT_EQ(s().gn[kQ6Run].colour, kKeep);
-  EXPECT_EQ(s().gn[kQ6Blank].colour, kKeep);
-  EXPECT_EQ(s().selectors[0].items().size(), 21u);
-  EXPECT_EQ(s().selectors[10].items().size(), 7u);
-  EXPECT_EQ(s().selectors[10].range_text(), "0<*>0");
-  EXPECT_EQ(s().count.caption, "0");
-}
-
 TEST_F(Front6Page, TogglesTakeTheirGroupsColour) {
   for (const auto& [q6, on] : std::vector<std::pair<int, Colour>>{
            {0, kKill}, {100, kKill}, {101, kKeep}, {202, kKeep}, {233, kKeep}, {234, kKill}, {300, kKill}}) {

@@ -98,7 +98,8 @@ inline std::vector<int> compound_lines(const std::string& box, int lo, int hi) {
   std::vector<std::array<std::array<bool, 11>, 6>> listed(lines.size());
   for (std::size_t l = 0; l < lines.size(); ++l)
     for (std::size_t p = 0; p < 6; ++p)
-      for (char d : lines[l][p]) listed[l][p][static_cast<std::size_t>(number_of(d))] = true;
+      for (char d : lines[l][p])
+        if (d >= '0' && d <= '9') listed[l][p][static_cast<std::size_t>(number_of(d))] = true;
   std::vector<int> fails(1, 0);
   for (const Pick& pick : picks()) {
     int hits = 0;
