@@ -179,8 +179,11 @@ TEST(HelpTexts, LookUpTheFirstHeadingAndCutAtItsEnd) {
 
 TEST(HelpTexts, WithoutResourcesEveryButtonMisses) {
   const HelpTexts none = texts_of({});
-  for (int i = 0; i < kHelpButtonCount; ++i)
-    if (help_button(i).kind == HelpKind::Text) EXPECT_EQ(none.message(help_button(i).section, help_button(i).key), kHelpMissing);
+  for (int i = 0; i < kHelpButtonCount; ++i) {
+    if (help_button(i).kind == HelpKind::Text) {
+      EXPECT_EQ(none.message(help_button(i).section, help_button(i).key), kHelpMissing);
+    }
+  }
 }
 
 TEST(HelpClick, ShowsAndHidesThePicturePanel) {
