@@ -116,8 +116,7 @@ void Bindings::edited(TextView* view, const QString& text) {
   });
 }
 
-QPlainTextEdit* Bindings::condition_box(int index, QWidget* parent) {
-  const ControlRef ref{Ctl::T_nei_txt_ip, index};
+QPlainTextEdit* Bindings::condition_box(ControlRef ref, QWidget* parent) {
   auto* w = new QPlainTextEdit(parent);
   w->setLineWrapMode(QPlainTextEdit::NoWrap);
   // No condition takes a tab character; Tab moves on as in a form.
@@ -129,8 +128,7 @@ QPlainTextEdit* Bindings::condition_box(int index, QWidget* parent) {
   return w;
 }
 
-QLineEdit* Bindings::prize_box(int index, QWidget* parent) {
-  const ControlRef ref{Ctl::T_duijiang, index};
+QLineEdit* Bindings::prize_box(ControlRef ref, QWidget* parent) {
   auto* w = new QLineEdit(parent);
   TextView* view = add_text(ref, w);
   connect(w, &QLineEdit::textEdited, this, [this, view](const QString& text) { edited(view, text); });
@@ -205,7 +203,7 @@ bool Bindings::eventFilter(QObject* watched, QEvent* event) {
   const ControlRef ref = it->second;
   switch (event->type()) {
     case QEvent::MouseButtonDblClick:
-      if (ref.array != Ctl::T_nei_txt_ip) return false;
+      if (ref.array != Ctl::T_nei_txt_ip && ref.array != Ctl::T_q6) return false;
       handle([&] { app_.double_click(ref); });
       return true;
     case QEvent::Enter:

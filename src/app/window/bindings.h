@@ -35,8 +35,12 @@ class Bindings : public QObject {
   ~Bindings() override;
 
   QPushButton* button(ControlRef ref, QWidget* parent);
-  QPlainTextEdit* condition_box(int index, QWidget* parent);
-  QLineEdit* prize_box(int index, QWidget* parent);
+  // A multi-line box (T_nei_txt_ip, T_q6); a double click empties it.
+  QPlainTextEdit* condition_box(ControlRef ref, QWidget* parent);
+  // A one-line box: the prize boxes T_duijiang, whose typed characters pass
+  // the App's key filter, and the front-six prize box T_q6 12, which takes
+  // any text and empties on a double click like the page's other boxes.
+  QLineEdit* prize_box(ControlRef ref, QWidget* parent);
   QComboBox* combo(ControlRef ref, QWidget* parent);
   QLabel* count_label(int index, const QString& prefix, QWidget* parent);
   QListView* list(ControlRef ref, QWidget* parent);

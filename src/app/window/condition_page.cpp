@@ -15,6 +15,7 @@
 
 #include "app/panel_state.h"
 #include "app/window/bindings.h"
+#include "app/window/page_layout.h"
 
 namespace tesvik {
 
@@ -23,13 +24,6 @@ namespace {
 constexpr int kColumns = 3;
 constexpr int kColumnWidth = 370;
 constexpr int kResultWidth = 220;
-constexpr int kSmall = 20;  // height of a one-line button, width of "清"
-
-QPushButton* sized(QPushButton* b, int w, int h) {
-  b->setFixedSize(w, h);
-  return b;
-}
-
 // Width that shows the longest caption line of a row in full.
 int caption_width(const QWidget* w, const ButtonRow& row) {
   const QFontMetrics fm(w->font());
@@ -48,19 +42,6 @@ QFont row_font(const QWidget* w, const ButtonRow& row) {
 }
 
 QString text(std::string_view s) { return QString::fromUtf8(s.data(), static_cast<qsizetype>(s.size())); }
-
-QHBoxLayout* tight_row() {
-  auto* l = new QHBoxLayout;
-  l->setContentsMargins(0, 0, 0, 0);
-  l->setSpacing(1);
-  return l;
-}
-
-QLabel* small_label(const QString& text, QWidget* parent) {
-  auto* l = new QLabel(text, parent);
-  l->setSizePolicy(QSizePolicy::Fixed, QSizePolicy::Fixed);
-  return l;
-}
 
 }  // namespace
 
@@ -179,7 +160,7 @@ QWidget* ConditionPage::block_widget(const Block& b) {
         if (f.clear >= 0) top->addWidget(sized(bindings_.button({Ctl::C_cls, f.clear}, box), kSmall, kSmall));
         cell->addLayout(top);
       }
-      QPlainTextEdit* edit = bindings_.condition_box(f.box, box);
+      QPlainTextEdit* edit = bindings_.condition_box({Ctl::T_nei_txt_ip, f.box}, box);
       edit->setFixedHeight(b.boxes.size() == 1 ? 54 : 40);
       cell->addWidget(edit);
       grid->addLayout(cell, static_cast<int>(k) / per_line, static_cast<int>(k) % per_line);
@@ -248,7 +229,7 @@ QWidget* ConditionPage::result_side() {
   base_row->addWidget(sized(bindings_.button({Ctl::C_cls, page_.result.base.clear}, side), kSmall, kSmall));
   base_row->addWidget(help(page_.result.base_help));
   layout->addLayout(base_row);
-  QPlainTextEdit* base = bindings_.condition_box(page_.result.base.box, side);
+  QPlainTextEdit* base = bindings_.condition_box({Ctl::T_nei_txt_ip, page_.result.base.box}, side);
   base->setFixedHeight(80);
   layout->addWidget(base);
 
@@ -276,7 +257,7 @@ QWidget* ConditionPage::result_side() {
   layout->addLayout(total);
 
   auto* prize = tight_row();
-  QLineEdit* input = bindings_.prize_box(page_.result.prize_box, side);
+  QLineEdit* input = bindings_.prize_box({Ctl::T_duijiang, page_.result.prize_box}, side);
   input->setPlaceholderText(text(page_.result.prize_caption));
   prize->addWidget(input);
   QPushButton* check = bindings_.button({Ctl::C_jg_gn, page_.result.prize_button}, side);
