@@ -13,6 +13,7 @@
 
 #include "app/page_tables.h"
 #include "app/window/condition_page.h"
+#include "app/window/front6_page_view.h"
 #include "app/window/help_picture.h"
 
 namespace tesvik {
@@ -55,7 +56,9 @@ MainWindow::MainWindow(UserPort& port) : app_(port), bindings_(app_, [this] { sy
     condition_pages_[static_cast<std::size_t>(t.page)] = new ConditionPage(t, bindings_, pages_);
     pages_->addWidget(condition_pages_[static_cast<std::size_t>(t.page)]);
   }
-  pages_->addWidget(new QWidget(pages_));  // front six
+  pages_->addWidget(new Front6PageView(
+      bindings_, [this](int ms, QObject* context, std::function<void()> fire) { after(ms, context, std::move(fire)); },
+      pages_));
   scroll_ = new PageScroll(this);
   scroll_->setFrameShape(QFrame::NoFrame);
   scroll_->setWidgetResizable(true);
