@@ -19,65 +19,11 @@
 #include <QTest>
 #include <QTimer>
 
-#include "app/window/main_window.h"
-#include "app/window/qt_port.h"
 #include "app/window/tip_window.h"
+#include "window_fixture.h"
 
 namespace tesvik {
 namespace {
-
-class Window : public ::testing::Test {
- protected:
-  void SetUp() override {
-    port.attach(&window);
-    window.show();
-  }
-  void started() {
-    window.app().start_without_window();
-    window.sync();
-  }
-  template <typename W = QPushButton>
-  W* widget(Ctl array, int index) {
-    auto* w = qobject_cast<W*>(window.bindings().widget({array, index}));
-    EXPECT_NE(w, nullptr);
-    return w;
-  }
-  void click(Ctl array, int index) { QTest::mouseClick(widget(array, index), Qt::LeftButton); }
-  // Runs `inspect` inside the next modal wait (a message box or the tip),
-  // once that window is shown. The timer runs on every pass of the event
-  // loop, not on the clock.
-  template <typename Modal = QMessageBox>
-  void on_next_modal(std::function<void(Modal*)> inspect) {
-    auto* poll = new QTimer(&window);
-    QObject::connect(poll, &QTimer::timeout, poll, [poll, inspect] {
-      if (auto* modal = qobject_cast<Modal*>(QApplication::activeModalWidget())) {
-        poll->stop();
-        poll->deleteLater();
-        inspect(modal);
-      }
-    });
-    poll->start(0);
-  }
-  // The texts of the next message box; it is closed with `button`.
-  struct Box {
-    QString title, text;
-    QStringList buttons;
-    int width = 0;
-  };
-  Box next_box(QMessageBox::StandardButton button, Box& box) {
-    on_next_modal<QMessageBox>([&box, button](QMessageBox* m) {
-      box.title = m->windowTitle();
-      box.text = m->text();
-      for (QAbstractButton* b : m->buttons()) box.buttons << b->text();
-      box.width = m->width();
-      m->button(button)->click();
-    });
-    return box;
-  }
-
-  QtPort port;
-  MainWindow window{port};
-};
 
 TEST_F(Window, KillButtonTurnsYellowInTheModelAndOnScreen) {
   started();

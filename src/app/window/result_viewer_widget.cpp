@@ -58,7 +58,9 @@ class RowArea : public QWidget {
 ResultViewerWidget::ResultViewerWidget(const ScrollBarWidget::Schedule& schedule, QWidget* parent)
     : frame_(new ViewerFrame(parent)) {
   area_ = new RowArea(shown_, frame_);
+  area_->setObjectName("Pic");
   scroll_ = new ScrollBarWidget(schedule, frame_);
+  scroll_->setObjectName("tScroll1");
   scroll_->set_colours(QColor(0xE0, 0xE0, 0xE0), QColor(0xC0, 0xC0, 0xC0));
   scroll_->on_change = [this](int value) { forward([value](App& app) { app.scroll_viewer(value); }); };
   // Fifteen rows of the widest line fit beside the scroll bar.

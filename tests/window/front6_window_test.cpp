@@ -1,0 +1,126 @@
+// The front-six page in the real window: a run, the viewer's first draw on
+// the window's clock, scrolling by the viewer's scroll bar, a copy, the
+// tolerance selectors, the boxes and clear all, all through the widgets.
+
+#include <QClipboard>
+#include <QComboBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMouseEvent>
+#include <QPlainTextEdit>
+#include <QScrollArea>
+
+#include "app/front6_page_table.h"
+#include "app/window/scroll_bar_widget.h"
+#include "app/window/tip_window.h"
+#include "window_fixture.h"
+
+namespace tesvik {
+namespace {
+
+class FrontSix : public Window {
+ protected:
+  void SetUp() override {
+    Window::SetUp();
+    started();
+    click(Ctl::C_ding, 3);
+  }
+  QWidget* viewer_part(const char* name) {
+    QWidget* viewer = window.bindings().widget({Ctl::ucf_q6show, 0});
+    return viewer ? viewer->findChild<QWidget*>(name) : nullptr;
+  }
+  ScrollBarWidget* scroll_bar() { return static_cast<ScrollBarWidget*>(viewer_part("tScroll1")); }
+  // Whether the viewer's area shows anything but white.
+  bool area_drawn() {
+    const QImage shot = viewer_part("Pic")->grab().toImage();
+    for (int y = 0; y < shot.height(); ++y)
+      for (int x = 0; x < shot.width(); ++x)
+        if (shot.pixelColor(x, y) != Qt::white) return true;
+    return false;
+  }
+  const std::vector<std::string>& rows() { return window.app().viewer().rows(); }
+  QComboBox* list(int rc, int k) {
+    return window.bindings().widget({Ctl::rc_q6, rc})->findChildren<QComboBox*>().at(k);
+  }
+};
+
+TEST_F(FrontSix, PageFitsTheSmallScreen) {
+  const QSize page = window.page_widget(3)->sizeHint();
+  EXPECT_LE(page.width(), 1366 - 2 - 16);
+  // The page shows without scrolling on a screen with a top bar and a dock,
+  // with the window's frame, top bar and advert line around it.
+  const int around = window.sizeHint().height() - window.page_scroll()->sizeHint().height();
+  EXPECT_LE(page.height() + around, 768 - 28 - 32 - 48);
+  window.resize(window.sizeHint());
+  for (QPushButton* b : window.page_widget(3)->findChildren<QPushButton*>())
+    EXPECT_LE(QFontMetrics(b->font()).horizontalAdvance(b->text()), b->width() - 2) << b->text().toStdString();
+}
+
+TEST_F(FrontSix, RunDrawsAfterItsTimerThenScrollsAndCopies) {
+  click(Ctl::C_q6, 1);  // kill 01
+  click(Ctl::C_q6_gn, kQ6Run);
+  EXPECT_EQ(widget<QLabel>(Ctl::L_jg_zhushu, kQ6CountLabel)->text(), "60480");
+  EXPECT_FALSE(area_drawn());
+  window.advance(ResultViewer::kFirstDrawMs);
+  EXPECT_TRUE(area_drawn());
+  ASSERT_EQ(rows().size(), 15u);
+  EXPECT_EQ(rows().front(), "02 03 04 05 06 07");
+  ScrollBarWidget* bar = scroll_bar();
+  EXPECT_EQ(bar->maximum(), 60480 - 15);
+  EXPECT_TRUE(bar->thumb_visible());
+
+  // Holding the down arrow: one line at once, one more half a second later.
+  const QPoint down = bar->down_arrow().center();
+  QTest::mousePress(bar, Qt::LeftButton, {}, down);
+  EXPECT_EQ(rows().front(), "02 03 04 05 06 08");
+  window.advance(500);
+  QTest::mouseRelease(bar, Qt::LeftButton, {}, down);
+  EXPECT_EQ(window.app().viewer().value(), 2);
+  EXPECT_EQ(rows().front(), "02 03 04 05 06 09");
+  // The thumb dragged to the bottom shows the last fifteen picks.
+  const QPoint grab = bar->thumb_rect().center();
+  QTest::mousePress(bar, Qt::LeftButton, {}, grab);
+  const QPoint bottom = grab + QPoint(0, bar->height());
+  QMouseEvent move(QEvent::MouseMove, bottom, bar->mapToGlobal(bottom), Qt::NoButton, Qt::LeftButton, Qt::NoModifier);
+  QApplication::sendEvent(bar, &move);
+  QTest::mouseRelease(bar, Qt::LeftButton, {}, bottom);
+  EXPECT_EQ(window.app().viewer().value(), 60480 - 15);
+  EXPECT_EQ(rows().back(), "10 09 08 07 06 05");
+
+  on_next_modal<TipWindow>([&](TipWindow*) { window.advance(kTipMilliseconds); });
+  click(Ctl::C_q6_gn, kQ6CopyAll);
+  const QString copied = QApplication::clipboard()->text();
+  EXPECT_TRUE(copied.startsWith("02 03 04 05 06 07\r\n"));
+  EXPECT_EQ(copied.count("\r\n"), 60480 - 1);
+}
+
+TEST_F(FrontSix, SelectorsAndBoxesUntilClearAll) {
+  EXPECT_EQ(list(kQ6TotalSelector, 1)->count(), 21);
+  QComboBox* upper = list(1, 1);
+  EXPECT_EQ(upper->count(), 7);
+  QTest::keyClick(upper, Qt::Key_Down);
+  QTest::keyClick(upper, Qt::Key_Down);
+  EXPECT_EQ(window.app().selector_of({Ctl::rc_q6, 1})->range_text(), "0<*>2");
+
+  auto* hinted = widget<QPlainTextEdit>(Ctl::T_q6, 0);
+  EXPECT_TRUE(hinted->toPlainText().startsWith("粘贴您不要的大底号码"));
+  QTest::mouseDClick(hinted->viewport(), Qt::LeftButton);
+  EXPECT_EQ(hinted->toPlainText(), "");
+  EXPECT_EQ(*window.app().text_of({Ctl::T_q6, 0}), "");
+  auto* prize = widget<QLineEdit>(Ctl::T_q6, kQ6PrizeBox);
+  QTest::keyClicks(prize, "123");
+  QTest::mouseDClick(prize, Qt::LeftButton);
+  EXPECT_EQ(*window.app().text_of({Ctl::T_q6, kQ6PrizeBox}), "");
+
+  click(Ctl::C_q6_gn, kQ6Run);
+  window.advance(ResultViewer::kFirstDrawMs);
+  EXPECT_TRUE(area_drawn());
+  click(Ctl::C_q6_gn, kQ6ClearAll);
+  EXPECT_EQ(upper->currentText(), "0");
+  EXPECT_EQ(hinted->toPlainText(), "粘贴您不要的大底号码");
+  EXPECT_FALSE(area_drawn());
+  EXPECT_FALSE(scroll_bar()->thumb_visible());
+}
+
+}  // namespace
+}  // namespace tesvik
