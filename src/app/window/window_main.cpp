@@ -9,6 +9,7 @@
 #include <QTranslator>
 #include <iostream>
 
+#include "app/front6_page_table.h"
 #include "app/net/qt_network.h"
 #include "app/window/main_window.h"
 #include "app/window/qt_port.h"
@@ -68,18 +69,26 @@ int take_screenshots(int argc, char** argv, const char* dir) {
     std::cerr << "cannot create " << dir << "\n";
     return 1;
   }
-  for (int page = 0; page < 4; ++page) {
-    window.app().click({Ctl::C_ding, page});
+  auto save = [&](const QString& name) {
     window.sync();
     QApplication::processEvents();
-    const QString file = QDir(dir).filePath(QString("page-%1.png").arg(page));
+    const QString file = QDir(dir).filePath(name);
     if (!window.grab().save(file)) {
       std::cerr << "cannot write " << file.toStdString() << "\n";
-      return 1;
+      return false;
     }
     std::cout << file.toStdString() << "\n";
+    return true;
+  };
+  for (int page = 0; page < 4; ++page) {
+    window.app().click({Ctl::C_ding, page});
+    if (!save(QString("page-%1.png").arg(page))) return 1;
   }
-  return 0;
+  // The front-six page after a run that kills 01 and 10, its viewer drawn.
+  for (int number : {1, 10}) window.app().click({Ctl::C_q6, number});
+  window.app().click({Ctl::C_q6_gn, kQ6Run});
+  window.advance(ResultViewer::kFirstDrawMs);
+  return save("page-3-result.png") ? 0 : 1;
 }
 
 }  // namespace tesvik
