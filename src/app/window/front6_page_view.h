@@ -5,7 +5,6 @@
 
 #include <QWidget>
 #include <set>
-#include <utility>
 
 #include "app/controls.h"
 #include "app/front6_page_table.h"

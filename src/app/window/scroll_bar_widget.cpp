@@ -24,11 +24,6 @@ void ScrollBarWidget::show_range(int min, int max, int value) {
   layout();
 }
 
-void ScrollBarWidget::set_steps(int small_change, int large_change) {
-  small_change_ = small_change;
-  large_change_ = large_change;
-}
-
 void ScrollBarWidget::set_colours(QColor back, QColor fore) {
   back_ = back;
   fore_ = fore;
@@ -101,16 +96,16 @@ void ScrollBarWidget::mousePressEvent(QMouseEvent* event) {
     anchor_ = at.y() - thumb_top_;
   } else if (up_arrow().contains(at)) {
     pressed_ = Part::Up;
-    step_and_repeat(-std::int64_t{small_change_});
+    step_and_repeat(-kSmallChange);
   } else if (down_arrow().contains(at)) {
     pressed_ = Part::Down;
-    step_and_repeat(small_change_);
+    step_and_repeat(kSmallChange);
   } else {
     pressed_ = Part::Strip;
     if (!thumb_visible_) return;
     // At or below the thumb's middle pages down, above it up.
     const bool down = at.y() >= thumb_top_ + thumb_height_ / 2;
-    step_and_repeat(down ? std::int64_t{large_change_} : -std::int64_t{large_change_});
+    step_and_repeat(down ? kLargeChange : -kLargeChange);
   }
   update();
 }

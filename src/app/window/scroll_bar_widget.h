@@ -22,12 +22,13 @@ class ScrollBarWidget : public QWidget {
   static constexpr int kMinThumb = 16;  // a thumb is never shorter
   static constexpr int kFirstRepeatMs = 500;
   static constexpr int kRepeatMs = 50;
+  static constexpr int kSmallChange = 1;   // an arrow's step
+  static constexpr int kLargeChange = 10;  // a track press's step
 
   ScrollBarWidget(Schedule schedule, QWidget* parent);
 
   // The host's range and value; the value is clamped. Reports nothing.
   void show_range(int min, int max, int value);
-  void set_steps(int small_change, int large_change);
   // Strip colour and the colour of the arrows and the thumb (white while pressed).
   void set_colours(QColor back, QColor fore);
   std::function<void(int value)> on_change;
@@ -63,8 +64,6 @@ class ScrollBarWidget : public QWidget {
   int min_ = 0;
   int max_ = 0;
   int value_ = 0;
-  int small_change_ = 1;
-  int large_change_ = 10;
   QColor back_{0xE0, 0xE0, 0xE0};
   QColor fore_{0xC0, 0xC0, 0xFF};
 
