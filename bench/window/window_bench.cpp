@@ -1,14 +1,22 @@
 // The window's own costs on the offscreen platform: building and showing
 // it, the start-up sequence, a click with its repaint (also with the three
-// result lists filled, 36,000 rows in all), and a front-five run that shows
-// all 30,240 picks.
+// result lists filled, 36,000 rows in all), a front-five run that shows
+// all 30,240 picks, and on the front-six page its share of building the
+// window, a drag of the viewer's thumb with the viewer's repaint, and the
+// resident memory after a run that keeps all 151,200 picks.
 
 #include <benchmark/benchmark.h>
 
 #include <QApplication>
+#include <QMouseEvent>
 #include <QPushButton>
+#include <fstream>
+#include <string>
 
+#include "app/front6_page_table.h"
+#include "app/window/front6_page_view.h"
 #include "app/window/main_window.h"
+#include "app/window/scroll_bar_widget.h"
 #include "app/window/qt_port.h"
 #include "app/window/window_main.h"
 
@@ -90,6 +98,67 @@ void BM_WindowFrontFiveRun(benchmark::State& state) {
   }
 }
 BENCHMARK(BM_WindowFrontFiveRun)->Unit(benchmark::kMillisecond);
+
+void BM_WindowFrontSixPageBuild(benchmark::State& state) {
+  QtPort port;
+  App app{port};
+  Bindings bindings{app, [] {}};
+  for (auto _ : state) {
+    QWidget parent;
+    Front6PageView page(bindings, [](int, QObject*, std::function<void()>) {}, &parent);
+    benchmark::DoNotOptimize(&page);
+  }
+}
+BENCHMARK(BM_WindowFrontSixPageBuild)->Unit(benchmark::kMillisecond);
+
+// A window whose front-six page shows the result of a run that keeps every pick.
+struct FrontSixShown : Shown {
+  FrontSixShown() {
+    window.app().start_without_window();
+    click(Ctl::C_ding, 3);
+    click(Ctl::C_q6_gn, kQ6Run);
+    window.advance(ResultViewer::kFirstDrawMs);
+    QApplication::processEvents();
+  }
+  QWidget* viewer_part(const char* name) {
+    return window.bindings().widget({Ctl::ucf_q6show, 0})->findChild<QWidget*>(name);
+  }
+};
+
+// The thumb dragged between the last two positions, where a redraw walks
+// the whole removal table: the move, the App's redraw, the window's sync
+// and the viewer's repaint.
+void BM_WindowFrontSixDragRedraw(benchmark::State& state) {
+  FrontSixShown s;
+  auto* bar = static_cast<ScrollBarWidget*>(s.viewer_part("tScroll1"));
+  QWidget* area = s.viewer_part("Pic");
+  const QPoint grab = bar->thumb_rect().center();
+  QMouseEvent press(QEvent::MouseButtonPress, grab, bar->mapToGlobal(grab), Qt::LeftButton, Qt::LeftButton, {});
+  QApplication::sendEvent(bar, &press);
+  const int bottom = bar->height();
+  int k = 0;
+  for (auto _ : state) {
+    const QPoint at(grab.x(), bottom - (k++ % 2) * 2);
+    QMouseEvent move(QEvent::MouseMove, at, bar->mapToGlobal(at), Qt::NoButton, Qt::LeftButton, {});
+    QApplication::sendEvent(bar, &move);
+    area->repaint();
+  }
+  if (s.window.app().viewer().value() < 151200 - 20) state.SkipWithError("the thumb did not reach the end");
+}
+BENCHMARK(BM_WindowFrontSixDragRedraw)->Unit(benchmark::kMicrosecond);
+
+// Resident memory of the whole process once the window shows a front-six
+// run that keeps all picks (run this benchmark alone for a clean figure).
+void BM_WindowFrontSixRunResident(benchmark::State& state) {
+  for (auto _ : state) {
+    FrontSixShown s;
+    s.window.page_widget(3)->repaint();
+    std::ifstream status("/proc/self/status");
+    for (std::string line; std::getline(status, line);)
+      if (line.rfind("VmRSS:", 0) == 0) state.counters["rss_mb"] = std::stod(line.substr(6)) / 1024.0;
+  }
+}
+BENCHMARK(BM_WindowFrontSixRunResident)->Unit(benchmark::kMillisecond)->Iterations(1);
 
 }  // namespace
 }  // namespace tesvik
