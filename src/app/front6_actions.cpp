@@ -159,9 +159,11 @@ std::optional<std::string> Front6Page::pasted_text(int gn) const {
 }
 
 void Front6Page::unpaste(int gn) {
-  state_.pasted.at(static_cast<std::size_t>(gn - kQ6PasteKill)) = {};
-  const int box = q6_paste_box(gn).box;
-  state_.boxes.at(static_cast<std::size_t>(box)) = Front6State::initial().boxes.at(static_cast<std::size_t>(box));
+  PastedPicks& list = state_.pasted.at(static_cast<std::size_t>(gn - kQ6PasteKill));
+  if (!list.in_use) return;
+  list = {};
+  const Q6Box& box = q6_paste_box(gn);
+  state_.boxes.at(static_cast<std::size_t>(box.box)) = std::string(box.hint);
 }
 
 void Front6Page::add_compound(Front6Context& ctx) {

@@ -80,7 +80,7 @@ class Front6Page {
   PasteStatus set_pasted(int gn, std::string_view text);
   // The pasted text in use by paste button `gn`; nullopt when none is.
   std::optional<std::string> pasted_text(int gn) const;
-  // No list in use by paste button `gn`; its box shows its hint again.
+  // No list in use by paste button `gn`; a box whose list was in use shows its hint again, as its clear does.
   void unpaste(int gn);
 
   // The start-up sequence's part: the universe of the page.
