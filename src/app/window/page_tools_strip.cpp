@@ -5,11 +5,15 @@
 #include <algorithm>
 
 #include "app/app.h"
+#include "app/help_texts.h"
+#include "app/page_tool_buttons.h"
 #include "app/window/history_dialog.h"
 
 namespace tesvik {
 
 namespace {
+
+QString q(std::string_view s) { return QString::fromUtf8(s.data(), static_cast<qsizetype>(s.size())); }
 
 // The page on top: front three, four and five are pages 0..2, front six 3.
 Mode shown_mode(const App& app) { return static_cast<Mode>(std::clamp(app.frame().page, 0, 3)); }
@@ -21,22 +25,32 @@ PageToolsStrip::PageToolsStrip(App& app, UserPort& port, std::function<void()> c
   setObjectName("page_tools");
   auto* layout = new QHBoxLayout(this);
   layout->setContentsMargins(4, 0, 4, 0);
-  auto add = [&](const char* caption, std::function<void(Mode)> act) {
-    auto* b = new QPushButton(QString::fromUtf8(caption), this);
-    b->setObjectName(QString::fromUtf8(caption));
-    connect(b, &QPushButton::clicked, this, [&app, act = std::move(act), changed] {
-      act(shown_mode(app));
+  layout->setSpacing(2);
+  for (const PageToolInfo& tool : kPageToolButtons) {
+    auto* b = new QPushButton(q(tool.caption), this);
+    b->setObjectName(q(tool.caption));
+    connect(b, &QPushButton::clicked, this, [this, &app, &port, tool, changed] {
+      const Mode mode = shown_mode(app);
+      switch (tool.button) {
+        case PageToolButton::SaveScheme: app.save_scheme(mode); break;
+        case PageToolButton::LoadScheme: app.load_scheme(mode); break;
+        case PageToolButton::Export: app.export_picks(mode); break;
+        case PageToolButton::History: {
+          HistoryDialog dialog(app, port, mode, this);
+          dialog.exec();
+          break;
+        }
+      }
       changed();
     });
+    auto* help = new QPushButton(QString::fromUtf8("说明"), this);
+    help->setObjectName(q(tool.help_key));
+    connect(help, &QPushButton::clicked, this,
+            [&port, tool] { help_texts().show(port, kPageToolHelpSection, tool.help_key); });
     layout->addWidget(b);
-  };
-  add("保存方案", [&app](Mode m) { app.save_scheme(m); });
-  add("载入方案", [&app](Mode m) { app.load_scheme(m); });
-  add("导出文件", [&app](Mode m) { app.export_picks(m); });
-  add("历史验证", [this, &app, &port](Mode m) {
-    HistoryDialog dialog(app, port, m, this);
-    dialog.exec();
-  });
+    layout->addWidget(help);
+    layout->addSpacing(8);
+  }
   layout->addStretch(1);
 }
 
