@@ -5,6 +5,7 @@
 #include <set>
 #include <utility>
 
+#include "app/front6_page_table.h"
 #include "front6/pasted_list.h"
 #include "support/text.h"
 #include "support/text_escape.h"
@@ -71,15 +72,16 @@ std::variant<int, std::string> header_mode(std::string_view line) {
   return *m;
 }
 
-// A selector range "lo<*>hi" whose bounds its lists offer: 0..20 for the
-// overall tolerance, 0..6 for the others.
+// A selector range "lo<*>hi" whose bounds its lists offer ("a*b": a..b).
 bool valid_range(const SchemeControl& c, std::string_view text) {
-  const std::size_t mark = text.find("<*>");
-  if (mark == std::string_view::npos) return false;
-  const int largest = c.index == 0 ? 20 : 6;
+  const std::string_view items = q6_selector_items(c.index);
+  const std::size_t star = items.find('*'), mark = text.find("<*>");
+  if (star == std::string_view::npos || mark == std::string_view::npos) return false;
+  const std::optional<int> least = whole_number<int>(items.substr(0, star));
+  const std::optional<int> largest = whole_number<int>(items.substr(star + 1));
   for (const std::string_view bound : {text.substr(0, mark), text.substr(mark + 3)}) {
     const std::optional<int> v = whole_number<int>(bound);
-    if (!v || *v > largest || (bound.size() > 1 && bound[0] == '0')) return false;
+    if (!v || !least || !largest || *v < *least || *v > *largest || (bound.size() > 1 && bound[0] == '0')) return false;
   }
   return true;
 }
@@ -92,9 +94,12 @@ std::optional<std::string> value_error(const SchemeControl& c, const SchemeEntry
       for (Colour allowed : c.colours)
         if (allowed == e.colour) return std::nullopt;
       return "按钮 " + name + " 不能是颜色 " + std::to_string(e.colour);
-    case SchemeKind::Selector:
+    case SchemeKind::Selector: {
       if (valid_range(c, e.text)) return std::nullopt;
-      return name + " 的范围应为 \"下限<*>上限\"，取值0.." + (c.index == 0 ? "20" : "6");
+      std::string items;
+      for (char ch : q6_selector_items(c.index)) items += ch == '*' ? std::string("～") : std::string(1, ch);
+      return name + " 的范围应为 \"下限<*>上限\"，取值 " + items;
+    }
     case SchemeKind::TextBox:
     case SchemeKind::PastedList:
       if (!valid_utf8(e.text)) return name + " 的文字不是UTF-8";

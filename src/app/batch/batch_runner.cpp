@@ -12,8 +12,8 @@
 #include "app/batch/control_printer.h"
 #include "app/batch/page_tool_commands.h"
 #include "app/batch/script_line.h"
-#include "support/text_escape.h"
 #include "app/net/qt_network.h"
+#include "support/text_escape.h"
 
 namespace tesvik {
 
