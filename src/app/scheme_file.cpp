@@ -21,6 +21,13 @@ constexpr std::string_view kBom = "\xEF\xBB\xBF";
 
 int mode_number(Mode mode) { return places_of(mode); }
 
+// A word of the file as an error reason quotes it: as it stands when it is
+// short UTF-8, else an ellipsis, so that a message never carries broken text.
+std::string shown(std::string_view word) {
+  constexpr std::size_t kLongest = 40;
+  return word.size() <= kLongest && valid_utf8(word) ? std::string(word) : std::string("…");
+}
+
 std::string_view key_of(SchemeKind kind) {
   switch (kind) {
     case SchemeKind::Button: return "colour";
@@ -66,9 +73,9 @@ std::variant<int, std::string> header_mode(std::string_view line) {
   std::string_view rest = line;
   const std::string_view magic = next_word(rest), version = next_word(rest), mode = next_word(rest);
   if (magic != kMagic || !next_word(rest).empty()) return std::string("不是方案文件，第一行应为 \"tesvik-scheme 1 页面\"");
-  if (version != kVersion) return "方案格式版本 " + std::string(version) + " 本程序不认识";
+  if (version != kVersion) return "方案格式版本 " + shown(version) + " 本程序不认识";
   const std::optional<int> m = whole_number<int>(mode);
-  if (!m || *m < 3 || *m > 6) return "页面 " + std::string(mode) + " 不存在（应为3、4、5或6）";
+  if (!m || *m < 3 || *m > 6) return "页面 " + shown(mode) + " 不存在（应为3、4、5或6）";
   return *m;
 }
 
@@ -124,11 +131,11 @@ std::variant<SchemeEntry, std::string> control_line(std::string_view line, Mode 
   const std::optional<int> index = whole_number<int>(index_word);
   if (!index) return "应为 \"控件 序号 名=值\"";
   const SchemeControl* c = find_scheme_control(mode, word, *index);
-  if (!c) return "本页没有可保存的控件 " + std::string(word) + " " + std::string(index_word);
+  if (!c) return "本页没有可保存的控件 " + shown(word) + " " + shown(index_word);
   rest = trim_blanks(rest);
   const std::string_view key = key_of(c->kind);
   if (rest.size() <= key.size() || rest.substr(0, key.size()) != key || rest[key.size()] != '=')
-    return std::string(word) + " " + std::string(index_word) + " 应写 " + std::string(key) + "=";
+    return shown(word) + " " + shown(index_word) + " 应写 " + std::string(key) + "=";
   const std::string_view value = rest.substr(key.size() + 1);
   SchemeEntry e{c, kNeutral, {}};
   if (c->kind == SchemeKind::Button) {
