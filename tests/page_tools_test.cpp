@@ -179,6 +179,22 @@ TEST_F(PageTools, ExportWritesTheClipboardBytesOrNoFile) {
   EXPECT_EQ(std::distance(fs::directory_iterator(dir), fs::directory_iterator()), 2);
 }
 
+TEST_F(PageTools, WithoutAFileTheDialogChoosesOneOrNothingHappens) {
+  app.click({Ctl::C_annv, 49});
+  port.events.clear();
+  port.chosen_files = {std::nullopt, file("chosen")};
+  app.save_scheme(Mode::Three);  // cancelled
+  EXPECT_TRUE(port.events.empty());
+  app.save_scheme(Mode::Three);
+  EXPECT_EQ(port.events, (std::vector<std::string>{"write " + file("chosen"), "tip 方案已保存"}));
+  // Nothing to export: the copy's message comes before any dialog.
+  port.events.clear();
+  port.chosen_files = {file("picks")};
+  app.export_picks(Mode::Six);
+  EXPECT_EQ(port.events, std::vector<std::string>{"message 温馨提示 请先缩水后再复制"});
+  EXPECT_EQ(port.chosen_files.size(), 1u);
+}
+
 TEST(DrawText, NumbersAndPicksOfPublishedLines) {
   EXPECT_EQ(text_numbers("010,7 99999999999 0123456789"),
             (std::vector<std::int32_t>{10, 7, 1'000'000'000, 10, 1, 2, 3, 4, 5, 6, 7, 8, 9}));
