@@ -2,7 +2,7 @@
 
 #include <string>
 
-#include "app/batch/text_escape.h"
+#include "support/text_escape.h"
 
 namespace tesvik {
 namespace {

@@ -60,6 +60,19 @@ class RecordingPort : public UserPort {
   void pump() override {}
   void title_changed(std::string_view title) override { events.push_back("title " + std::string(title)); }
   void quit() override { events.push_back("quit"); }
+  // File dialogs answer with the next chosen path (nullopt: cancelled); none left cancels.
+  std::deque<std::optional<std::string>> chosen_files;
+  std::optional<std::string> choose_file(FileDialog) override {
+    if (chosen_files.empty()) return std::nullopt;
+    std::optional<std::string> file = chosen_files.front();
+    chosen_files.pop_front();
+    return file;
+  }
+  bool write_file(const std::string& path, std::string_view bytes) override {
+    const bool written = UserPort::write_file(path, bytes);
+    events.push_back("write " + path + (written ? "" : " failed"));
+    return written;
+  }
 };
 
 }  // namespace tesvik::testing

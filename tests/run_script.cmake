@@ -1,7 +1,13 @@
 # Runs PROGRAM --batch SCRIPT and compares its standard output with the
-# file beside SCRIPT that ends in .out instead of .batch.
+# file beside SCRIPT that ends in .out instead of .batch. The script runs in
+# the empty directory WORKDIR, which holds a copy of the files of
+# tests/scripts/files, so that it can read those and write its own.
 string(REGEX REPLACE "\\.batch$" ".out" expected_file "${SCRIPT}")
-execute_process(COMMAND ${PROGRAM} --batch ${SCRIPT}
+get_filename_component(script_dir "${SCRIPT}" DIRECTORY)
+file(REMOVE_RECURSE "${WORKDIR}")
+file(MAKE_DIRECTORY "${WORKDIR}")
+file(COPY "${script_dir}/files" DESTINATION "${WORKDIR}")
+execute_process(COMMAND ${PROGRAM} --batch ${SCRIPT} WORKING_DIRECTORY "${WORKDIR}"
                 OUTPUT_VARIABLE actual ERROR_VARIABLE errors RESULT_VARIABLE status)
 file(READ ${expected_file} expected)
 if(NOT actual STREQUAL expected)

@@ -6,6 +6,7 @@
 // runner drives the same object.
 
 #include <cstdint>
+#include <optional>
 #include <string>
 #include <string_view>
 
@@ -14,6 +15,7 @@
 #include "app/event_gate.h"
 #include "app/frame.h"
 #include "app/front6_page.h"
+#include "app/history_check.h"
 #include "app/notice_client.h"
 #include "app/timers.h"
 #include "support/user_port.h"
@@ -77,6 +79,17 @@ class App {
   void run_network() { notice_.start(); }
   const NoticeClient& notice() const { return notice_; }
 
+  // The page tools of every page beyond its own buttons ("保存方案",
+  // "载入方案", "导出文件", "历史验证"). Without a file the user chooses one
+  // in the port's file dialog. A history check while the page's count shows
+  // 0 says so and gives nothing.
+  void save_scheme(Mode mode, std::optional<std::string> file = std::nullopt);
+  void load_scheme(Mode mode, std::optional<std::string> file = std::nullopt);
+  void export_picks(Mode mode, std::optional<std::string> file = std::nullopt);
+  std::optional<HistoryReport> check_history(Mode mode, std::string_view draws);
+  // The count the page shows for its last run.
+  int kept_count(Mode mode) const;
+
   void show_progress(int value, int mode) { frame_.show_progress(value, mode); }
   void open_link(std::string_view url) { frame_.open_link(url); }
 
@@ -84,6 +97,8 @@ class App {
   void run_startup();
   PageContext page_context();
   void end_program();
+  // The conditions that took part in the page's last run, in column order.
+  std::vector<RunCondition> run_conditions(Mode mode);
 
   UserPort& port_;
   Frame frame_;

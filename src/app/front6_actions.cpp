@@ -14,6 +14,7 @@
 #include "front6/pasted_list.h"
 #include "front6/run_6x.h"
 #include "front6/universe_6x.h"
+#include "model/draw_text.h"
 #include "model/number_text.h"
 #include "support/clipboard_copy.h"
 #include "support/clipboard_read.h"
@@ -45,13 +46,6 @@ ConditionInput input_of(const Front6State& s, const Q6Step& step, std::deque<std
     if (list.in_use) in.listed = &list.picks;
   }
   return in;
-}
-
-const Q6Box& box_of_paste(int gn) {
-  for (const Q6Panel& panel : q6_panels())
-    for (const Q6Box& b : panel.boxes)
-      if (b.paste == gn) return b;
-  throw std::out_of_range("paste button");
 }
 
 const Q6Panel& compound_panel() {
@@ -88,8 +82,8 @@ void Front6Page::run(Front6Context& ctx) {
   std::vector<Step6> steps;
   for (const Q6Step& step : q6_steps()) steps.push_back({step.condition, input_of(state_, step, texts), step.progress});
   try {
-    evaluate_6x(spare_, steps, state_.selectors.at(kQ6TotalSelector).allowed(),
-                [&](int percent) { ctx.progress(percent, 2); });
+    spare_slots_ = evaluate_6x(spare_, steps, state_.selectors.at(kQ6TotalSelector).allowed(),
+                               [&](int percent) { ctx.progress(percent, 2); });
   } catch (const std::exception&) {
     // The last result stays as it was: its count, list, copies and prize check.
     ctx.progress(0, 0);
@@ -97,6 +91,7 @@ void Front6Page::run(Front6Context& ctx) {
     return;
   }
   std::swap(result_, spare_);
+  std::swap(result_slots_, spare_slots_);
   has_result_ = true;
   const int kept = result_.kept_count();
   state_.count.caption = std::to_string(kept);
@@ -105,19 +100,25 @@ void Front6Page::run(Front6Context& ctx) {
   for (int gn = kQ6CopyAll; gn <= kQ6CopyRemoved; ++gn) state_.gn[static_cast<std::size_t>(gn)].colour = kNeutral;
 }
 
-void Front6Page::copy(int gn, Front6Context& ctx) {
+std::optional<std::string> Front6Page::copy_text(int gn, UserPort& port) const {
   if (!has_result_) {
-    ctx.port.message(kNoticeTitle, "请先缩水后再复制");
-  } else {
-    const bool removed = gn == kQ6CopyRemoved;
-    const std::string text =
-        picks_text_6x(result_.verdict(), removed, removed ? 0 : gn - kQ6CopyAll, separator_6x(separator_mode()));
-    if (text.empty()) {
-      ctx.port.message(kNoticeTitle, "注数=0注");
-    } else {
-      ctx.tip_text = removed ? "反选复制成功" : "复制成功";
-      copy_to_clipboard(ctx.port, text, ctx.tip_text, CopyTrim::None);
-    }
+    port.message(kNoticeTitle, "请先缩水后再复制");
+    return std::nullopt;
+  }
+  const bool removed = gn == kQ6CopyRemoved;
+  std::string text =
+      picks_text_6x(result_.verdict(), removed, removed ? 0 : gn - kQ6CopyAll, separator_6x(separator_mode()));
+  if (text.empty()) {
+    port.message(kNoticeTitle, "注数=0注");
+    return std::nullopt;
+  }
+  return text;
+}
+
+void Front6Page::copy(int gn, Front6Context& ctx) {
+  if (const std::optional<std::string> text = copy_text(gn, ctx.port)) {
+    ctx.tip_text = gn == kQ6CopyRemoved ? "反选复制成功" : "复制成功";
+    copy_to_clipboard(ctx.port, *text, ctx.tip_text, CopyTrim::None);
   }
   for (int k = kQ6CopyAll; k <= kQ6CopyRemoved; ++k)
     state_.gn[static_cast<std::size_t>(k)].colour = k == gn ? kKeep : kNeutral;
@@ -135,15 +136,34 @@ int Front6Page::separator_mode() const {
 }
 
 void Front6Page::paste(int gn, Front6Context& ctx) {
-  std::string& box = state_.boxes.at(static_cast<std::size_t>(box_of_paste(gn).box));
+  if (set_pasted(gn, read_from_clipboard(ctx.port)) == PasteStatus::BadNumber)
+    ctx.port.message(kPromptTitle, "错误，你输入的号码有错误，请检查");
+}
+
+PasteStatus Front6Page::set_pasted(int gn, std::string_view text) {
+  std::string& box = state_.boxes.at(static_cast<std::size_t>(q6_paste_box(gn).box));
   PastedPicks& list = state_.pasted.at(static_cast<std::size_t>(gn - kQ6PasteKill));
   box.clear();
   list = {};
-  PastedList read = read_pasted_list(read_from_clipboard(ctx.port));
-  if (read.status == PasteStatus::BadNumber) ctx.port.message(kPromptTitle, "错误，你输入的号码有错误，请检查");
-  if (read.status != PasteStatus::Read) return;
-  list = {true, std::move(read.picks)};
-  box = std::move(read.text);
+  PastedList read = read_pasted_list(text);
+  if (read.status == PasteStatus::Read) {
+    list = {true, std::move(read.picks)};
+    box = std::move(read.text);
+  }
+  return read.status;
+}
+
+std::optional<std::string> Front6Page::pasted_text(int gn) const {
+  if (!state_.pasted.at(static_cast<std::size_t>(gn - kQ6PasteKill)).in_use) return std::nullopt;
+  return state_.boxes.at(static_cast<std::size_t>(q6_paste_box(gn).box));
+}
+
+void Front6Page::unpaste(int gn) {
+  PastedPicks& list = state_.pasted.at(static_cast<std::size_t>(gn - kQ6PasteKill));
+  if (!list.in_use) return;
+  list = {};
+  const Q6Box& box = q6_paste_box(gn);
+  state_.boxes.at(static_cast<std::size_t>(box.box)) = std::string(box.hint);
 }
 
 void Front6Page::add_compound(Front6Context& ctx) {
@@ -168,8 +188,9 @@ void Front6Page::prize_check(Front6Context& ctx) {
   std::string_view verdict = "请先缩水后再兑奖";
   if (has_result_) {
     std::string& box = state_.boxes.at(kQ6PrizeBox);
+    const std::string digits = prize_digits(box, kPlaces6);
     box = stripped(box, "0123456789");
-    verdict = prize_verdict_6x(box, result_.verdict());
+    verdict = prize_verdict_6x(digits, result_.verdict());
   }
   ctx.port.message(kPromptTitle, verdict);
 }

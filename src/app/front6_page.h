@@ -6,6 +6,7 @@
 #include <array>
 #include <cstdint>
 #include <functional>
+#include <optional>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -14,6 +15,7 @@
 #include "controls/result_viewer.h"
 #include "controls/tolerance_selector.h"
 #include "filter/condition_matrix.h"
+#include "front6/pasted_list.h"
 #include "support/user_port.h"
 
 namespace tesvik {
@@ -56,6 +58,7 @@ class Front6Page {
   explicit Front6Page(std::function<void(int ms)> set_viewer_timer);
 
   Front6State& state() { return state_; }
+  const Front6State& state() const { return state_; }
   // Controls by reference; the reference must exist in the control table.
   Button* button(ControlRef c);
   std::string* text(ControlRef c);
@@ -65,6 +68,20 @@ class Front6Page {
   // The last run's result: the verdict column marks the removed picks.
   const ConditionMatrix& result() const { return result_; }
   bool has_result() const { return has_result_; }
+  // The step (by its place in the step table) that holds each column of the
+  // last result, column 1 first.
+  const std::vector<int>& result_slots() const { return result_slots_; }
+  // The text that copy button `gn` gives from the last result; nullopt after
+  // telling the user why there is none.
+  std::optional<std::string> copy_text(int gn, UserPort& port) const;
+
+  // The list of paste button `gn` read from text, as a paste reads the
+  // clipboard; the list and its box are emptied unless it reads.
+  PasteStatus set_pasted(int gn, std::string_view text);
+  // The pasted text in use by paste button `gn`; nullopt when none is.
+  std::optional<std::string> pasted_text(int gn) const;
+  // No list in use by paste button `gn`; a box whose list was in use shows its hint again, as its clear does.
+  void unpaste(int gn);
 
   // The start-up sequence's part: the universe of the page.
   void load();
@@ -92,6 +109,8 @@ class Front6Page {
   ResultViewer viewer_;
   ConditionMatrix result_;
   ConditionMatrix spare_;  // the storage of the result before the last, reused by the next run
+  std::vector<int> result_slots_;
+  std::vector<int> spare_slots_;
   bool has_result_ = false;
 };
 

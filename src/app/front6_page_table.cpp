@@ -1,5 +1,7 @@
 #include "app/front6_page_table.h"
 
+#include <stdexcept>
+
 #include <array>
 
 #include "app/caption_lists.h"
@@ -141,6 +143,13 @@ std::vector<Q6Step> steps() {
 std::span<const Q6Panel> q6_panels() {
   static const std::vector<Q6Panel> table = panels();
   return table;
+}
+
+const Q6Box& q6_paste_box(int gn) {
+  for (const Q6Panel& panel : q6_panels())
+    for (const Q6Box& b : panel.boxes)
+      if (b.paste == gn) return b;
+  throw std::out_of_range("paste button");
 }
 
 std::span<const Q6Step> q6_steps() {

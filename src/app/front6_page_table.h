@@ -93,6 +93,8 @@ struct HelpKey {
 };
 
 std::span<const Q6Panel> q6_panels();
+// The box whose list the paste button C_q6_gn `gn` (10 or 11) pastes.
+const Q6Box& q6_paste_box(int gn);
 // The steps in their order of evaluation.
 std::span<const Q6Step> q6_steps();
 // Help key of C_q6_shuoming k.

@@ -260,6 +260,9 @@ PageTable front_three() {
               special_shape<3>, 16),
   };
   t.sub_panels = {{0, 0, "排除前三复式"}, {1, 1, "定位2码[出/杀]"}};
+  t.column_names = {"杀直选", "杀2码组合", "通杀码", "杀跨度", "杀和值", "定位杀", "胆组", "排除前三复式",
+                    "定位2码组合", "定位杀2码组合", "排除大小、奇偶、质合、012路", "奇号个数、大号个数、质号个数",
+                    "任意两码差", "任意两码合", "最小号与最大号", "特别排除"};
   result_side(t, {7, "大底号码", 72}, {base_list_3x, kVerdictColumn, 90}, 35, 4, 16, 0, 17);
   t.result.prize_help = 57;
   return t;
@@ -318,6 +321,9 @@ PageTable front_four() {
       feeding(forms, kill_form<4>, 15),
   };
   t.sub_panels = {{6, 0, "任意两码合差最大/最小号"}, {7, 1, "杀垃圾复式"}, {8, 2, "定位杀组合"}};
+  t.column_names = {"杀直选", "杀2码组合", "杀3码组合", "通杀码", "杀跨度", "杀和值", "定位杀", "胆组", "任意两码差",
+                    "任意两码合", "最小号与最大号", "杀垃圾复式", "定位杀组合（二星拼四星）", "定位杀组合（三星拼四星）",
+                    "排除大小、奇偶、质合、012路", "奇号个数、大号个数、质号个数", "特别排除"};
   result_side(t, {23, "大底号码", 73}, {base_list<4, 7>, kVerdictColumn, 90}, 36, 11, 37, 2, 38);
   t.result.prize_help = 58;
   return t;
@@ -368,6 +374,9 @@ PageTable front_five() {
               special_shape<5>, 14),
       feeding(compound, kill_junk_compound<5, true>, 15, 75),
   };
+  t.column_names = {"杀直选号码", "杀2码组合", "杀3码组合", "杀4码组合", "通杀码", "杀跨度", "杀和值", "定位杀",
+                    "胆组(不定位胆)", "定位杀组合", "排除大小，奇偶，质合，012路", "大号个数 / 奇号个数 / 质号个数",
+                    "最小号码 / 最大号码", "特别排除", "排除前五复式"};
   result_side(t, {34, "大底号码", 114}, {base_list<5, 12>, kVerdictColumn, 85}, 56, 14, 55, 4, 54);
   t.result.prize_help = 59;
   return t;

@@ -95,6 +95,9 @@ struct PageTable {
   std::vector<Block> blocks;
   std::vector<SubPanelSwitch> sub_panels;
   ResultSide result;
+  // The name of the condition of each column, column 1 first, as the page's
+  // list of conditions writes it.
+  std::vector<std::string_view> column_names;
 };
 
 // The three pages, front three first.

@@ -23,14 +23,19 @@ void show_result(PageContext& ctx, Mode mode) {
   ctx.panel.zhushu.at(list).caption = std::to_string(rows.rows.size());
 }
 
-void copy_result(PageContext& ctx, Mode mode, bool removed) {
-  ctx.tip_text = removed ? "反集复制成功" : "复制成功";
+std::optional<std::string> copy_text(PageContext& ctx, Mode mode, bool removed) {
   const std::string text = picks_text(ctx.engine.matrix(mode), mode, page_separator(ctx.panel, mode), removed);
   if (text.empty()) {
     ctx.port.message(kNoticeTitle, "反选是0注，请重新设置后缩水");
-    return;
+    return std::nullopt;
   }
-  copy_to_clipboard(ctx.port, text, ctx.tip_text, CopyTrim::Blanks);
+  return std::string(trim_blanks(text));
+}
+
+void copy_result(PageContext& ctx, Mode mode, bool removed) {
+  ctx.tip_text = removed ? "反集复制成功" : "复制成功";
+  if (const std::optional<std::string> text = copy_text(ctx, mode, removed))
+    copy_to_clipboard(ctx.port, *text, ctx.tip_text, CopyTrim::None);
 }
 
 void prize_check(PageContext& ctx, Mode mode) {

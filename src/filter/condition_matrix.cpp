@@ -18,6 +18,7 @@ std::vector<std::uint8_t>& ConditionMatrix::slot(int column) {
 void ConditionMatrix::clear() {
   used_.reset();
   std::fill(verdict_.begin(), verdict_.end(), 0);
+  std::fill(base_marks_.begin(), base_marks_.end(), 0);
 }
 
 std::vector<std::uint8_t>& ConditionMatrix::column(int column) {

@@ -37,12 +37,20 @@ class ConditionMatrix {
   const std::vector<std::uint8_t>& verdict() const { return verdict_; }
   int kept_count() const;
 
+  // The picks the base list removed, as the overall tolerance found them in
+  // the verdict before counting the columns; all false before a run.
+  std::vector<std::uint8_t>& base_marks() { return base_marks_; }
+  bool outside_base(int pick) const {
+    return pick >= 0 && static_cast<std::size_t>(pick) < base_marks_.size() && base_marks_[static_cast<std::size_t>(pick)] != 0;
+  }
+
  private:
   std::vector<std::uint8_t>& slot(int column);
   int picks_ = 0;
   std::array<std::vector<std::uint8_t>, kConditionColumns + 1> columns_;  // [0] unused
   std::bitset<kConditionColumns + 1> used_;                               // columns written since the last clear
   std::vector<std::uint8_t> verdict_;
+  std::vector<std::uint8_t> base_marks_;
 };
 
 }  // namespace tesvik

@@ -2,6 +2,7 @@
 
 #include <cmath>
 
+#include "model/draw_text.h"
 #include "model/number_text.h"
 #include "model/universe.h"
 
@@ -30,9 +31,7 @@ std::string picks_text(const ConditionMatrix& matrix, Mode mode, std::string_vie
 
 std::string_view prize_verdict(std::string_view typed, Mode mode, double shown_count, const ConditionMatrix& matrix) {
   const int places = places_of(mode);
-  std::string digits;
-  for (char c : typed)
-    if (c >= '0' && c <= '9') digits += c;
+  const std::string digits = prize_digits(typed, places);
   if (digits.size() != static_cast<std::size_t>(places)) return "输入奖号格式不对，请检查";
   if (std::nearbyint(shown_count) == 0) return "大底为空，请先过滤";
   int numbers[kMaxPlaces];

@@ -21,6 +21,7 @@ int range_bound(std::string_view text);
 
 // Overall tolerance: a pick is removed when the number of condition columns
 // it fails lies outside lower..upper, or when the base list already removed it.
+// The base list's removals are kept as the matrix's base marks.
 void apply_overall_tolerance(ConditionMatrix& matrix, double lower, double upper);
 
 }  // namespace tesvik

@@ -5,6 +5,7 @@
 
 #include <functional>
 #include <span>
+#include <vector>
 
 #include "filter/condition_input.h"
 
@@ -18,9 +19,10 @@ struct Step6 {
 
 // Evaluates the steps into `m` (a matrix of the front-six picks, whose
 // earlier content is cleared first); its verdict column then marks the
-// removed picks. Exceptions of a step (a 101st compound line) end the run
-// and reach the caller.
-void evaluate_6x(ConditionMatrix& m, std::span<Step6> steps, ToleranceRange total,
+// removed picks. Returns the step (by its position in `steps`) that holds
+// each slot, slot 1 first. Exceptions of a step (a 101st compound line) end
+// the run and reach the caller.
+std::vector<int> evaluate_6x(ConditionMatrix& m, std::span<Step6> steps, ToleranceRange total,
                  const std::function<void(int)>& progress);
 
 }  // namespace tesvik

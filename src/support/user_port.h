@@ -2,11 +2,18 @@
 // Everything that reaches the user passes through this interface: the Qt
 // window, the batch runner and the tests each implement it.
 
+#include <cstddef>
 #include <optional>
 #include <string>
 #include <string_view>
+#include <variant>
+
+#include "support/file_io.h"
 
 namespace tesvik {
+
+// The file dialogs of the page tools.
+enum class FileDialog { SaveScheme, LoadScheme, Export, OpenDraws };
 
 class UserPort {
  public:
@@ -33,6 +40,14 @@ class UserPort {
   virtual void title_changed(std::string_view title) = 0;
   // The program ends.
   virtual void quit() = 0;
+  // A file dialog: the chosen path, or nullopt when the user cancels. A port
+  // without dialogs chooses nothing.
+  virtual std::optional<std::string> choose_file(FileDialog /*dialog*/) { return std::nullopt; }
+  // A document the user chose: written whole or not at all, read whole up to `limit` bytes.
+  virtual bool write_file(const std::string& path, std::string_view bytes) { return write_whole_file(path, bytes); }
+  virtual std::variant<std::string, FileProblem> read_file(const std::string& path, std::size_t limit) {
+    return read_whole_file(path, limit);
+  }
 };
 
 }  // namespace tesvik

@@ -16,9 +16,11 @@
 #include <QPushButton>
 #include <QScrollArea>
 #include <QScrollBar>
+#include <QTableWidget>
 #include <QTest>
 #include <QTimer>
 
+#include "app/window/history_dialog.h"
 #include "app/window/tip_window.h"
 #include "window_fixture.h"
 
@@ -314,6 +316,44 @@ TEST_F(Window, SmallWindowScrollsToTheBottomRow) {
   window.show_fitted();
   const QRect area = window.screen()->availableGeometry();
   EXPECT_TRUE(area.contains(window.frameGeometry()));
+}
+
+// The page tools act on the shown page: the history dialog of front three
+// checks pasted draws against its run; on front six, before a run, the
+// check says the base is empty.
+TEST_F(Window, HistoryDialogChecksTheShownPage) {
+  started();
+  click(Ctl::C_ding, 0);
+  click(Ctl::C_annv, 49);
+  click(Ctl::C_jg_gn, 0);
+  auto* history = window.findChild<QPushButton*>(QString::fromUtf8("历史验证"));
+  ASSERT_NE(history, nullptr);
+  int rows = -1;
+  QString summary;
+  on_next_modal<QDialog>([&](QDialog* modal) {
+    auto* dialog = dynamic_cast<HistoryDialog*>(modal);
+    ASSERT_NE(dialog, nullptr);
+    dialog->draws()->setPlainText("03 07 01\n05 01 03\nhello");
+    dialog->check();
+    rows = dialog->table()->rowCount();
+    EXPECT_EQ(dialog->table()->item(1, 3)->text(), QString::fromUtf8("通杀码"));
+    summary = dialog->summary()->text();
+    dialog->reject();
+  });
+  QTest::mouseClick(history, Qt::LeftButton);
+  EXPECT_EQ(rows, 3);
+  EXPECT_TRUE(summary.startsWith(QString::fromUtf8("共2期，中1期，命中率50.0%"))) << summary.toStdString();
+  click(Ctl::C_ding, 3);
+  Box box;
+  next_box(QMessageBox::Ok, box);
+  on_next_modal<QDialog>([&](QDialog* modal) {
+    if (auto* dialog = dynamic_cast<HistoryDialog*>(modal)) {
+      dialog->check();
+      dialog->reject();
+    }
+  });
+  QTest::mouseClick(history, Qt::LeftButton);
+  EXPECT_EQ(box.text, QString::fromUtf8("大底为空，请先过滤"));
 }
 
 }  // namespace

@@ -3,7 +3,7 @@
 #include <ostream>
 
 #include "app/app.h"
-#include "app/batch/text_escape.h"
+#include "support/text_escape.h"
 
 namespace tesvik {
 

@@ -10,9 +10,10 @@
 #include "app/app.h"
 #include "app/batch/batch_port.h"
 #include "app/batch/control_printer.h"
+#include "app/batch/page_tool_commands.h"
 #include "app/batch/script_line.h"
-#include "app/batch/text_escape.h"
 #include "app/net/qt_network.h"
+#include "support/text_escape.h"
 
 namespace tesvik {
 
@@ -80,6 +81,14 @@ int run_batch(std::istream& script, std::ostream& out, std::ostream& err, const 
   for (std::uint64_t number = 1; !app.ended() && std::getline(script, line); ++number) {
     if (!line.empty() && line.back() == '\r') line.pop_back();  // CR LF line ends
     if (skipped_line(line)) continue;
+    if (auto tool = parse_page_tool(line)) {
+      if (const auto* error = std::get_if<LineError>(&*tool)) {
+        err << "error line " << number << ": " << error->reason << '\n';
+        return 2;
+      }
+      run_page_tool(std::get<PageToolCommand>(*tool), app, out);
+      continue;
+    }
     auto parsed = parse_line(line);
     const auto* error = std::get_if<LineError>(&parsed);
     const std::optional<std::string> failure =

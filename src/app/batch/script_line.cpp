@@ -5,7 +5,7 @@
 #include <charconv>
 #include <optional>
 
-#include "app/batch/text_escape.h"
+#include "support/text_escape.h"
 
 namespace tesvik {
 

@@ -15,6 +15,7 @@
 #include "app/window/condition_page.h"
 #include "app/window/front6_page_view.h"
 #include "app/window/help_picture.h"
+#include "app/window/page_tools_strip.h"
 
 namespace tesvik {
 
@@ -65,6 +66,7 @@ MainWindow::MainWindow(UserPort& port) : app_(port), bindings_(app_, [this] { sy
   scroll_->setWidget(pages_);
   layout->addWidget(scroll_, 1);
   show_page(app_.frame().page);
+  layout->addWidget(new PageToolsStrip(app_, port, [this] { sync(); }, this));
   layout->addWidget(bottom_bar());
   build_overlays();
   picture_ = new HelpPicturePanel(bindings_, port, this);

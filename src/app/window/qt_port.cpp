@@ -3,10 +3,13 @@
 #include <QClipboard>
 #include <QCoreApplication>
 #include <QDesktopServices>
+#include <QDir>
+#include <QFileDialog>
 #include <QGridLayout>
 #include <QGuiApplication>
 #include <QMessageBox>
 #include <QSpacerItem>
+#include <QStandardPaths>
 #include <QTimer>
 #include <QUrl>
 #include <algorithm>
@@ -84,5 +87,27 @@ void QtPort::title_changed(std::string_view title) {
 }
 
 void QtPort::quit() { QCoreApplication::quit(); }
+
+// Schemes live in a "schemes" folder of the user's data location; exports
+// and past draws start in the documents folder.
+std::optional<std::string> QtPort::choose_file(FileDialog dialog) {
+  const bool scheme = dialog == FileDialog::SaveScheme || dialog == FileDialog::LoadScheme;
+  QString folder = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
+  if (scheme) {
+    folder = QStandardPaths::writableLocation(QStandardPaths::AppDataLocation) + "/schemes";
+    QDir().mkpath(folder);
+  }
+  const QString schemes = QString::fromUtf8("方案文件 (*.scheme);;所有文件 (*)");
+  const QString texts = QString::fromUtf8("文本文件 (*.txt);;所有文件 (*)");
+  QString file;
+  switch (dialog) {
+    case FileDialog::SaveScheme: file = QFileDialog::getSaveFileName(window_, q("保存方案"), folder, schemes); break;
+    case FileDialog::LoadScheme: file = QFileDialog::getOpenFileName(window_, q("载入方案"), folder, schemes); break;
+    case FileDialog::Export: file = QFileDialog::getSaveFileName(window_, q("导出文件"), folder, texts); break;
+    case FileDialog::OpenDraws: file = QFileDialog::getOpenFileName(window_, q("打开开奖号码"), folder, texts); break;
+  }
+  if (file.isEmpty()) return std::nullopt;
+  return file.toStdString();
+}
 
 }  // namespace tesvik

@@ -1,4 +1,4 @@
-#include "app/batch/text_escape.h"
+#include "support/text_escape.h"
 
 #include <cstdint>
 #include <optional>

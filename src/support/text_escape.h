@@ -1,5 +1,5 @@
 #pragma once
-// TEXT as batch scripts and their output write it: a double-quoted string
+// TEXT as batch scripts, their output and scheme files write it: a double-quoted string
 // with the escapes \" \\ \r \n \t and \uXXXX.
 
 #include <string>
