@@ -209,8 +209,8 @@ TEST(DrawText, NumbersAndPicksOfPublishedLines) {
   EXPECT_EQ(prize_digits("1 2 3 4", 3), "1234");  // four numbers: the digits as they are
   const auto lines = read_draw_lines("a\r\n\r\n 01 02 03\rb\n", 3);
   ASSERT_EQ(lines.size(), 3u);
-  EXPECT_EQ(lines[1].line, 3);
-  EXPECT_EQ(lines[2].line, 4);
+  EXPECT_EQ(lines[1].line, 2);  // the blank line is not counted
+  EXPECT_EQ(lines[2].line, 3);
   EXPECT_EQ(lines[2].text, "b");
 }
 

@@ -32,7 +32,7 @@ std::optional<DrawPick> published_pick(std::string_view text, int places);
 // One non-blank line of a list of draws; `pick` is empty for a line that
 // holds no draw. `text` views the list's text.
 struct DrawLine {
-  int line = 0;  // 1 = first line of the text
+  int line = 0;  // 1 = first non-blank line of the text; blank lines are not counted
   std::string_view text;
   std::optional<DrawPick> pick;
 };
