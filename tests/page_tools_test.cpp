@@ -143,7 +143,7 @@ TEST_F(PageTools, BadSchemeFilesChangeNothingAndNameTheirProblem) {
   };
   // Every line is checked before anything changes: the good first line does not stay.
   EXPECT_EQ(load("tesvik-scheme 1 3\nC_annv 45 colour=65535\nT_nei_txt_ip 0 text=\"01"),
-            "message 温馨提示 方案文件第3行有错误：文字的引号或转义写错了（missing closing quote），未载入");
+            "message 温馨提示 方案文件第3行有错误：文字的引号或转义写错了，未载入");
   EXPECT_EQ(load("tesvik-scheme 1 6\nC_q6 1 colour=65535\n"),
             "message 温馨提示 方案文件第1行有错误：这是前六的方案，不能载入前三，未载入");
   EXPECT_EQ(load("tesvik-scheme 1 3\nC_annv 45 colour=65535\nC_q6 1 colour=65535\n"),

@@ -144,7 +144,7 @@ std::variant<SchemeEntry, std::string> control_line(std::string_view line, Mode 
     e.colour = *colour;
   } else {
     auto text = unquote_text(value);
-    if (const auto* bad = std::get_if<TextError>(&text)) return "文字的引号或转义写错了（" + bad->reason + "）";
+    if (std::holds_alternative<TextError>(text)) return "文字的引号或转义写错了";
     e.text = std::move(std::get<std::string>(text));
   }
   if (auto bad = value_error(*c, e)) return *bad;
