@@ -18,6 +18,7 @@ using tesvik::Ctl;
 constexpr int kConditionBoxes = 35;  // T_nei_txt_ip 0..34
 constexpr int kRangeBoxes = 52;      // Comb_rc 0..51
 constexpr int kTotalBoxes = 6;       // Comb_jg_rc 0..5
+constexpr int kAddCompound3x = 2;    // C_q3_nei: front three's compound line
 
 tesvik::ControlRef condition_page_box(int n) {
   if (n < kConditionBoxes) return {Ctl::T_nei_txt_ip, n};
@@ -40,6 +41,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     const tesvik::ModeInfo& mode = tesvik::kModeTable[static_cast<std::size_t>(page)];
     app.set_text(condition_page_box(box), text);
     if (mode.add_compound >= 0) app.click({Ctl::C_jg_gn, mode.add_compound});
+    else app.click({Ctl::C_q3_nei, kAddCompound3x});
     app.click({Ctl::C_jg_gn, mode.first_function});
   } else {
     app.set_text({Ctl::T_q6, box % tesvik::kQ6Boxes}, text);
