@@ -23,12 +23,18 @@ foreach(size 16 22 24 32 48 64 128 256)
   install(FILES ${png} DESTINATION ${icon_dir}/${size}x${size}/apps)
 endforeach()
 
-# The Debian changelog and copyright go with the documentation.
+# The Debian changelog and copyright go with the documentation; the manual
+# page beside the program.
 set(changelog ${CMAKE_BINARY_DIR}/changelog.gz)
 add_custom_command(OUTPUT ${changelog}
   COMMAND sh -c "gzip -9n -c '${CMAKE_SOURCE_DIR}/packaging/changelog' > '${changelog}'"
   DEPENDS ${CMAKE_SOURCE_DIR}/packaging/changelog VERBATIM)
-add_custom_target(tesvik_install_files ALL DEPENDS ${icon_pngs} ${changelog})
+set(manual ${CMAKE_BINARY_DIR}/tesvik.1.gz)
+add_custom_command(OUTPUT ${manual}
+  COMMAND sh -c "gzip -9n -c '${CMAKE_SOURCE_DIR}/packaging/tesvik.1' > '${manual}'"
+  DEPENDS ${CMAKE_SOURCE_DIR}/packaging/tesvik.1 VERBATIM)
+install(FILES ${manual} DESTINATION ${CMAKE_INSTALL_MANDIR}/man1)
+add_custom_target(tesvik_install_files ALL DEPENDS ${icon_pngs} ${changelog} ${manual})
 install(FILES README.md packaging/copyright ${changelog} DESTINATION ${CMAKE_INSTALL_DOCDIR})
 install(FILES docs/conditions.md docs/front-three.png DESTINATION ${CMAKE_INSTALL_DOCDIR}/docs)
 install(FILES resources/DM.jpg DESTINATION ${CMAKE_INSTALL_DOCDIR}/resources)  # the pictures of conditions.md

@@ -7,12 +7,11 @@ set(CPACK_PACKAGE_NAME tesvik)
 set(CPACK_PACKAGE_VERSION ${PROJECT_VERSION})
 set(CPACK_PACKAGE_CONTACT "The Tesvik developers <dev@tesvik.example.com>")
 set(CPACK_PACKAGE_DESCRIPTION_SUMMARY "filter for PK10 picks by conditions with tolerance")
-set(CPACK_DEBIAN_PACKAGE_DESCRIPTION
-    "filter for PK10 picks by conditions with tolerance
- Tesvik starts from every ordered pick of the first three, four, five or six
- ranks of a PK10 draw, removes the picks that the player's conditions
- exclude, each with its own tolerance range, and lists, counts and copies
- what is left and checks a drawn result against it.")
+set(CPACK_PACKAGE_DESCRIPTION
+    "Tesvik starts from every ordered pick of the first three, four, five or six
+ranks of a PK10 draw, removes the picks that the player's conditions
+exclude, each with its own tolerance range, and lists, counts and copies
+what is left and checks a drawn result against it.")
 set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
 set(CPACK_DEBIAN_PACKAGE_SECTION utils)
 set(CPACK_DEBIAN_PACKAGE_PRIORITY optional)
