@@ -1,9 +1,11 @@
 #!/usr/bin/env bash
-# Builds the Debian package in the Release tree build/release and checks it:
+# Builds the Debian package in the Release tree build/release (installing
+# missing packages) and checks it:
 # its file list, the desktop entry and AppStream metadata it carries, and
 # lintian's verdict. Prints the package's path.
 set -euo pipefail
 cd "$(dirname "$0")/.."
+scripts/setup.sh
 cmake -S . -B build/release -DCMAKE_BUILD_TYPE=Release -DTESVIK_TESTS=OFF -DTESVIK_BENCH=ON >/dev/null
 cmake --build build/release -j"$(nproc)" --target tesvik tesvik_install_files >/dev/null
 (cd build/release && cpack >/dev/null)
