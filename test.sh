@@ -1,10 +1,25 @@
 #!/usr/bin/env bash
 # Builds with warnings, AddressSanitizer and UndefinedBehaviorSanitizer
-# (installing missing packages) and runs every test.
+# (installing missing packages) and runs every test; then builds the
+# Release tree, runs each benchmark once in a short mode, builds and checks
+# the Debian package and runs each fuzz target for a while.
+#   TESVIK_FUZZ_SECONDS   seconds per fuzz target (default 20)
 set -euo pipefail
 cd "$(dirname "$0")"
 scripts/setup.sh
 cmake -S . -B build/test -DCMAKE_BUILD_TYPE=Debug -DTESVIK_SANITIZE=ON -DTESVIK_BENCH=ON >/dev/null
 cmake --build build/test -j"$(nproc)"
-cd build/test
-ctest --output-on-failure -j"$(nproc)"
+(cd build/test && ctest --output-on-failure -j"$(nproc)")
+
+echo "== Release build and benchmarks (short mode)"
+cmake -S . -B build/release -DCMAKE_BUILD_TYPE=Release -DTESVIK_TESTS=OFF -DTESVIK_BENCH=ON >/dev/null
+cmake --build build/release -j"$(nproc)" >/dev/null
+build/release/tesvik_bench --benchmark_min_time=0.001 >build/release/bench.log
+QT_QPA_PLATFORM=offscreen build/release/tesvik_window_bench --benchmark_min_time=0.001 >build/release/window-bench.log
+echo "benchmarks: $(grep -c '^BM_' build/release/bench.log) engine, $(grep -c '^BM_' build/release/window-bench.log) window"
+
+echo "== Debian package"
+scripts/package-check.sh
+
+echo "== Fuzz targets"
+scripts/fuzz.sh "${TESVIK_FUZZ_SECONDS:-20}"

@@ -1,3 +1,4 @@
+#include <filesystem>
 #include <fstream>
 #include <iostream>
 #include <optional>
@@ -7,50 +8,66 @@
 #include "app/batch/batch_runner.h"
 #include "app/notice_config.h"
 #include "app/window/window_main.h"
+#include "build_config.h"
 
 namespace {
 
-constexpr const char* kUsage =
-    "usage: tesvik [--notice-server PRIMARY[,SECONDARY]] [--batch [FILE] | --screenshot DIR | --help]\n"
+constexpr const char* kUsageLine =
+    "usage: tesvik [--notice-server PRIMARY[,SECONDARY]] [--batch [FILE] | --screenshot DIR | --version | --help]\n";
+
+constexpr const char* kOptions =
     "\n"
-    "  --batch [FILE]       run the script FILE (standard input when FILE is - or absent) without a window\n"
-    "  --screenshot DIR     write the four pages of the window to DIR/page-0.png .. page-3.png\n"
-    "  --notice-server PRIMARY[,SECONDARY]\n"
-    "                       base URLs (ending in /) of the notice servers that the start-up reads\n"
-    "                       pk10.txt from and reports ip.asp to; an empty value works offline.\n"
-    "                       Without it TESVIK_NOTICE_SERVER (same form) is read, else the build's.\n"
-    "  --help               this text\n";
+    "  --batch [FILE]          run the script FILE (standard input when - or absent) without a window\n"
+    "  --screenshot DIR        write the four pages of the window to DIR/page-0.png .. page-3.png\n"
+    "  --notice-server URLS    notice servers PRIMARY[,SECONDARY] (base URLs ending in /; empty: offline)\n"
+    "  --version               print the version\n"
+    "  --help                  print this help\n";
+
+int usage_error(std::string_view problem) {
+  std::cerr << "tesvik: " << problem << '\n' << kUsageLine;
+  return 2;
+}
+
+// `--batch FILE`: a directory or a file that cannot be opened runs nothing.
+int run_batch_file(const char* path, const tesvik::NoticeConfig& notice) {
+  std::error_code ec;
+  if (std::filesystem::is_directory(path, ec)) {
+    std::cerr << "tesvik: cannot read " << path << ": it is a directory\n";
+    return 2;
+  }
+  std::ifstream file(path, std::ios::binary);
+  if (!file) {
+    std::cerr << "tesvik: cannot open " << path << '\n';
+    return 2;
+  }
+  return tesvik::run_batch(file, std::cout, std::cerr, notice);
+}
 
 }  // namespace
 
 int main(int argc, char** argv) {
   std::ios::sync_with_stdio(false);
   std::optional<std::string> notice_server;
-  if (!tesvik::take_notice_server_option(argc, argv, notice_server)) {
-    std::cerr << "--notice-server needs a value\n" << kUsage;
-    return 2;
-  }
-  const tesvik::NoticeConfig notice = tesvik::notice_config(notice_server);
+  if (!tesvik::take_notice_server_option(argc, argv, notice_server)) return usage_error("--notice-server needs a value");
   const std::string_view first = argc >= 2 ? argv[1] : "";
   if (first == "--help" || first == "-h") {
-    std::cout << kUsage;
-    return 0;
+    std::cout << kUsageLine << kOptions;
+    return std::cout.flush() ? 0 : 1;
   }
+  if (first == "--version") {
+    std::cout << "tesvik " << tesvik::build_config::kVersion << '\n';
+    return std::cout.flush() ? 0 : 1;
+  }
+  const tesvik::NoticeConfig notice = tesvik::notice_config(notice_server);
   if (first == "--batch") {
+    if (argc > 3) return usage_error("--batch takes one FILE");
     if (argc < 3 || std::string_view(argv[2]) == "-") return tesvik::run_batch(std::cin, std::cout, std::cerr, notice);
-    std::ifstream file(argv[2], std::ios::binary);
-    if (!file) {
-      std::cerr << "cannot open " << argv[2] << "\n";
-      return 2;
-    }
-    return tesvik::run_batch(file, std::cout, std::cerr, notice);
+    return run_batch_file(argv[2], notice);
   }
   if (first == "--screenshot") {
-    if (argc < 3) {
-      std::cerr << "usage: tesvik --screenshot DIR\n";
-      return 2;
-    }
+    if (argc != 3) return usage_error("--screenshot takes one DIR");
     return tesvik::take_screenshots(argc, argv, argv[2]);
   }
+  if (argc >= 2) return usage_error("unknown option " + std::string(first));
   return tesvik::run_window(argc, argv, notice);
 }

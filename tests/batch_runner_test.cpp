@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <random>
+#include <streambuf>
 #include <sstream>
 #include <string>
 
@@ -67,6 +68,31 @@ TEST(BatchRunner, AcceptsBlanksTabsAndCrLfLineEnds) {
             "Fmain caption=\"Tesvik\"\n"
             "C_annv 0 colour=14737632 caption=\"01\\r\\n02\" enabled=1 visible=1\n"
             "T_nei_txt_ip 0 text=\"a  b\"\n");
+}
+
+TEST(BatchRunner, SkipsAByteOrderMarkBeforeTheFirstLineOnly) {
+  EXPECT_EQ(run("\xEF\xBB\xBFprint L_jg_zhushu 0\r\n").out, "L_jg_zhushu 0 caption=\"0\"\n");
+  EXPECT_EQ(run("# one\n\xEF\xBB\xBFprint L_jg_zhushu 0\n").status, 2);
+}
+
+// A stream buffer that takes nothing, as a full disk or a closed pipe.
+struct RefusingBuffer : std::streambuf {
+  int_type overflow(int_type) override { return traits_type::eof(); }
+};
+
+TEST(BatchRunner, OutputThatCannotBeWrittenOrAScriptThatCannotBeReadFails) {
+  RefusingBuffer refusing;
+  std::ostream full(&refusing);
+  std::istringstream script("print L_jg_zhushu 0\nprint L_jg_zhushu 1\n");
+  std::ostringstream err;
+  EXPECT_EQ(run_batch(script, full, err), 1);
+  EXPECT_EQ(err.str(), "cannot write the output\n");
+
+  std::istream unreadable(nullptr);
+  std::ostringstream out;
+  err.str("");
+  EXPECT_EQ(run_batch(unreadable, out, err), 2);
+  EXPECT_EQ(err.str(), "cannot read the script\n");
 }
 
 TEST(BatchRunner, AnswerHoldsForOneQuestionAndLinesAfterTheEndAreNotRead) {

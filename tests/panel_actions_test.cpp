@@ -262,6 +262,13 @@ TEST_F(PanelActions, PrizeBoxKeyFilter) {
   EXPECT_EQ(box(0), "01 02 03\r\n04 05 06\r\n07");
   app.set_text({Ctl::T_duijiang, 2}, "3-8-0-1-2");
   EXPECT_EQ(app.panel().duijiang[2], "3-8-0-1-2");
+  // Backspace takes whole characters; a box full of pasted dots refuses digits.
+  app.set_text({Ctl::T_duijiang, 1}, "1\xF0\x9F\x98\x80\xE4\xB8\xAD");
+  app.type_text({Ctl::T_duijiang, 1}, "\b\b2");
+  EXPECT_EQ(app.panel().duijiang[1], "12");
+  app.set_text({Ctl::T_duijiang, 1}, std::string(100'000, '.'));
+  app.type_text({Ctl::T_duijiang, 1}, "1\b");
+  EXPECT_EQ(app.panel().duijiang[1], std::string(99'999, '.'));
 }
 
 }  // namespace

@@ -1,18 +1,21 @@
 // The window's own costs on the offscreen platform: building and showing
 // it, the start-up sequence, a click with its repaint (also with the three
 // result lists filled, 36,000 rows in all), a front-five run that shows
-// all 30,240 picks, and on the front-six page its share of building the
-// window, a drag of the viewer's thumb with the viewer's repaint, and the
-// resident memory after a run that keeps all 151,200 picks.
+// all 30,240 picks, on the front-six page its share of building the
+// window, a drag of the viewer's thumb with the viewer's repaint and the
+// resident memory after a run that keeps all 151,200 picks, and a 10 MB
+// paste into a box of each page.
 
 #include <benchmark/benchmark.h>
 
 #include <QApplication>
 #include <QMouseEvent>
+#include <QPlainTextEdit>
 #include <QPushButton>
 #include <fstream>
 #include <string>
 
+#include "app/control_table.h"
 #include "app/front6_page_table.h"
 #include "app/window/front6_page_view.h"
 #include "app/window/main_window.h"
@@ -159,6 +162,38 @@ void BM_WindowFrontSixRunResident(benchmark::State& state) {
   }
 }
 BENCHMARK(BM_WindowFrontSixRunResident)->Unit(benchmark::kMillisecond)->Iterations(1);
+
+// 10 MB of pick lines pasted into the first condition box shown on a page
+// (argument: the page), the page repainted, then the page's run.
+void BM_WindowPasteTenMegabytesAndRun(benchmark::State& state) {
+  const int page = static_cast<int>(state.range(0));
+  Shown s;
+  s.window.app().start_without_window();
+  s.click(Ctl::C_ding, page);
+  const Ctl array = page == 3 ? Ctl::T_q6 : Ctl::T_nei_txt_ip;
+  QPlainTextEdit* box = nullptr;
+  for (int i = 0; !box && control_exists({array, i}); ++i) {
+    auto* candidate = qobject_cast<QPlainTextEdit*>(s.window.bindings().widget({array, i}));
+    if (candidate && candidate->isVisible()) box = candidate;
+  }
+  if (!box) {
+    state.SkipWithError("the page shows no condition box");
+    return;
+  }
+  QString text;
+  while (text.size() < 10'000'000) text += "01 02 03 04 05 06\n";
+  const ControlRef run = page == 3 ? ControlRef{Ctl::C_q6_gn, 0} : ControlRef{Ctl::C_jg_gn, 5 * page};
+  for (auto _ : state) {
+    box->selectAll();
+    box->insertPlainText(text);  // as Ctrl+V does
+    s.window.page_widget(page)->repaint();
+    s.click(run.array, run.index);
+    state.PauseTiming();
+    box->clear();
+    state.ResumeTiming();
+  }
+}
+BENCHMARK(BM_WindowPasteTenMegabytesAndRun)->DenseRange(0, 3)->Unit(benchmark::kMillisecond);
 
 }  // namespace
 }  // namespace tesvik

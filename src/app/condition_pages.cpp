@@ -115,6 +115,7 @@ void ConditionPages::type_text(ControlRef c, std::string_view utf8) {
   if (!box) return;
   if (c.array == Ctl::T_duijiang) {
     // The prize box of a mode takes as many digits as the mode has places.
+    static_assert(places_of(Mode::Five) <= static_cast<int>(kLongestPrizeLimit));
     for (const ModeInfo& m : kModeTable)
       if (m.prize_box == c.index) type_into(*box, utf8, BoxKind::Prize, static_cast<std::size_t>(places_of(m.mode)));
     return;

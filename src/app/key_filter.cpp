@@ -13,12 +13,12 @@ void type_into(std::string& text, std::string_view utf8, BoxKind kind, std::size
     const char before = previous;
     previous = c0;
     if (c0 == '\b') {
-      text = drop_last_character(text);
+      drop_last_character(text);
       continue;
     }
     if (kind == BoxKind::Prize) {
       if (c0 == '.') text += '.';
-      else if (c0 >= '0' && c0 <= '9' && character_count(text) < limit) text += c0;
+      else if (c0 >= '0' && c0 <= '9' && fewer_characters(text, limit)) text += c0;
       continue;
     }
     if (c0 == '\r' || c0 == '\n') {

@@ -13,6 +13,10 @@ enum class BoxKind {
   Prize,       // prize boxes: digits up to `limit` characters, "." always
 };
 
+// The prize filter refuses a digit once the box holds `limit` characters;
+// no prize box has a larger limit than this.
+inline constexpr std::size_t kLongestPrizeLimit = 5;
+
 // Types each character of utf8 at the end of text; backspace removes the
 // last character.
 void type_into(std::string& text, std::string_view utf8, BoxKind kind, std::size_t limit = 0);

@@ -61,11 +61,20 @@ std::size_t character_count(std::string_view s) {
   return n;
 }
 
-std::string drop_last_character(std::string_view s) {
-  if (s.empty()) return {};
+void drop_last_character(std::string& s) {
+  if (s.empty()) return;
+  constexpr std::size_t kLongestSequence = 4;
   std::size_t end = s.size() - 1;
-  while (end > 0 && continuation(static_cast<unsigned char>(s[end]))) --end;
-  return std::string(s.substr(0, end));
+  while (end > 0 && s.size() - end < kLongestSequence && continuation(static_cast<unsigned char>(s[end]))) --end;
+  if (continuation(static_cast<unsigned char>(s[end]))) end = s.size() - 1;  // no lead byte near the end
+  s.resize(end);
+}
+
+bool fewer_characters(std::string_view s, std::size_t n) {
+  constexpr std::size_t kLongestSequence = 4;
+  if (s.size() < n) return true;
+  if (s.size() / kLongestSequence >= n) return false;
+  return character_count(s) < n;
 }
 
 }  // namespace tesvik

@@ -21,7 +21,13 @@ std::string_view character_at(std::string_view s, std::size_t i);
 // Number of characters of a UTF-8 text (code points; malformed bytes count one each).
 std::size_t character_count(std::string_view s);
 
-// s without its last character (a whole UTF-8 sequence); empty stays empty.
-std::string drop_last_character(std::string_view s);
+// Removes the last character of s in place: a whole UTF-8 sequence, or one
+// byte of a malformed one; empty stays empty. Looks at no more than the
+// last four bytes.
+void drop_last_character(std::string& s);
+
+// Whether s has fewer than n characters (as character_count counts them
+// in valid UTF-8); looks at no more than the first 4n bytes.
+bool fewer_characters(std::string_view s, std::size_t n);
 
 }  // namespace tesvik

@@ -6,6 +6,7 @@
 #include <optional>
 #include <ostream>
 #include <string>
+#include <string_view>
 
 #include "app/app.h"
 #include "app/batch/batch_port.h"
@@ -69,16 +70,20 @@ std::optional<std::string> run_command(const ScriptCommand& cmd, App& app, Batch
   return std::nullopt;
 }
 
-}  // namespace
+// A script saved with a UTF-8 byte-order mark (as Windows editors do)
+// starts with it; it is no part of the first line.
+void skip_byte_order_mark(std::string& line) {
+  constexpr std::string_view kMark = "\xEF\xBB\xBF";
+  if (line.starts_with(kMark)) line.erase(0, kMark.size());
+}
 
-int run_batch(std::istream& script, std::ostream& out, std::ostream& err, const NoticeConfig& notice) {
-  BatchNetwork network(notice);  // outlives the App, which may hold its ports
-  BatchPort port(out);
-  App app(port);
-  port.attach(app);
-  app.start_without_window();
+// Runs the lines of `script` until the end, an error line or the end of the
+// program; the error line's status, else 0.
+int run_lines(std::istream& script, App& app, BatchPort& port, BatchNetwork& network, std::ostream& out,
+              std::ostream& err) {
   std::string line;
-  for (std::uint64_t number = 1; !app.ended() && std::getline(script, line); ++number) {
+  for (std::uint64_t number = 1; !app.ended() && out && std::getline(script, line); ++number) {
+    if (number == 1) skip_byte_order_mark(line);
     if (!line.empty() && line.back() == '\r') line.pop_back();  // CR LF line ends
     if (skipped_line(line)) continue;
     if (auto tool = parse_page_tool(line)) {
@@ -98,7 +103,29 @@ int run_batch(std::istream& script, std::ostream& out, std::ostream& err, const 
       return 2;
     }
   }
+  if (script.bad()) {
+    err << "cannot read the script\n";
+    return 2;
+  }
   return 0;
+}
+
+}  // namespace
+
+int run_batch(std::istream& script, std::ostream& out, std::ostream& err, const NoticeConfig& notice) {
+  BatchNetwork network(notice);  // outlives the App, which may hold its ports
+  BatchPort port(out);
+  App app(port);
+  port.attach(app);
+  app.start_without_window();
+  const int status = run_lines(script, app, port, network, out, err);
+  // Output that did not arrive (a closed standard output, a full disk) fails
+  // the run, whatever the script did.
+  if (!out.flush()) {
+    err << "cannot write the output\n";
+    return status == 0 ? 1 : status;
+  }
+  return status;
 }
 
 }  // namespace tesvik

@@ -1,5 +1,7 @@
 #include "app/net/qt_network.h"
 
+#include "app/net/response_text.h"
+
 #include <QCoreApplication>
 #include <QDir>
 #include <QEventLoop>
@@ -10,7 +12,6 @@
 #include <QNetworkRequest>
 #include <QSettings>
 #include <QStandardPaths>
-#include <QStringDecoder>
 #include <QTimer>
 #include <QUrl>
 #include <set>
@@ -23,16 +24,6 @@ constexpr const char* kSettingsOrganisation = "tesvik";
 constexpr const char* kSettingsApplication = "sx_Orlane_pk10_20170412";
 constexpr const char* kInstallIdKey = "Startup/key";
 constexpr const char* kLockName = "tesvik.lock";
-
-// The response body as UTF-8 text (see body_charset).
-std::string decode_body(const QByteArray& bytes) {
-  const std::string_view raw(bytes.constData(), static_cast<std::size_t>(bytes.size()));
-  if (body_charset(raw) == BodyCharset::Utf8) return std::string(without_utf8_bom(raw));
-  QStringDecoder gb18030("GB18030");
-  if (!gb18030.isValid()) return {};
-  const QString text = gb18030.decode(bytes);
-  return text.toStdString();
-}
 
 bool web_url(const QUrl& url) {
   return url.isValid() && (url.scheme() == "http" || url.scheme() == "https") && !url.host().isEmpty();
@@ -127,7 +118,7 @@ void QtNetworkPorts::Impl::finish(QNetworkReply* reply, const std::shared_ptr<Ex
   pending.erase(reply);
   reply->deleteLater();
   auto done = std::move(exchange->done);
-  done(ok ? decode_body(exchange->body) : std::string());
+  done(ok ? response_text(std::string_view(exchange->body.constData(), static_cast<std::size_t>(exchange->body.size()))) : std::string());
   if (wait == Wait::Async && after_answer) after_answer();
 }
 

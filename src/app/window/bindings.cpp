@@ -1,5 +1,7 @@
 #include "app/window/bindings.h"
 
+#include <algorithm>
+
 #include <QComboBox>
 #include <QEvent>
 #include <QKeyEvent>
@@ -10,6 +12,7 @@
 #include <QPushButton>
 #include <QSignalBlocker>
 
+#include "app/key_filter.h"
 #include "app/window/colour.h"
 #include "app/window/result_list_model.h"
 
@@ -224,23 +227,28 @@ bool Bindings::eventFilter(QObject* watched, QEvent* event) {
 // the App's key filter first, which sees the text that the character would
 // join (the box without its selection, since typing replaces it). Keys that
 // type no character (Backspace, Delete, arrows, Home, End, Enter) and
-// shortcuts are the line edit's own.
+// shortcuts are the line edit's own. The filter decides by the first few
+// characters of that text alone, so it is shown only those: a key costs the
+// same in a box of any length.
 bool Bindings::key_accepted(const QLineEdit& box, ControlRef ref, const QKeyEvent& key) {
   const QString typed = key.text();
   const bool shortcut = key.modifiers() & (Qt::ControlModifier | Qt::AltModifier | Qt::MetaModifier);
   if (typed.size() != 1 || !typed[0].isPrint() || shortcut) return true;
   std::string* model = app_.text_of(ref);
   if (!model) return true;
+  constexpr qsizetype kShown = 2 * static_cast<qsizetype>(kLongestPrizeLimit);  // UTF-16 units
+  const QString text = box.text();
+  const qsizetype cut = box.hasSelectedText() ? box.selectionStart() : text.size();
+  const qsizetype resume = box.hasSelectedText() ? cut + box.selectionLength() : text.size();
+  const QString head = text.left(std::min(cut, kShown)) + text.mid(resume, std::max<qsizetype>(0, kShown - cut));
   // Ask the filter on the App's own box, then put the box back as it was:
   // the line edit inserts the character and reports the whole new text.
-  const std::string kept = *model;
-  QString rest = box.text();
-  if (box.hasSelectedText()) rest.remove(box.selectionStart(), box.selectedText().size());
-  const std::string joined = to_model(rest);
+  std::string kept = std::move(*model);
+  const std::string joined = to_model(head);
   *model = joined;
   app_.type_text(ref, typed.toStdString());
   const bool accepted = *model != joined;
-  *model = kept;
+  *model = std::move(kept);
   return accepted;
 }
 

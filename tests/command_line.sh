@@ -1,0 +1,40 @@
+#!/usr/bin/env bash
+# The program's command line without a display: help, version, usage errors
+# and the batch runner's refusals of scripts and output it cannot use.
+#   tests/command_line.sh PROGRAM
+set -uo pipefail
+program="$1"
+unset DISPLAY WAYLAND_DISPLAY
+failures=0
+check() {  # check DESCRIPTION WANTED_STATUS STATUS [CONDITION...]
+  local what="$1" want="$2" got="$3"
+  shift 3
+  if [ "$got" != "$want" ] || ! "$@"; then
+    echo "FAILED: $what (status $got, expected $want)" >&2
+    failures=$((failures + 1))
+  fi
+}
+scratch="$(mktemp -d)"
+trap 'rm -rf "$scratch"' EXIT
+
+"$program" --version >"$scratch/out" 2>&1
+check "--version" 0 $? grep -qE '^tesvik [0-9]+\.[0-9]+\.[0-9]+$' "$scratch/out"
+"$program" --help >"$scratch/out" 2>&1
+status=$?
+for option in --batch --screenshot --notice-server --version --help; do
+  check "--help lists $option" 0 $status grep -q -- "^  $option" "$scratch/out"
+done
+"$program" --frobnicate >"$scratch/out" 2>"$scratch/err"
+check "unknown option" 2 $? grep -q '^usage: tesvik' "$scratch/err"
+"$program" --batch "$scratch" >"$scratch/out" 2>"$scratch/err"
+check "a directory as script" 2 $? grep -q 'directory' "$scratch/err"
+"$program" --batch "$scratch/missing.batch" >"$scratch/out" 2>"$scratch/err"
+check "a missing script" 2 $? grep -q 'cannot open' "$scratch/err"
+printf '\xef\xbb\xbfprint L_jg_zhushu 0\r\n' >"$scratch/bom.batch"
+"$program" --batch "$scratch/bom.batch" >"$scratch/out" 2>"$scratch/err"
+check "a script with a byte-order mark" 0 $? grep -q '^L_jg_zhushu 0 caption="0"$' "$scratch/out"
+"$program" --batch "$scratch/bom.batch" >/dev/full 2>"$scratch/err"
+check "output to a full disk" 1 $? grep -q 'cannot write' "$scratch/err"
+"$program" --batch "$scratch/bom.batch" >&- 2>"$scratch/err"
+check "closed standard output" 1 $? grep -q 'cannot write' "$scratch/err"
+exit $(( failures > 0 ))
