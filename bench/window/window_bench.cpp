@@ -12,6 +12,7 @@
 #include <QMouseEvent>
 #include <QPlainTextEdit>
 #include <QPushButton>
+#include <chrono>
 #include <fstream>
 #include <string>
 
@@ -150,21 +151,30 @@ void BM_WindowFrontSixDragRedraw(benchmark::State& state) {
 }
 BENCHMARK(BM_WindowFrontSixDragRedraw)->Unit(benchmark::kMicrosecond);
 
+// The process's resident memory in MB as /proc/self/status gives it under
+// `key` ("VmRSS:" now, "VmHWM:" at its peak).
+double resident_mb(const std::string& key) {
+  std::ifstream status("/proc/self/status");
+  for (std::string line; std::getline(status, line);)
+    if (line.rfind(key, 0) == 0) return std::stod(line.substr(key.size())) / 1024.0;
+  return 0;
+}
+
 // Resident memory of the whole process once the window shows a front-six
 // run that keeps all picks (run this benchmark alone for a clean figure).
 void BM_WindowFrontSixRunResident(benchmark::State& state) {
   for (auto _ : state) {
     FrontSixShown s;
     s.window.page_widget(3)->repaint();
-    std::ifstream status("/proc/self/status");
-    for (std::string line; std::getline(status, line);)
-      if (line.rfind("VmRSS:", 0) == 0) state.counters["rss_mb"] = std::stod(line.substr(6)) / 1024.0;
+    state.counters["rss_mb"] = resident_mb("VmRSS:");
   }
 }
 BENCHMARK(BM_WindowFrontSixRunResident)->Unit(benchmark::kMillisecond)->Iterations(1);
 
 // 10 MB of pick lines pasted into the first condition box shown on a page
-// (argument: the page), the page repainted, then the page's run.
+// (argument: the page), the page repainted, then the page's run; the
+// counters give the paste with its repaint and the run apart, and the
+// process's peak resident memory (run one page alone for a clean figure).
 void BM_WindowPasteTenMegabytesAndRun(benchmark::State& state) {
   const int page = static_cast<int>(state.range(0));
   Shown s;
@@ -183,11 +193,19 @@ void BM_WindowPasteTenMegabytesAndRun(benchmark::State& state) {
   QString text;
   while (text.size() < 10'000'000) text += "01 02 03 04 05 06\n";
   const ControlRef run = page == 3 ? ControlRef{Ctl::C_q6_gn, 0} : ControlRef{Ctl::C_jg_gn, 5 * page};
+  using Clock = std::chrono::steady_clock;
+  const auto ms = [](Clock::duration d) { return std::chrono::duration<double, std::milli>(d).count(); };
   for (auto _ : state) {
+    const auto start = Clock::now();
     box->selectAll();
     box->insertPlainText(text);  // as Ctrl+V does
     s.window.page_widget(page)->repaint();
+    const auto pasted = Clock::now();
+    state.counters["paste_peak_mb"] = resident_mb("VmHWM:");
     s.click(run.array, run.index);
+    state.counters["paste_ms"] = ms(pasted - start);
+    state.counters["run_ms"] = ms(Clock::now() - pasted);
+    state.counters["peak_mb"] = resident_mb("VmHWM:");
     state.PauseTiming();
     box->clear();
     state.ResumeTiming();
