@@ -46,20 +46,6 @@ std::string_view page_name(int mode) {
   }
 }
 
-// Splits off the next blank-separated word.
-std::string_view next_word(std::string_view& rest) {
-  const std::size_t start = rest.find_first_not_of(" \t");
-  if (start == std::string_view::npos) {
-    rest = {};
-    return {};
-  }
-  rest.remove_prefix(start);
-  const std::size_t end = std::min(rest.find_first_of(" \t"), rest.size());
-  const std::string_view word = rest.substr(0, end);
-  rest.remove_prefix(end);
-  return word;
-}
-
 template <typename T>
 std::optional<T> whole_number(std::string_view word) {
   T value{};

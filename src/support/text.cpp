@@ -1,5 +1,7 @@
 #include "support/text.h"
 
+#include <algorithm>
+
 #include <cctype>
 #include <cmath>
 
@@ -10,6 +12,19 @@ std::string_view trim_blanks(std::string_view s) {
   if (first == std::string_view::npos) return {};
   const auto last = s.find_last_not_of(' ');
   return s.substr(first, last - first + 1);
+}
+
+std::string_view next_word(std::string_view& rest) {
+  const std::size_t start = rest.find_first_not_of(" \t");
+  if (start == std::string_view::npos) {
+    rest = {};
+    return {};
+  }
+  rest.remove_prefix(start);
+  const std::size_t end = std::min(rest.find_first_of(" \t"), rest.size());
+  const std::string_view word = rest.substr(0, end);
+  rest.remove_prefix(end);
+  return word;
 }
 
 double leading_number(std::string_view s) {

@@ -9,6 +9,10 @@ namespace tesvik {
 // Removes leading and trailing blanks (only ' '; line breaks stay).
 std::string_view trim_blanks(std::string_view s);
 
+// Splits off the next word of rest, separated by blanks and tabs: rest
+// keeps what follows the word; empty when no word is left.
+std::string_view next_word(std::string_view& rest);
+
 // Numeric value of the leading number of s: optional blanks, an optional
 // sign, digits with an optional decimal part and exponent. Text that does
 // not start with a number (and the empty text) gives 0.

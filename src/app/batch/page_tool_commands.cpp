@@ -5,6 +5,7 @@
 #include <ostream>
 
 #include "app/app.h"
+#include "support/text.h"
 #include "support/text_escape.h"
 
 namespace tesvik {
@@ -20,19 +21,6 @@ constexpr std::array<ToolWord, 4> kTools = {{{"scheme-save", PageTool::SchemeSav
                                              {"scheme-load", PageTool::SchemeLoad},
                                              {"export", PageTool::Export},
                                              {"history", PageTool::History}}};
-
-std::string_view next_word(std::string_view& rest) {
-  const std::size_t start = rest.find_first_not_of(" \t");
-  if (start == std::string_view::npos) {
-    rest = {};
-    return {};
-  }
-  rest.remove_prefix(start);
-  const std::size_t end = std::min(rest.find_first_of(" \t"), rest.size());
-  const std::string_view word = rest.substr(0, end);
-  rest.remove_prefix(end);
-  return word;
-}
 
 std::string_view trimmed(std::string_view s) {
   const std::size_t first = s.find_first_not_of(" \t");

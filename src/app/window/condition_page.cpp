@@ -21,7 +21,6 @@ namespace tesvik {
 
 namespace {
 
-constexpr int kColumns = 3;
 constexpr int kColumnWidth = 370;
 constexpr int kResultWidth = 220;
 // Width that shows the longest caption line of a row in full.
@@ -50,31 +49,19 @@ ConditionPage::ConditionPage(const PageTable& page, Bindings& bindings, QWidget*
   auto* outer = new QHBoxLayout(this);
   outer->setContentsMargins(2, 2, 2, 2);
   outer->setSpacing(4);
-  std::array<QVBoxLayout*, kColumns> columns{};
-  std::array<int, kColumns> heights{};
-  for (auto& c : columns) {
-    c = new QVBoxLayout;
-    c->setSpacing(2);
-    outer->addLayout(c);
-  }
   // Blocks go into the shortest column in table order; the sub-panels take
   // the place of their first block.
-  auto place = [&](QWidget* w) {
-    const auto shortest = static_cast<std::size_t>(std::min_element(heights.begin(), heights.end()) - heights.begin());
-    w->setFixedWidth(kColumnWidth);
-    columns[shortest]->addWidget(w);
-    heights[shortest] += w->sizeHint().height();
-  };
+  PanelColumns columns(outer, kColumnWidth);
   bool stack_placed = false;
   for (const Block& b : page_.blocks) {
     if (b.sub_panel < 0) {
-      place(block_widget(b));
+      columns.place(block_widget(b));
     } else if (!stack_placed) {
-      place(sub_panels());
+      columns.place(sub_panels());
       stack_placed = true;
     }
   }
-  for (auto* c : columns) c->addStretch(1);
+  columns.close();
   outer->addWidget(result_side());
 }
 

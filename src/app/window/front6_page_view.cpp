@@ -19,7 +19,6 @@ namespace tesvik {
 
 namespace {
 
-constexpr int kColumns = 3;
 constexpr int kColumnWidth = 352;
 constexpr int kSideWidth = 236;
 constexpr int kHelpWidth = 36;
@@ -64,23 +63,10 @@ Front6PageView::Front6PageView(Bindings& bindings, const ScrollBarWidget::Schedu
   auto* outer = new QHBoxLayout(this);
   outer->setContentsMargins(2, 2, 2, 2);
   outer->setSpacing(4);
-  std::array<QVBoxLayout*, kColumns> columns{};
-  std::array<int, kColumns> heights{};
-  for (auto& c : columns) {
-    c = new QVBoxLayout;
-    c->setSpacing(2);
-    outer->addLayout(c);
-  }
-  // Panels go into the shortest column in table order.
-  for (const Q6Panel& p : q6_panels()) {
-    if (on_result_side(p)) continue;
-    QWidget* w = panel_widget(p);
-    w->setFixedWidth(kColumnWidth);
-    const auto shortest = static_cast<std::size_t>(std::min_element(heights.begin(), heights.end()) - heights.begin());
-    columns[shortest]->addWidget(w);
-    heights[shortest] += w->sizeHint().height();
-  }
-  for (auto* c : columns) c->addStretch(1);
+  PanelColumns columns(outer, kColumnWidth);
+  for (const Q6Panel& p : q6_panels())
+    if (!on_result_side(p)) columns.place(panel_widget(p));
+  columns.close();
   outer->addWidget(result_side(schedule), 0, Qt::AlignTop);
 }
 

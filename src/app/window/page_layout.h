@@ -4,6 +4,9 @@
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QPushButton>
+#include <QVBoxLayout>
+#include <algorithm>
+#include <array>
 
 namespace tesvik {
 
@@ -26,5 +29,33 @@ inline QLabel* small_label(const QString& text, QWidget* parent) {
   l->setSizePolicy(QSizePolicy::Fixed, QSizePolicy::Fixed);
   return l;
 }
+
+// Three columns of panels side by side in `outer`: each panel goes into
+// the column that is shortest so far, in the order the panels come.
+class PanelColumns {
+ public:
+  PanelColumns(QHBoxLayout* outer, int width) : width_(width) {
+    for (auto& c : columns_) {
+      c = new QVBoxLayout;
+      c->setSpacing(2);
+      outer->addLayout(c);
+    }
+  }
+  void place(QWidget* panel) {
+    const auto shortest = static_cast<std::size_t>(std::min_element(heights_.begin(), heights_.end()) - heights_.begin());
+    panel->setFixedWidth(width_);
+    columns_[shortest]->addWidget(panel);
+    heights_[shortest] += panel->sizeHint().height();
+  }
+  // Ends the columns: their panels stay at the top.
+  void close() {
+    for (auto* c : columns_) c->addStretch(1);
+  }
+
+ private:
+  int width_;
+  std::array<QVBoxLayout*, 3> columns_{};
+  std::array<int, 3> heights_{};
+};
 
 }  // namespace tesvik
