@@ -122,6 +122,10 @@ void Bindings::edited(TextView* view, const QString& text) {
 QPlainTextEdit* Bindings::condition_box(ControlRef ref, QWidget* parent) {
   auto* w = new QPlainTextEdit(parent);
   w->setLineWrapMode(QPlainTextEdit::NoWrap);
+  // The vertical scroll bar is always there, so that a long paste does not
+  // narrow the text area when the bar appears: that would lay out every
+  // line of the box again (seconds and hundreds of MB for 10 MB of lines).
+  w->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
   // No condition takes a tab character; Tab moves on as in a form.
   w->setTabChangesFocus(true);
   TextView* view = add_text(ref, w);
