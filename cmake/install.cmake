@@ -36,5 +36,5 @@ add_custom_command(OUTPUT ${manual}
 install(FILES ${manual} DESTINATION ${CMAKE_INSTALL_MANDIR}/man1)
 add_custom_target(tesvik_install_files ALL DEPENDS ${icon_pngs} ${changelog} ${manual})
 install(FILES README.md packaging/copyright ${changelog} DESTINATION ${CMAKE_INSTALL_DOCDIR})
-install(FILES docs/conditions.md docs/front-three.png DESTINATION ${CMAKE_INSTALL_DOCDIR}/docs)
+install(FILES docs/conditions.md docs/front-three.png docs/front-six.png docs/history-check.png DESTINATION ${CMAKE_INSTALL_DOCDIR}/docs)
 install(FILES resources/DM.jpg DESTINATION ${CMAKE_INSTALL_DOCDIR}/resources)  # the pictures of conditions.md
