@@ -77,12 +77,8 @@ void ConditionPage::add_range(QHBoxLayout* row, const QString& caption, ControlR
 }
 
 QWidget* ConditionPage::block_widget(const Block& b) {
-  auto* box = new QFrame;
-  box->setFrameShape(QFrame::StyledPanel);
-  box->setSizePolicy(QSizePolicy::Fixed, QSizePolicy::Maximum);
-  auto* layout = new QVBoxLayout(box);
-  layout->setContentsMargins(3, 2, 3, 3);
-  layout->setSpacing(1);
+  QVBoxLayout* layout = nullptr;
+  QFrame* box = panel_frame(layout);
 
   auto* header = tight_row();
   QLabel* title = small_label(QString::fromStdString(b.title), box);

@@ -88,12 +88,8 @@ void Front6PageView::add_selector(QHBoxLayout* row, const QString& caption, int 
 }
 
 QWidget* Front6PageView::panel_widget(const Q6Panel& p) {
-  auto* box = new QFrame;
-  box->setFrameShape(QFrame::StyledPanel);
-  box->setSizePolicy(QSizePolicy::Fixed, QSizePolicy::Maximum);
-  auto* layout = new QVBoxLayout(box);
-  layout->setContentsMargins(3, 2, 3, 3);
-  layout->setSpacing(1);
+  QVBoxLayout* layout = nullptr;
+  QFrame* box = panel_frame(layout);
   if (!p.title.empty() || p.selector >= 0) {
     auto* header = tight_row();
     header->addWidget(bold_label(p.title, box));

@@ -1,6 +1,7 @@
 #pragma once
 // Small layout pieces that the pages share.
 
+#include <QFrame>
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QPushButton>
@@ -28,6 +29,17 @@ inline QLabel* small_label(const QString& text, QWidget* parent) {
   auto* l = new QLabel(text, parent);
   l->setSizePolicy(QSizePolicy::Fixed, QSizePolicy::Fixed);
   return l;
+}
+
+// A panel: a framed box of fixed width whose rows go into `layout`.
+inline QFrame* panel_frame(QVBoxLayout*& layout) {
+  auto* box = new QFrame;
+  box->setFrameShape(QFrame::StyledPanel);
+  box->setSizePolicy(QSizePolicy::Fixed, QSizePolicy::Maximum);
+  layout = new QVBoxLayout(box);
+  layout->setContentsMargins(3, 2, 3, 3);
+  layout->setSpacing(1);
+  return box;
 }
 
 // Three columns of panels side by side in `outer`: each panel goes into
