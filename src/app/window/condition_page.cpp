@@ -16,6 +16,7 @@
 #include "app/panel_state.h"
 #include "app/window/bindings.h"
 #include "app/window/page_layout.h"
+#include "app/window/qt_text.h"
 
 namespace tesvik {
 
@@ -39,8 +40,6 @@ QFont row_font(const QWidget* w, const ButtonRow& row) {
   if (caption_width(w, row) > 40) f.setPointSizeF(f.pointSizeF() - 1);
   return f;
 }
-
-QString text(std::string_view s) { return QString::fromUtf8(s.data(), static_cast<qsizetype>(s.size())); }
 
 }  // namespace
 
@@ -138,7 +137,7 @@ QWidget* ConditionPage::block_widget(const Block& b) {
       cell->setSpacing(0);
       if (!f.label.empty() || f.clear >= 0) {
         auto* top = tight_row();
-        top->addWidget(small_label(text(f.label), box));
+        top->addWidget(small_label(from_utf8(f.label), box));
         top->addStretch();
         if (f.clear >= 0) top->addWidget(sized(bindings_.button({Ctl::C_cls, f.clear}, box), kSmall, kSmall));
         cell->addLayout(top);
@@ -207,7 +206,7 @@ QWidget* ConditionPage::result_side() {
   auto help = [&](int index) { return sized(bindings_.button({Ctl::C_shuoming, index}, side), 36, kSmall); };
 
   auto* base_row = tight_row();
-  base_row->addWidget(small_label(text(page_.result.base.label), side));
+  base_row->addWidget(small_label(from_utf8(page_.result.base.label), side));
   base_row->addStretch();
   base_row->addWidget(sized(bindings_.button({Ctl::C_cls, page_.result.base.clear}, side), kSmall, kSmall));
   base_row->addWidget(help(page_.result.base_help));
@@ -217,7 +216,7 @@ QWidget* ConditionPage::result_side() {
   layout->addWidget(base);
 
   layout->addWidget(bindings_.list({Ctl::List_jg, page_.result.result_list}, side), 1);
-  layout->addWidget(bindings_.count_label(page_.result.result_list, text(page_.result.count_caption), side));
+  layout->addWidget(bindings_.count_label(page_.result.result_list, from_utf8(page_.result.count_caption), side));
 
   auto* functions = new QGridLayout;
   functions->setSpacing(2);
@@ -241,7 +240,7 @@ QWidget* ConditionPage::result_side() {
 
   auto* prize = tight_row();
   QLineEdit* input = bindings_.prize_box({Ctl::T_duijiang, page_.result.prize_box}, side);
-  input->setPlaceholderText(text(page_.result.prize_caption));
+  input->setPlaceholderText(from_utf8(page_.result.prize_caption));
   prize->addWidget(input);
   QPushButton* check = bindings_.button({Ctl::C_jg_gn, page_.result.prize_button}, side);
   prize->addWidget(sized(check, 64, 22));

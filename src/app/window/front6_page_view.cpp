@@ -12,6 +12,7 @@
 
 #include "app/window/bindings.h"
 #include "app/window/page_layout.h"
+#include "app/window/qt_text.h"
 #include "app/window/result_viewer_widget.h"
 #include "app/window/tolerance_selector_widget.h"
 
@@ -24,18 +25,16 @@ constexpr int kSideWidth = 236;
 constexpr int kHelpWidth = 36;
 constexpr int kBoxHeight = 34;
 
-QString text(std::string_view s) { return QString::fromUtf8(s.data(), static_cast<qsizetype>(s.size())); }
-
 // Width that shows the longest caption of a row.
 int caption_width(const QWidget* w, const Q6Row& row) {
   const QFontMetrics fm(w->font());
   int width = 0;
-  for (const std::string& c : row.captions) width = std::max(width, fm.horizontalAdvance(text(c)));
+  for (const std::string& c : row.captions) width = std::max(width, fm.horizontalAdvance(from_utf8(c)));
   return std::max(kSmall - 1, width + 6);
 }
 
 QLabel* bold_label(std::string_view caption, QWidget* parent) {
-  QLabel* l = small_label(text(caption), parent);
+  QLabel* l = small_label(from_utf8(caption), parent);
   QFont f = l->font();
   f.setBold(true);
   l->setFont(f);
@@ -93,7 +92,7 @@ QWidget* Front6PageView::panel_widget(const Q6Panel& p) {
   if (!p.title.empty() || p.selector >= 0) {
     auto* header = tight_row();
     header->addWidget(bold_label(p.title, box));
-    for (std::string_view l : p.labels) header->addWidget(small_label(text(l), box));
+    for (std::string_view l : p.labels) header->addWidget(small_label(from_utf8(l), box));
     header->addStretch();
     if (p.selector >= 0) add_selector(header, "容错", p.selector, box);
     add_cls(header, p.clear, box);
@@ -120,11 +119,11 @@ void Front6PageView::add_rows(QBoxLayout* layout, const Q6Panel& p, QWidget* par
   }
   int label_width = 0;
   for (const Q6Row& r : p.rows)
-    label_width = std::max(label_width, QFontMetrics(parent->font()).horizontalAdvance(text(r.label)));
+    label_width = std::max(label_width, QFontMetrics(parent->font()).horizontalAdvance(from_utf8(r.label)));
   for (const Q6Row* r : order) {
     auto* row = tight_row();
     if (label_width > 0) {
-      QLabel* label = small_label(text(r->label), parent);
+      QLabel* label = small_label(from_utf8(r->label), parent);
       label->setFixedWidth(label_width + 2);
       row->addWidget(label, 0, Qt::AlignTop);
     }
@@ -158,7 +157,7 @@ void Front6PageView::add_boxes(QBoxLayout* layout, const Q6Panel& p, QWidget* pa
     column->setSpacing(0);
     if (!b.label.empty() || b.clear >= 0) {
       auto* top = tight_row();
-      top->addWidget(small_label(text(b.label), parent));
+      top->addWidget(small_label(from_utf8(b.label), parent));
       if (b.paste >= 0) top->addWidget(sized(button(Ctl::C_q6_gn, b.paste, parent), 28, kSmall));
       top->addStretch();
       if (b.selector >= 0) add_selector(top, "容错", b.selector, parent);
@@ -195,7 +194,7 @@ QWidget* Front6PageView::result_side(const ScrollBarWidget::Schedule& schedule) 
   viewer_row->addWidget(bindings_.custom({Ctl::ucf_q6show, 0}, std::move(viewer)), 0, Qt::AlignTop);
   auto* main_functions = new QVBoxLayout;
   main_functions->setSpacing(2);
-  main_functions->addWidget(small_label(text(f.labels.at(0)), side));
+  main_functions->addWidget(small_label(from_utf8(f.labels.at(0)), side));
   main_functions->addWidget(bindings_.count_label(kQ6CountLabel, {}, side));
   for (int gn : {kQ6Run, kQ6CopyAll, kQ6CopyRemoved, kQ6ClearAll})
     main_functions->addWidget(sized(button(Ctl::C_q6_gn, gn, side), 84, 24));
@@ -204,7 +203,7 @@ QWidget* Front6PageView::result_side(const ScrollBarWidget::Schedule& schedule) 
   layout->addLayout(viewer_row);
 
   auto* thirds_title = tight_row();
-  thirds_title->addWidget(small_label(text(f.labels.at(3)), side));
+  thirds_title->addWidget(small_label(from_utf8(f.labels.at(3)), side));
   thirds_title->addStretch();
   thirds_title->addWidget(button(Ctl::C_q6_shuoming, f.helps.at(2), side));
   layout->addLayout(thirds_title);
@@ -215,21 +214,21 @@ QWidget* Front6PageView::result_side(const ScrollBarWidget::Schedule& schedule) 
   layout->addLayout(thirds);
 
   auto* separators = tight_row();
-  separators->addWidget(small_label(text(f.labels.at(2)), side));
+  separators->addWidget(small_label(from_utf8(f.labels.at(2)), side));
   for (int gn = kQ6Blank; gn <= kQ6None; ++gn) separators->addWidget(sized(button(Ctl::C_q6_gn, gn, side), 36, kSmall));
   separators->addStretch();
   separators->addWidget(button(Ctl::C_q6_shuoming, f.helps.at(1), side));
   layout->addLayout(separators);
 
   auto* total = tight_row();
-  add_selector(total, text(f.labels.at(1)), kQ6TotalSelector, side);
+  add_selector(total, from_utf8(f.labels.at(1)), kQ6TotalSelector, side);
   total->addStretch();
   total->addWidget(button(Ctl::C_q6_shuoming, f.helps.at(0), side));
   layout->addLayout(total);
 
   // The prize check: its caption, the box, "兑奖查询", which Enter in the box presses.
   const Q6Panel& prize = side_panel(-1, kQ6PrizeBox);
-  layout->addWidget(small_label(text(prize.title), side));
+  layout->addWidget(small_label(from_utf8(prize.title), side));
   auto* prize_row = tight_row();
   QLineEdit* input = bindings_.prize_box({Ctl::T_q6, kQ6PrizeBox}, side);
   prize_row->addWidget(input);

@@ -15,6 +15,7 @@
 
 #include "app/app.h"
 #include "app/page_context.h"
+#include "app/window/qt_text.h"
 
 namespace tesvik {
 
@@ -23,11 +24,9 @@ namespace {
 // Past-draw files larger than this are refused (about 300,000 lines).
 constexpr std::size_t kDrawFileBytes = std::size_t{16} << 20;
 
-QString q(std::string_view s) { return QString::fromUtf8(s.data(), static_cast<qsizetype>(s.size())); }
-
 QString failed_text(const HistoryLine& line) {
   QStringList names;
-  for (std::string_view name : line.failed) names << q(name);
+  for (std::string_view name : line.failed) names << from_utf8(name);
   return names.join(QString::fromUtf8("、"));
 }
 
@@ -82,7 +81,7 @@ void HistoryDialog::open_file() {
     port_.message(kNoticeTitle, *problem == FileProblem::TooLarge ? "文件超过16MB：" + *file : "文件读取失败：" + *file);
     return;
   }
-  draws_->setPlainText(q(std::get<std::string>(bytes)));
+  draws_->setPlainText(from_utf8(std::get<std::string>(bytes)));
 }
 
 void HistoryDialog::check() {
@@ -106,7 +105,7 @@ void HistoryDialog::show_report(const HistoryReport& report) {
     const QString verdict = !line.readable ? QString::fromUtf8("无法识别")
                             : line.kept    ? QString::fromUtf8("中")
                                            : QString::fromUtf8("不中");
-    const QStringList cells = {QString::number(line.line), q(line.text), verdict, failed_text(line)};
+    const QStringList cells = {QString::number(line.line), from_utf8(line.text), verdict, failed_text(line)};
     for (int c = 0; c < cells.size(); ++c) table_->setItem(r, c, new QTableWidgetItem(cells[c]));
   }
   table_->resizeColumnsToContents();
@@ -121,7 +120,7 @@ void HistoryDialog::show_report(const HistoryReport& report) {
     auto* bar = new QProgressBar(bars_);
     bar->setRange(0, std::max(report.draws, 1));
     bar->setValue(report.condition_failures[i]);
-    bar->setFormat(q(report.conditions[i].name) + QString::fromUtf8("  错%1期").arg(report.condition_failures[i]));
+    bar->setFormat(from_utf8(report.conditions[i].name) + QString::fromUtf8("  错%1期").arg(report.condition_failures[i]));
     bar->setTextVisible(true);
     bar_layout_->insertWidget(bar_layout_->count() - 1, bar);
   }

@@ -8,12 +8,11 @@
 #include "app/help_texts.h"
 #include "app/page_tool_buttons.h"
 #include "app/window/history_dialog.h"
+#include "app/window/qt_text.h"
 
 namespace tesvik {
 
 namespace {
-
-QString q(std::string_view s) { return QString::fromUtf8(s.data(), static_cast<qsizetype>(s.size())); }
 
 // The page on top: front three, four and five are pages 0..2, front six 3.
 Mode shown_mode(const App& app) { return static_cast<Mode>(std::clamp(app.frame().page, 0, 3)); }
@@ -27,8 +26,8 @@ PageToolsStrip::PageToolsStrip(App& app, UserPort& port, std::function<void()> c
   layout->setContentsMargins(4, 0, 4, 0);
   layout->setSpacing(2);
   for (const PageToolInfo& tool : kPageToolButtons) {
-    auto* b = new QPushButton(q(tool.caption), this);
-    b->setObjectName(q(tool.caption));
+    auto* b = new QPushButton(from_utf8(tool.caption), this);
+    b->setObjectName(from_utf8(tool.caption));
     connect(b, &QPushButton::clicked, this, [this, &app, &port, tool, changed] {
       const Mode mode = shown_mode(app);
       switch (tool.button) {
@@ -44,7 +43,7 @@ PageToolsStrip::PageToolsStrip(App& app, UserPort& port, std::function<void()> c
       changed();
     });
     auto* help = new QPushButton(QString::fromUtf8("说明"), this);
-    help->setObjectName(q(tool.help_key));
+    help->setObjectName(from_utf8(tool.help_key));
     connect(help, &QPushButton::clicked, this,
             [&port, tool] { help_texts().show(port, kPageToolHelpSection, tool.help_key); });
     layout->addWidget(b);

@@ -15,12 +15,12 @@
 #include <algorithm>
 
 #include "app/window/main_window.h"
+#include "app/window/qt_text.h"
 #include "app/window/tip_window.h"
 
 namespace tesvik {
 
 namespace {
-QString q(std::string_view s) { return QString::fromUtf8(s.data(), static_cast<qsizetype>(s.size())); }
 
 // A window manager cuts a title that is wider than its box, and a short
 // message makes a narrow box. The box is made wide enough for its title in
@@ -38,13 +38,13 @@ void widen_for_title(QMessageBox& box) {
 }  // namespace
 
 void QtPort::message(std::string_view title, std::string_view text) {
-  QMessageBox box(QMessageBox::NoIcon, q(title), q(text), QMessageBox::Ok, window_);
+  QMessageBox box(QMessageBox::NoIcon, from_utf8(title), from_utf8(text), QMessageBox::Ok, window_);
   widen_for_title(box);
   box.exec();
 }
 
 bool QtPort::question(std::string_view title, std::string_view text) {
-  QMessageBox box(QMessageBox::Question, q(title), q(text), QMessageBox::Yes | QMessageBox::No, window_);
+  QMessageBox box(QMessageBox::Question, from_utf8(title), from_utf8(text), QMessageBox::Yes | QMessageBox::No, window_);
   widen_for_title(box);
   return box.exec() == QMessageBox::Yes;
 }
@@ -52,7 +52,7 @@ bool QtPort::question(std::string_view title, std::string_view text) {
 bool QtPort::write_clipboard(std::string_view text) {
   QClipboard* clipboard = QGuiApplication::clipboard();
   if (!clipboard) return false;
-  clipboard->setText(q(text));
+  clipboard->setText(from_utf8(text));
   return true;
 }
 
@@ -64,7 +64,7 @@ std::optional<std::string> QtPort::read_clipboard() {
 
 // Modal as the caller expects: the copy goes on once the tip has closed.
 void QtPort::show_tip(std::string_view text) {
-  TipWindow tip(q(text), window_);
+  TipWindow tip(from_utf8(text), window_);
   if (window_) window_->after(kTipMilliseconds, &tip, [&tip] { tip.accept(); });
   else QTimer::singleShot(kTipMilliseconds, &tip, &QDialog::accept);
   tip.exec();
@@ -74,7 +74,7 @@ void QtPort::show_progress(bool, int) {
   if (window_) window_->sync();
 }
 
-bool QtPort::open_link(std::string_view url) { return QDesktopServices::openUrl(QUrl(q(url), QUrl::StrictMode)); }
+bool QtPort::open_link(std::string_view url) { return QDesktopServices::openUrl(QUrl(from_utf8(url), QUrl::StrictMode)); }
 
 void QtPort::pump() {
   if (window_) window_->sync();
@@ -83,7 +83,7 @@ void QtPort::pump() {
 }
 
 void QtPort::title_changed(std::string_view title) {
-  if (window_) window_->setWindowTitle(q(title));
+  if (window_) window_->setWindowTitle(from_utf8(title));
 }
 
 void QtPort::quit() { QCoreApplication::quit(); }
@@ -101,10 +101,10 @@ std::optional<std::string> QtPort::choose_file(FileDialog dialog) {
   const QString texts = QString::fromUtf8("文本文件 (*.txt);;所有文件 (*)");
   QString file;
   switch (dialog) {
-    case FileDialog::SaveScheme: file = QFileDialog::getSaveFileName(window_, q("保存方案"), folder, schemes); break;
-    case FileDialog::LoadScheme: file = QFileDialog::getOpenFileName(window_, q("载入方案"), folder, schemes); break;
-    case FileDialog::Export: file = QFileDialog::getSaveFileName(window_, q("导出文件"), folder, texts); break;
-    case FileDialog::OpenDraws: file = QFileDialog::getOpenFileName(window_, q("打开开奖号码"), folder, texts); break;
+    case FileDialog::SaveScheme: file = QFileDialog::getSaveFileName(window_, from_utf8("保存方案"), folder, schemes); break;
+    case FileDialog::LoadScheme: file = QFileDialog::getOpenFileName(window_, from_utf8("载入方案"), folder, schemes); break;
+    case FileDialog::Export: file = QFileDialog::getSaveFileName(window_, from_utf8("导出文件"), folder, texts); break;
+    case FileDialog::OpenDraws: file = QFileDialog::getOpenFileName(window_, from_utf8("打开开奖号码"), folder, texts); break;
   }
   if (file.isEmpty()) return std::nullopt;
   return file.toStdString();
