@@ -434,7 +434,10 @@ INSTANTIATE_TEST_SUITE_P(DanGroups, FrontFiveBrute,
                                            Row("count_5_and_count_1").keep({dan_number(2, 1), dan_number(2, 2), dan_number(2, 3), dan_number(2, 4), dan_number(2, 5), dan_count(2, 5),
                                                                             dan_number(3, 10), dan_count(3, 1)}),
                                            Row("counts_without_numbers_ignored").keep({dan_count(4, 3), dan_number(5, 6), dan_number(5, 7), dan_count(5, 2)}),
-                                           Row("range_1_1").keep({dan_number(1, 1), dan_number(1, 2), dan_count(1, 2), dan_number(5, 3), dan_count(5, 0)}).range(42, "1", "1")),
+                                           Row("range_1_1").keep({dan_number(1, 1), dan_number(1, 2), dan_count(1, 2), dan_number(5, 3), dan_count(5, 0)}).range(42, "1", "1"),
+                                           // every number of a row: a pick holds five of them
+                                           Row("all_ten_numbers").keep({dan_number(4, 1), dan_number(4, 2), dan_number(4, 3), dan_number(4, 4), dan_number(4, 5), dan_number(4, 6),
+                                                                        dan_number(4, 7), dan_number(4, 8), dan_number(4, 9), dan_number(4, 10), dan_count(4, 5)})),
                          row_name);
 
 INSTANTIATE_TEST_SUITE_P(PositionPatterns, FrontFiveBrute,

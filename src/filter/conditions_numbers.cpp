@@ -94,7 +94,10 @@ void sure_groups(ConditionInput& in, ConditionMatrix& m, int column) {
     if (character_count(numbers) <= 2) continue;
     const unsigned row = digit_mask_of(number_hits(numbers));
     const auto count_ok = digit_hits(counts);
+    // Only the masks of picks, P numbers each: a row's count then stays
+    // within 0..P, inside the ten counts.
     for (unsigned mask = 0; mask < misses.size(); ++mask) {
+      if (std::popcount(mask) != P) continue;
       const auto count = static_cast<std::size_t>(std::popcount(mask & row));
       misses[mask] = static_cast<std::uint8_t>(misses[mask] + !count_ok[count]);
     }
