@@ -1,5 +1,7 @@
 #include "app/app.h"
 
+#include <algorithm>
+
 #include "app/control_table.h"
 #include "model/universe.h"
 
@@ -134,6 +136,13 @@ void App::hover(ControlRef c) {
 
 void App::set_text(ControlRef c, std::string text) {
   if (std::string* box = text_of(c)) *box = std::move(text);
+}
+
+void App::replace_text(ControlRef c, std::size_t at, std::size_t count, std::string_view with) {
+  std::string* box = text_of(c);
+  if (!box) return;
+  at = std::min(at, box->size());
+  box->replace(at, std::min(count, box->size() - at), with);
 }
 
 void App::type_text(ControlRef c, std::string_view utf8) {

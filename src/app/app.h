@@ -44,6 +44,9 @@ class App {
   void double_click(ControlRef c);
   void hover(ControlRef c);
   void set_text(ControlRef c, std::string text);  // as a paste: no key filter
+  // Replaces `count` bytes at `at` (both cut to the text) by `with`, as a
+  // paste does.
+  void replace_text(ControlRef c, std::size_t at, std::size_t count, std::string_view with);
   void type_text(ControlRef c, std::string_view utf8);
   void select_row(ControlRef c, int row);
   // The scroll bar of the front-six result viewer is dragged to `value`.

@@ -22,6 +22,7 @@ class QLineEdit;
 class QListView;
 class QPlainTextEdit;
 class QPushButton;
+class QTextDocument;
 class QWidget;
 
 namespace tesvik {
@@ -69,6 +70,7 @@ class Bindings : public QObject {
   void handle(const std::function<void()>& event);
   TextView* add_text(ControlRef ref, QWidget* w);
   void edited(TextView* view, const QString& text);
+  void edited_document(TextView* view, const QTextDocument& doc, int position, int removed, int added);
   bool key_accepted(const QLineEdit& box, ControlRef ref, const QKeyEvent& key);
   void sync_buttons();
   void sync_texts();
@@ -82,6 +84,7 @@ class Bindings : public QObject {
   std::vector<std::unique_ptr<ListView>> lists_;
   std::vector<std::unique_ptr<LabelView>> labels_;
   std::vector<std::unique_ptr<CustomView>> customs_;
+  bool texts_in_sync_ = false;  // during the sync after a condition box's edit
   std::map<QObject*, ControlRef> refs_;  // watched widget -> control
   std::map<std::pair<int, int>, QWidget*> widgets_;
 };

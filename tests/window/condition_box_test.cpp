@@ -1,0 +1,117 @@
+// The condition boxes hand the App each change of their text, piece by
+// piece; after any edit the App holds exactly what the box shows.
+
+#include <QClipboard>
+#include <QKeyEvent>
+#include <QPlainTextEdit>
+#include <QTextCursor>
+#include <random>
+
+#include "app/front6_page_table.h"
+#include "window_fixture.h"
+
+namespace tesvik {
+namespace {
+
+// What the box shows, as the App keeps it: UTF-8 with CR LF line breaks.
+std::string shown(const QPlainTextEdit& box) { return box.toPlainText().replace("\n", "\r\n").toStdString(); }
+
+class ConditionBox : public Window {
+ protected:
+  QPlainTextEdit* box(Ctl array = Ctl::T_nei_txt_ip, int index = 0) {
+    auto* b = widget<QPlainTextEdit>(array, index);
+    b->setFocus();
+    return b;
+  }
+  const std::string& app_text(Ctl array = Ctl::T_nei_txt_ip, int index = 0) {
+    return *window.app().text_of({array, index});
+  }
+  // A key that types `text`, as an input method may hand over any text.
+  void type(QPlainTextEdit* b, const QString& text) {
+    QKeyEvent press(QEvent::KeyPress, 0, Qt::NoModifier, text);
+    QApplication::sendEvent(b, &press);
+  }
+  void paste(QPlainTextEdit* b, const QString& text) {
+    QGuiApplication::clipboard()->setText(text);
+    b->paste();
+  }
+};
+
+TEST_F(ConditionBox, RandomEditsKeepTheAppEqualToTheBox) {
+  started();
+  click(Ctl::C_ding, 0);
+  QPlainTextEdit* b = box();
+  paste(b, "01 02 03\r\n04 05 06\n07 08 09\r10\n");
+  ASSERT_EQ(app_text(), shown(*b));
+
+  const QStringList typed{"1", "0", " ", "数", "😀", QString(QChar(QChar::Nbsp)), "é"};
+  const QStringList pasted{"", "x", "01\r\n02", "a\rb\nc", "😀😀\n", "line\r\n\r\nnext\r\n",
+                           QString("p") + QChar(QChar::ParagraphSeparator) + "q"};
+  std::mt19937 random(20261208);
+  const auto pick = [&random](int n) { return std::uniform_int_distribution<int>(0, n - 1)(random); };
+  for (int step = 0; step < 400; ++step) {
+    const int length = b->document()->characterCount() - 1;
+    QTextCursor cursor = b->textCursor();
+    switch (pick(9)) {
+      case 0: type(b, typed[pick(static_cast<int>(typed.size()))]); break;
+      case 1: QTest::keyClick(b, Qt::Key_Return); break;
+      case 2: QTest::keyClick(b, Qt::Key_Backspace); break;
+      case 3: QTest::keyClick(b, Qt::Key_Delete); break;
+      case 4:
+        cursor.setPosition(pick(length + 1));
+        b->setTextCursor(cursor);
+        break;
+      case 5:
+        cursor.setPosition(pick(length + 1));
+        cursor.setPosition(pick(length + 1), QTextCursor::KeepAnchor);
+        b->setTextCursor(cursor);
+        break;
+      case 6: paste(b, pasted[pick(static_cast<int>(pasted.size()))]); break;
+      case 7: QTest::keyClick(b, Qt::Key_Z, Qt::ControlModifier); break;
+      case 8: QTest::keyClick(b, Qt::Key_Z, Qt::ControlModifier | Qt::ShiftModifier); break;
+    }
+    ASSERT_EQ(app_text(), shown(*b)) << "after step " << step;
+  }
+}
+
+TEST_F(ConditionBox, TypingAfterTheAppRewroteTheBoxStartsFromItsText) {
+  started();
+  click(Ctl::C_ding, 0);
+  QPlainTextEdit* b = box();
+  // Line breaks the box cannot keep as they are: it shows them as breaks,
+  // and the first edit gives the App the box's own text.
+  window.bindings().forward([](App& app) { app.set_text({Ctl::T_nei_txt_ip, 0}, "01\n02\r03\r\n04"); });
+  EXPECT_EQ(b->toPlainText(), "01\n02\n03\n04");
+  b->moveCursor(QTextCursor::End);
+  QTest::keyClicks(b, "5");
+  EXPECT_EQ(app_text(), "01\r\n02\r\n03\r\n045");
+  // A text the box keeps as it is goes on piece by piece from the rewrite.
+  window.bindings().forward([](App& app) { app.set_text({Ctl::T_nei_txt_ip, 0}, "一\r\n😀\r\n"); });
+  b->moveCursor(QTextCursor::End);
+  type(b, "6");
+  b->moveCursor(QTextCursor::Start);
+  QTest::keyClick(b, Qt::Key_Delete);
+  EXPECT_EQ(app_text(), "\r\n😀\r\n6");
+  QTest::mouseDClick(b->viewport(), Qt::LeftButton);
+  QTest::keyClicks(b, "7");
+  EXPECT_EQ(app_text(), "7");
+}
+
+TEST_F(ConditionBox, PasteOverTheWholeHintedBoxIsOneUndoStep) {
+  started();
+  click(Ctl::C_ding, 3);
+  QPlainTextEdit* b = box(Ctl::T_q6, 0);
+  const std::string hint = app_text(Ctl::T_q6, 0);
+  ASSERT_FALSE(hint.empty());
+  b->selectAll();
+  paste(b, "01 02 03 04 05 06\r\n02 03 04 05 06 07\r\n");
+  EXPECT_EQ(app_text(Ctl::T_q6, 0), "01 02 03 04 05 06\r\n02 03 04 05 06 07\r\n");
+  QTest::keyClick(b, Qt::Key_Z, Qt::ControlModifier);
+  EXPECT_EQ(app_text(Ctl::T_q6, 0), hint);
+  EXPECT_EQ(shown(*b), hint);
+  QTest::keyClick(b, Qt::Key_Z, Qt::ControlModifier | Qt::ShiftModifier);
+  EXPECT_EQ(app_text(Ctl::T_q6, 0), "01 02 03 04 05 06\r\n02 03 04 05 06 07\r\n");
+}
+
+}  // namespace
+}  // namespace tesvik
