@@ -3,15 +3,19 @@
 // result lists filled, 36,000 rows in all), a front-five run that shows
 // all 30,240 picks, on the front-six page its share of building the
 // window, a drag of the viewer's thumb with the viewer's repaint and the
-// resident memory after a run that keeps all 151,200 picks, and a 10 MB
-// paste into a box of each page.
+// resident memory after a run that keeps all 151,200 picks, a 10 MB paste
+// into a box of each page and through the front-six paste button, and a
+// key typed into a box of 10 MB.
 
 #include <benchmark/benchmark.h>
 
 #include <QApplication>
+#include <QClipboard>
+#include <QKeyEvent>
 #include <QMouseEvent>
 #include <QPlainTextEdit>
 #include <QPushButton>
+#include <QTextCursor>
 #include <chrono>
 #include <fstream>
 #include <string>
@@ -171,10 +175,40 @@ void BM_WindowFrontSixRunResident(benchmark::State& state) {
 }
 BENCHMARK(BM_WindowFrontSixRunResident)->Unit(benchmark::kMillisecond)->Iterations(1);
 
-// 10 MB of pick lines pasted into the first condition box shown on a page
-// (argument: the page), the page repainted, then the page's run; the
-// counters give the paste with its repaint and the run apart, and the
-// process's peak resident memory (run one page alone for a clean figure).
+// 10 MB of pick lines on the clipboard.
+QString ten_megabytes_of_picks() {
+  QString text;
+  while (text.size() < 10'000'000) text += "01 02 03 04 05 06\n";
+  return text;
+}
+
+// Times `paste` with the page's repaint, then the page's run; the counters
+// give the two apart and the process's peak resident memory (run one
+// benchmark alone for a clean figure).
+template <typename Paste, typename Clear>
+void paste_and_run(benchmark::State& state, Shown& s, int page, Paste paste, Clear clear) {
+  QGuiApplication::clipboard()->setText(ten_megabytes_of_picks());
+  const ControlRef run = page == 3 ? ControlRef{Ctl::C_q6_gn, kQ6Run} : ControlRef{Ctl::C_jg_gn, 5 * page};
+  using Clock = std::chrono::steady_clock;
+  const auto ms = [](Clock::duration d) { return std::chrono::duration<double, std::milli>(d).count(); };
+  for (auto _ : state) {
+    const auto start = Clock::now();
+    paste();
+    s.window.page_widget(page)->repaint();
+    const auto pasted = Clock::now();
+    state.counters["paste_peak_mb"] = resident_mb("VmHWM:");
+    s.click(run.array, run.index);
+    state.counters["paste_ms"] = ms(pasted - start);
+    state.counters["run_ms"] = ms(Clock::now() - pasted);
+    state.counters["peak_mb"] = resident_mb("VmHWM:");
+    state.PauseTiming();
+    clear();
+    state.ResumeTiming();
+  }
+}
+
+// Ctrl+V over the whole of the first condition box shown on a page
+// (argument: the page).
 void BM_WindowPasteTenMegabytesAndRun(benchmark::State& state) {
   const int page = static_cast<int>(state.range(0));
   Shown s;
@@ -190,28 +224,58 @@ void BM_WindowPasteTenMegabytesAndRun(benchmark::State& state) {
     state.SkipWithError("the page shows no condition box");
     return;
   }
-  QString text;
-  while (text.size() < 10'000'000) text += "01 02 03 04 05 06\n";
-  const ControlRef run = page == 3 ? ControlRef{Ctl::C_q6_gn, 0} : ControlRef{Ctl::C_jg_gn, 5 * page};
-  using Clock = std::chrono::steady_clock;
-  const auto ms = [](Clock::duration d) { return std::chrono::duration<double, std::milli>(d).count(); };
-  for (auto _ : state) {
-    const auto start = Clock::now();
-    box->selectAll();
-    box->insertPlainText(text);  // as Ctrl+V does
-    s.window.page_widget(page)->repaint();
-    const auto pasted = Clock::now();
-    state.counters["paste_peak_mb"] = resident_mb("VmHWM:");
-    s.click(run.array, run.index);
-    state.counters["paste_ms"] = ms(pasted - start);
-    state.counters["run_ms"] = ms(Clock::now() - pasted);
-    state.counters["peak_mb"] = resident_mb("VmHWM:");
-    state.PauseTiming();
-    box->clear();
-    state.ResumeTiming();
-  }
+  paste_and_run(
+      state, s, page,
+      [box] {
+        box->selectAll();
+        box->paste();
+      },
+      [box] { box->clear(); });
 }
 BENCHMARK(BM_WindowPasteTenMegabytesAndRun)->DenseRange(0, 3)->Unit(benchmark::kMillisecond);
+
+// The front-six page's "paste" button of the kill box, which reads the
+// clipboard into the box.
+void BM_WindowPasteButtonTenMegabytesAndRun(benchmark::State& state) {
+  Shown s;
+  s.window.app().start_without_window();
+  s.click(Ctl::C_ding, 3);
+  paste_and_run(
+      state, s, 3, [&s] { s.click(Ctl::C_q6_gn, kQ6PasteKill); },
+      [&s] { s.window.bindings().forward([](App& app) { app.double_click({Ctl::T_q6, q6_paste_box(kQ6PasteKill).box}); }); });
+}
+BENCHMARK(BM_WindowPasteButtonTenMegabytesAndRun)->Unit(benchmark::kMillisecond);
+
+// A key typed into a condition box of the front-three page with the
+// window's sync; each iteration types "1" and takes it back with Backspace.
+// Argument: 0 types at the end of a box of 10 MB of lines, 1 in its 101st
+// line, 2 in an empty box. In the 101st line the text edit itself measures
+// every line again whenever its widest line gets narrower.
+void BM_WindowTypingInTenMegabyteBox(benchmark::State& state) {
+  Shown s;
+  s.window.app().start_without_window();
+  auto* box = qobject_cast<QPlainTextEdit*>(s.window.bindings().widget({Ctl::T_nei_txt_ip, 0}));
+  if (state.range(0) != 2) {
+    QGuiApplication::clipboard()->setText(ten_megabytes_of_picks());
+    box->paste();
+  }
+  box->moveCursor(state.range(0) == 1 ? QTextCursor::Start : QTextCursor::End);
+  if (state.range(0) == 1)
+    for (int i = 0; i < 100; ++i) box->moveCursor(QTextCursor::Down);
+  box->setFocus();
+  const auto key = [box](int code, const QString& text) {
+    QKeyEvent press(QEvent::KeyPress, code, Qt::NoModifier, text);
+    QApplication::sendEvent(box, &press);
+  };
+  for (auto _ : state) {
+    key(Qt::Key_1, "1");
+    key(Qt::Key_Backspace, {});
+  }
+  const std::string* text = s.window.app().text_of({Ctl::T_nei_txt_ip, 0});
+  if (!text || text->size() != box->toPlainText().size() + static_cast<std::size_t>(box->blockCount()) - 1)
+    state.SkipWithError("the App's text is not the box's");
+}
+BENCHMARK(BM_WindowTypingInTenMegabyteBox)->DenseRange(0, 2)->Unit(benchmark::kMicrosecond);
 
 }  // namespace
 }  // namespace tesvik
