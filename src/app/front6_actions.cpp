@@ -81,9 +81,10 @@ void Front6Page::run(Front6Context& ctx) {
   std::deque<std::string> texts;
   std::vector<Step6> steps;
   for (const Q6Step& step : q6_steps()) steps.push_back({step.condition, input_of(state_, step, texts), step.progress});
+  std::vector<int> slots;
   try {
-    spare_slots_ = evaluate_6x(spare_, steps, state_.selectors.at(kQ6TotalSelector).allowed(),
-                               [&](int percent) { ctx.progress(percent, 2); });
+    slots = evaluate_6x(spare_, steps, state_.selectors.at(kQ6TotalSelector).allowed(),
+                        [&](int percent) { ctx.progress(percent, 2); });
   } catch (const std::exception&) {
     // The last result stays as it was: its count, list, copies and prize check.
     ctx.progress(0, 0);
@@ -91,7 +92,7 @@ void Front6Page::run(Front6Context& ctx) {
     return;
   }
   std::swap(result_, spare_);
-  std::swap(result_slots_, spare_slots_);
+  result_slots_ = std::move(slots);
   has_result_ = true;
   const int kept = result_.kept_count();
   state_.count.caption = std::to_string(kept);
@@ -118,7 +119,7 @@ std::optional<std::string> Front6Page::copy_text(int gn, UserPort& port) const {
 void Front6Page::copy(int gn, Front6Context& ctx) {
   if (const std::optional<std::string> text = copy_text(gn, ctx.port)) {
     ctx.tip_text = gn == kQ6CopyRemoved ? "反选复制成功" : "复制成功";
-    copy_to_clipboard(ctx.port, *text, ctx.tip_text, CopyTrim::None);
+    copy_to_clipboard(ctx.port, *text, ctx.tip_text);
   }
   for (int k = kQ6CopyAll; k <= kQ6CopyRemoved; ++k)
     state_.gn[static_cast<std::size_t>(k)].colour = k == gn ? kKeep : kNeutral;

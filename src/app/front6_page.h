@@ -110,7 +110,6 @@ class Front6Page {
   ConditionMatrix result_;
   ConditionMatrix spare_;  // the storage of the result before the last, reused by the next run
   std::vector<int> result_slots_;
-  std::vector<int> spare_slots_;
   bool has_result_ = false;
 };
 

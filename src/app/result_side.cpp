@@ -35,7 +35,7 @@ std::optional<std::string> copy_text(PageContext& ctx, Mode mode, bool removed) 
 void copy_result(PageContext& ctx, Mode mode, bool removed) {
   ctx.tip_text = removed ? "反集复制成功" : "复制成功";
   if (const std::optional<std::string> text = copy_text(ctx, mode, removed))
-    copy_to_clipboard(ctx.port, *text, ctx.tip_text, CopyTrim::None);
+    copy_to_clipboard(ctx.port, *text, ctx.tip_text);
 }
 
 void prize_check(PageContext& ctx, Mode mode) {

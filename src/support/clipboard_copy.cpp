@@ -1,15 +1,13 @@
 #include "support/clipboard_copy.h"
 
-#include "support/text.h"
 #include "support/user_port.h"
 
 namespace tesvik {
 
-bool copy_to_clipboard(UserPort& port, std::string_view text, std::string_view tip, CopyTrim trim) {
-  const std::string_view payload = trim == CopyTrim::Blanks ? trim_blanks(text) : text;
+bool copy_to_clipboard(UserPort& port, std::string_view text, std::string_view tip) {
   for (int attempt = 0; attempt < kClipboardAttempts; ++attempt) {
     port.pump();
-    if (port.write_clipboard(payload)) {
+    if (port.write_clipboard(text)) {
       port.show_tip(tip);
       return true;
     }

@@ -11,9 +11,7 @@ class UserPort;
 
 inline constexpr int kClipboardAttempts = 100;
 
-enum class CopyTrim { Blanks, None };
-
 // Returns true when the text was placed on the clipboard.
-bool copy_to_clipboard(UserPort& port, std::string_view text, std::string_view tip, CopyTrim trim);
+bool copy_to_clipboard(UserPort& port, std::string_view text, std::string_view tip);
 
 }  // namespace tesvik

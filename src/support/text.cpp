@@ -59,6 +59,7 @@ double leading_number(std::string_view s) {
 }
 
 namespace {
+constexpr std::size_t kLongestSequence = 4;  // bytes of a UTF-8 sequence
 bool continuation(unsigned char c) { return (c & 0xC0) == 0x80; }
 }  // namespace
 
@@ -78,7 +79,6 @@ std::size_t character_count(std::string_view s) {
 
 void drop_last_character(std::string& s) {
   if (s.empty()) return;
-  constexpr std::size_t kLongestSequence = 4;
   std::size_t end = s.size() - 1;
   while (end > 0 && s.size() - end < kLongestSequence && continuation(static_cast<unsigned char>(s[end]))) --end;
   if (continuation(static_cast<unsigned char>(s[end]))) end = s.size() - 1;  // no lead byte near the end
@@ -86,7 +86,6 @@ void drop_last_character(std::string& s) {
 }
 
 bool fewer_characters(std::string_view s, std::size_t n) {
-  constexpr std::size_t kLongestSequence = 4;
   if (s.size() < n) return true;
   if (s.size() / kLongestSequence >= n) return false;
   return character_count(s) < n;

@@ -3,6 +3,8 @@
 #include <cstdint>
 #include <optional>
 
+#include "support/utf8.h"
+
 namespace tesvik {
 
 namespace {
@@ -32,22 +34,8 @@ bool high_surrogate(std::uint32_t u) { return u >= 0xD800 && u <= 0xDBFF; }
 bool low_surrogate(std::uint32_t u) { return u >= 0xDC00 && u <= 0xDFFF; }
 
 void append_utf8(std::string& out, std::uint32_t cp) {
-  auto byte = [&](std::uint32_t b) { out += static_cast<char>(b); };
-  if (cp < 0x80) {
-    byte(cp);
-  } else if (cp < 0x800) {
-    byte(0xC0 | cp >> 6);
-    byte(0x80 | (cp & 0x3F));
-  } else if (cp < 0x10000) {
-    byte(0xE0 | cp >> 12);
-    byte(0x80 | (cp >> 6 & 0x3F));
-    byte(0x80 | (cp & 0x3F));
-  } else {
-    byte(0xF0 | cp >> 18);
-    byte(0x80 | (cp >> 12 & 0x3F));
-    byte(0x80 | (cp >> 6 & 0x3F));
-    byte(0x80 | (cp & 0x3F));
-  }
+  char bytes[4];
+  out.append(bytes, encode_utf8(cp, bytes));
 }
 
 // Decodes the \u escape whose 'u' is at s[at]: one code unit, or a

@@ -1,6 +1,6 @@
 #pragma once
 // Strict reading of UTF-8: no overlong forms, no surrogates, nothing past
-// U+10FFFF, no cut-off sequences.
+// U+10FFFF, no cut-off sequences; and the writing of a code point.
 
 #include <cstddef>
 #include <string_view>
@@ -14,5 +14,9 @@ char32_t next_code_point(std::string_view s, std::size_t& i);
 
 // Every byte of s belongs to a well-formed sequence.
 bool valid_utf8(std::string_view s);
+
+// Writes the UTF-8 sequence of code point cp (below U+110000) at out, which
+// has room for four bytes; returns its length.
+std::size_t encode_utf8(char32_t cp, char* out);
 
 }  // namespace tesvik

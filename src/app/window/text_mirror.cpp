@@ -6,47 +6,20 @@
 #include <algorithm>
 #include <cstdlib>
 
+#include "support/utf8.h"
+
 namespace tesvik {
 
 namespace {
 
 constexpr std::size_t kNowhere = std::string::npos;
 
-// Writes the UTF-8 of c at out (when out is not null) and returns its length.
-std::size_t put_utf8(char* out, char32_t c) {
-  if (c < 0x80) {
-    if (out) out[0] = static_cast<char>(c);
-    return 1;
-  }
-  if (c < 0x800) {
-    if (out) {
-      out[0] = static_cast<char>(0xC0 | (c >> 6));
-      out[1] = static_cast<char>(0x80 | (c & 0x3F));
-    }
-    return 2;
-  }
-  if (c < 0x10000) {
-    if (out) {
-      out[0] = static_cast<char>(0xE0 | (c >> 12));
-      out[1] = static_cast<char>(0x80 | ((c >> 6) & 0x3F));
-      out[2] = static_cast<char>(0x80 | (c & 0x3F));
-    }
-    return 3;
-  }
-  if (out) {
-    out[0] = static_cast<char>(0xF0 | (c >> 18));
-    out[1] = static_cast<char>(0x80 | ((c >> 12) & 0x3F));
-    out[2] = static_cast<char>(0x80 | ((c >> 6) & 0x3F));
-    out[3] = static_cast<char>(0x80 | (c & 0x3F));
-  }
-  return 4;
-}
-
 // The application's text for raw, written at out, or only measured when out
 // is null; returns its length in bytes.
 std::size_t encode(QStringView raw, char* out) {
   std::size_t n = 0;
-  const auto put = [&](char32_t c) { n += put_utf8(out ? out + n : nullptr, c); };
+  char measured[4];
+  const auto put = [&](char32_t c) { n += encode_utf8(c, out ? out + n : measured); };
   for (qsizetype i = 0; i < raw.size(); ++i) {
     const char16_t u = raw[i].unicode();
     if (u >= 0x20 && u < 0x80) {

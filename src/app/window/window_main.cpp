@@ -62,6 +62,19 @@ int run_window(int argc, char** argv, const NoticeConfig& notice) {
 
 namespace {
 
+// Writes what `widget` shows to DIR/name and names the file on standard
+// output; false, with the reason on standard error, when it cannot.
+bool save_picture(QWidget& widget, const char* dir, const QString& name) {
+  QApplication::processEvents();
+  const QString file = QDir(dir).filePath(name);
+  if (!widget.grab().save(file)) {
+    std::cerr << "cannot write " << file.toStdString() << "\n";
+    return false;
+  }
+  std::cout << file.toStdString() << "\n";
+  return true;
+}
+
 // The history check of front three after a run that kills 05 and keeps
 // 01 03 in places A and B, with a few published draws: DIR/history.png.
 int history_screenshot(MainWindow& window, UserPort& port, const char* dir) {
@@ -78,14 +91,7 @@ int history_screenshot(MainWindow& window, UserPort& port, const char* dir) {
       "开奖结果待定\n2026120805 2026-12-08 10 09 08 07 06 05 04 03 02 01"));
   dialog.show();
   dialog.check();
-  QApplication::processEvents();
-  const QString file = QDir(dir).filePath("history.png");
-  if (!dialog.grab().save(file)) {
-    std::cerr << "cannot write " << file.toStdString() << "\n";
-    return 1;
-  }
-  std::cout << file.toStdString() << "\n";
-  return 0;
+  return save_picture(dialog, dir, "history.png") ? 0 : 1;
 }
 
 }  // namespace
@@ -103,14 +109,7 @@ int take_screenshots(int argc, char** argv, const char* dir) {
   }
   auto save = [&](const QString& name) {
     window.sync();
-    QApplication::processEvents();
-    const QString file = QDir(dir).filePath(name);
-    if (!window.grab().save(file)) {
-      std::cerr << "cannot write " << file.toStdString() << "\n";
-      return false;
-    }
-    std::cout << file.toStdString() << "\n";
-    return true;
+    return save_picture(window, dir, name);
   };
   for (int page = 0; page < 4; ++page) {
     window.app().click({Ctl::C_ding, page});
