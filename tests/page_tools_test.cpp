@@ -3,6 +3,7 @@
 // problem, an export writes the clipboard's bytes or no file at all.
 
 #include <gtest/gtest.h>
+#include <sys/stat.h>
 #include <unistd.h>
 
 #include <filesystem>
@@ -163,6 +164,32 @@ TEST_F(PageTools, BadSchemeFilesChangeNothingAndNameTheirProblem) {
   EXPECT_EQ(first_difference(prints(Mode::Three), page), "");
 }
 
+TEST_F(PageTools, EverySavedSchemeLoadsBackAndWhatCannotIsNotSaved) {
+  // A front-six box of 5 MB: saved, loaded, and the run keeps the same picks.
+  std::string big;
+  while (big.size() < (5u << 20)) big += "12 34 56 ";
+  app.set_text({Ctl::T_q6, 1}, big);
+  run(Mode::Six);
+  const std::vector<std::uint8_t> kept = verdict(Mode::Six);
+  app.save_scheme(Mode::Six, file("big"));
+  EXPECT_EQ(port.events.back(), "tip 方案已保存");
+  clear(Mode::Six);
+  app.load_scheme(Mode::Six, file("big"));
+  EXPECT_EQ(port.events.back(), "tip 方案已载入");
+  run(Mode::Six);
+  EXPECT_EQ(verdict(Mode::Six), kept);
+  // A text that a load would refuse is named, and no file is written.
+  app.set_text({Ctl::Comb_rc, 0}, std::string(40000, '1'));
+  port.events.clear();
+  app.save_scheme(Mode::Three, file("long"));
+  EXPECT_EQ(port.events, std::vector<std::string>{"message 温馨提示 方案未保存：Comb_rc 0 的文字超过方框能接受的长度"});
+  app.set_text({Ctl::Comb_rc, 0}, "");
+  for (int box : {1, 2, 3, 4, 5, 7, 8}) app.set_text({Ctl::T_q6, box}, std::string(10u << 20, '1'));
+  app.save_scheme(Mode::Six, file("long"));
+  EXPECT_EQ(port.events.back(), "message 温馨提示 方案未保存：T_q6 8 的文字太长，方案文件会超过64MB");
+  EXPECT_FALSE(fs::exists(file("long")));
+}
+
 TEST_F(PageTools, ExportWritesTheClipboardBytesOrNoFile) {
   app.click({Ctl::C_q6_gn, kQ6Run});
   app.click({Ctl::C_q6_gn, kQ6CopyAll});
@@ -177,6 +204,17 @@ TEST_F(PageTools, ExportWritesTheClipboardBytesOrNoFile) {
   app.export_picks(Mode::Six, file("taken"));
   EXPECT_EQ(port.events.back(), "message 温馨提示 文件写入失败：" + file("taken"));
   EXPECT_EQ(std::distance(fs::directory_iterator(dir), fs::directory_iterator()), 2);
+}
+
+TEST_F(PageTools, AFifoIsNeitherReadNorReplaced) {
+  ASSERT_EQ(::mkfifo(file("fifo").c_str(), 0600), 0);
+  app.load_scheme(Mode::Three, file("fifo"));
+  EXPECT_EQ(port.events.back(), "message 温馨提示 文件读取失败：" + file("fifo"));
+  run(Mode::Three);
+  app.export_picks(Mode::Three, file("fifo"));
+  EXPECT_EQ(port.events.back(), "message 温馨提示 文件写入失败：" + file("fifo"));
+  EXPECT_TRUE(fs::is_fifo(dir / "fifo"));
+  EXPECT_EQ(std::distance(fs::directory_iterator(dir), fs::directory_iterator()), 1);
 }
 
 TEST_F(PageTools, WithoutAFileTheDialogChoosesOneOrNothingHappens) {

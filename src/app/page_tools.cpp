@@ -30,9 +30,15 @@ void write_failed(UserPort& port, const std::string& file) {
 }  // namespace
 
 void App::save_scheme(Mode mode, std::optional<std::string> file) {
+  // Only a scheme that loads back is saved.
+  const std::vector<SchemeEntry> entries = page_scheme(*this, mode);
+  if (const auto problem = unloadable(mode, entries)) {
+    port_.message(kNoticeTitle, "方案未保存：" + *problem);
+    return;
+  }
   file = chosen(port_, std::move(file), FileDialog::SaveScheme);
   if (!file) return;
-  if (!port_.write_file(*file, write_scheme(mode, page_scheme(*this, mode)))) return write_failed(port_, *file);
+  if (!port_.write_file(*file, write_scheme(mode, entries))) return write_failed(port_, *file);
   port_.show_tip("方案已保存");
 }
 

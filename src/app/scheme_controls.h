@@ -25,9 +25,6 @@ enum class SchemeKind {
   PastedList,    // front six's pasted kill-exact or base list, by its paste button
 };
 
-// Longest text of a condition box or a pasted list, in bytes (a list of all
-// 151,200 front-six picks takes about 2.1 MB).
-inline constexpr std::size_t kSchemeTextBytes = std::size_t{4} << 20;
 // Longest text of a combo box or a compound row, in characters, as a line edit takes it.
 inline constexpr std::size_t kSchemeLineChars = 32767;
 

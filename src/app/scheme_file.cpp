@@ -96,7 +96,6 @@ std::optional<std::string> value_error(const SchemeControl& c, const SchemeEntry
     case SchemeKind::TextBox:
     case SchemeKind::PastedList:
       if (!valid_utf8(e.text)) return name + " 的文字不是UTF-8";
-      if (e.text.size() > kSchemeTextBytes) return name + " 的文字超过方框能接受的长度";
       if (c.kind == SchemeKind::PastedList && read_pasted_list(e.text).status != PasteStatus::Read)
         return name + " 的文字不是号码列表";
       return std::nullopt;
@@ -129,6 +128,7 @@ std::variant<SchemeEntry, std::string> control_line(std::string_view line, Mode 
     if (!colour) return "颜色应为十进制数";
     e.colour = *colour;
   } else {
+    if (!valid_utf8(value)) return std::string(c->word) + " " + std::to_string(c->index) + " 的文字不是UTF-8";
     auto text = unquote_text(value);
     if (std::holds_alternative<TextError>(text)) return "文字的引号或转义写错了";
     e.text = std::move(std::get<std::string>(text));
@@ -137,17 +137,33 @@ std::variant<SchemeEntry, std::string> control_line(std::string_view line, Mode 
   return e;
 }
 
+std::string header_line(Mode mode) {
+  return std::string(kMagic) + " " + std::string(kVersion) + " " + std::to_string(mode_number(mode)) + "\n";
+}
+
+std::string entry_line(const SchemeEntry& e) {
+  const SchemeControl& c = *e.control;
+  return std::string(c.word) + " " + std::to_string(c.index) + " " + std::string(key_of(c.kind)) + "=" +
+         (c.kind == SchemeKind::Button ? std::to_string(e.colour) : quote_text(e.text)) + "\n";
+}
+
 }  // namespace
 
 std::string write_scheme(Mode mode, const std::vector<SchemeEntry>& entries) {
-  std::string out = std::string(kMagic) + " " + std::string(kVersion) + " " + std::to_string(mode_number(mode)) + "\n";
-  for (const SchemeEntry& e : entries) {
-    const SchemeControl& c = *e.control;
-    out += std::string(c.word) + " " + std::to_string(c.index) + " " + std::string(key_of(c.kind)) + "=";
-    out += c.kind == SchemeKind::Button ? std::to_string(e.colour) : quote_text(e.text);
-    out += '\n';
-  }
+  std::string out = header_line(mode);
+  for (const SchemeEntry& e : entries) out += entry_line(e);
   return out;
+}
+
+std::optional<std::string> unloadable(Mode mode, const std::vector<SchemeEntry>& entries) {
+  std::size_t size = header_line(mode).size();
+  for (const SchemeEntry& e : entries) {
+    if (auto bad = value_error(*e.control, e)) return bad;
+    size += entry_line(e).size();
+    if (size > kSchemeFileBytes)
+      return std::string(e.control->word) + " " + std::to_string(e.control->index) + " 的文字太长，方案文件会超过64MB";
+  }
+  return std::nullopt;
 }
 
 std::variant<std::vector<SchemeEntry>, SchemeError> read_scheme(std::string_view text, Mode mode) {

@@ -8,6 +8,7 @@
 // can give them.
 
 #include <cstddef>
+#include <optional>
 #include <string>
 #include <string_view>
 #include <variant>
@@ -36,6 +37,11 @@ struct SchemeError {
 
 // The text of a scheme of `mode` from its entries, one line each, in order.
 std::string write_scheme(Mode mode, const std::vector<SchemeEntry>& entries);
+
+// Why a load would refuse the scheme of these entries (a text that is not
+// UTF-8 or longer than its box takes, a file over the size limit), naming the
+// control; nothing when the saved file loads back.
+std::optional<std::string> unloadable(Mode mode, const std::vector<SchemeEntry>& entries);
 
 // Reads a scheme file for the page of `mode`; every line is checked.
 std::variant<std::vector<SchemeEntry>, SchemeError> read_scheme(std::string_view text, Mode mode);
