@@ -28,23 +28,24 @@ TEST(UnquoteText, ReadsEveryEscape) {
   EXPECT_EQ(unquoted(R"("\u0041\u00e9\u00E9\u20ac")"), "Aéé€");
   EXPECT_EQ(unquoted(R"("\u0000")"), std::string(1, '\0'));
   EXPECT_EQ(unquoted(R"("\ud83d\uDE00!")"), "😀!");
-  EXPECT_EQ(unquoted("\"a b\tc\x01\xff\""), "a b\tc\x01\xff");  // raw bytes stand for themselves
+  EXPECT_EQ(unquoted("\"a b\tc\x01\xc3\xa9\""), "a b\tc\x01é");  // raw bytes stand for themselves
 }
 
 TEST(UnquoteText, RejectsMalformedText) {
   for (const char* bad : {"", "abc", " \"a\"", "\"abc", "\"abc\\\"", "\"abc\\", "\"a\"b", "\"a\" \"b\"", "\"a\"\"",
                           "\"\\x\"", "\"\\U0041\"", "\"\\u004\"", "\"\\u00g1\"", "\"\\u12", "\"\\uD800\"",
                           "\"\\uD800x\"", "\"\\uD800\\u0041\"", "\"\\uD800\\uD800\"", "\"\\uDC00\"",
-                          "\"\\uDE00\\uD83D\""}) {
+                          "\"\\uDE00\\uD83D\"", "\"\xff\"", "\"a\xc3\"", "\"\xed\xa0\x80\"", "\"\xc0\x80\""}) {
     EXPECT_TRUE(std::holds_alternative<TextError>(unquote_text(bad))) << bad;
   }
   EXPECT_EQ(unquoted("\"abc"), "error: missing closing quote");
   EXPECT_EQ(unquoted("\"a\"b"), "error: text after the closing quote");
 }
 
-TEST(QuoteText, RoundTripsEveryByte) {
+TEST(QuoteText, RoundTripsEveryCharacter) {
   std::string all;
-  for (int b = 0; b < 256; ++b) all += static_cast<char>(b);
+  for (int b = 0; b < 128; ++b) all += static_cast<char>(b);
+  all += "\u00a0\u07ff\u0800\uffff\U00010000\U0010ffff";
   EXPECT_EQ(unquoted(quote_text(all)), all);
   const std::string mixed = "01 02\r\n\"前三\"\\\t\x7f😀";
   EXPECT_EQ(unquoted(quote_text(mixed)), mixed);

@@ -99,6 +99,8 @@ std::variant<std::string, TextError> unquote_text(std::string_view quoted) {
     const char c = quoted[i];
     if (c == '"') {
       if (i + 1 != quoted.size()) return TextError{"text after the closing quote"};
+      // Raw bytes must form UTF-8 as the escapes do: no box holds anything else.
+      if (!valid_utf8(out)) return TextError{"not UTF-8"};
       return out;
     }
     if (c != '\\') {

@@ -20,7 +20,8 @@ struct TextError {
 
 // Reads one quoted string that spans the whole of `quoted`. \uXXXX takes
 // exactly four hex digits and becomes UTF-8; a high and a low surrogate in
-// a row make one character.
+// a row make one character. The text read must be UTF-8: raw bytes that are
+// not are refused like a lone surrogate.
 std::variant<std::string, TextError> unquote_text(std::string_view quoted);
 
 }  // namespace tesvik
