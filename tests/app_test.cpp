@@ -70,9 +70,11 @@ TEST_F(AppTest, LinksOpenOnlyWebAddresses) {
   app.click({Ctl::L_ad, 1});  // no advert link yet
   app.open_link("file:///etc/passwd");
   app.open_link("calc.exe");
+  app.open_link("http://");
+  app.open_link("http://x\r\nfile:///etc/passwd");
   port.browser_works = false;
   app.open_link("https://example.com/");
-  EXPECT_EQ(port.events, Events(3, "message 提示 出现错误，未能打开下载页面"));
+  EXPECT_EQ(port.events, Events(5, "message 提示 出现错误，未能打开下载页面"));
   port.events.clear();
   app.click({Ctl::C_ding_an, 8});  // network state is not "ng"
   EXPECT_TRUE(port.events.empty());

@@ -5,6 +5,7 @@
 #include "app/mode_table.h"
 #include "app/while_disabled.h"
 #include "build_config.h"
+#include "support/web_link.h"
 
 namespace tesvik {
 
@@ -14,8 +15,6 @@ constexpr const char* kProductTitle = "Tesvik";
 constexpr const char* kLinkTitle = "提示";
 constexpr int kLightSteps = 10;  // ticks of the light sequence
 constexpr int kLightGate = 9;    // mode buttons react from this count on
-
-bool is_web_link(std::string_view url) { return url.starts_with("http://") || url.starts_with("https://"); }
 
 }  // namespace
 
