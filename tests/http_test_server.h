@@ -1,6 +1,7 @@
 #pragma once
 // A small HTTP/1.1 server on 127.0.0.1 for the tests: it answers each path
-// as told (status and body, or never), and records every request.
+// as told (status, extra headers and body, or never, or a body that does not
+// end), and records every request and how many body bytes it sent.
 
 #include <gtest/gtest.h>
 
@@ -8,6 +9,7 @@
 #include <QHostAddress>
 #include <QTcpServer>
 #include <QTcpSocket>
+#include <QTimer>
 #include <map>
 #include <string>
 #include <vector>
@@ -16,10 +18,18 @@ namespace tesvik::testing {
 
 class TestServer {
  public:
+  enum class Body {
+    Whole,    // the body with its Content-Length
+    Chunked,  // chunks of 'x' without end
+    Endless,  // 'x' without end, no length, as if the close would end it
+    Trickle,  // the body one byte every 100 ms, no length
+  };
   struct Answer {
     int status = 200;
     QByteArray body;
     bool silent = false;
+    QByteArray headers = {};  // extra header lines, each ending in CR LF
+    Body kind = Body::Whole;
   };
   struct Request {
     QByteArray method, path, content_type, body;
@@ -38,6 +48,7 @@ class TestServer {
   void answer(const QByteArray& path, Answer a) { answers_[path] = std::move(a); }
   void answer(const QByteArray& path, const QByteArray& body) { answers_[path] = {200, body, false}; }
   std::vector<Request> requests;
+  qint64 streamed = 0;  // body bytes written by the endless answers
 
  private:
   void read(QTcpSocket* socket) {
@@ -65,10 +76,43 @@ class TestServer {
     const auto found = answers_.find(r.path);
     const Answer a = found == answers_.end() ? Answer{404, "not here"} : found->second;
     if (a.silent) return;
-    socket->write("HTTP/1.1 " + QByteArray::number(a.status) + " X\r\nContent-Length: " +
-                  QByteArray::number(a.body.size()) + "\r\nConnection: close\r\n\r\n" + a.body);
-    socket->disconnectFromHost();
+    const QByteArray status = "HTTP/1.1 " + QByteArray::number(a.status) + " X\r\n" + a.headers;
+    switch (a.kind) {
+      case Body::Whole:
+        socket->write(status + "Content-Length: " + QByteArray::number(a.body.size()) + "\r\nConnection: close\r\n\r\n" +
+                      a.body);
+        socket->disconnectFromHost();
+        return;
+      case Body::Chunked: return stream(socket, status + "Transfer-Encoding: chunked\r\n\r\n", true);
+      case Body::Endless: return stream(socket, status + "Connection: close\r\n\r\n", false);
+      case Body::Trickle: {
+        socket->write(status + "Connection: close\r\n\r\n");
+        auto* timer = new QTimer(socket);
+        QObject::connect(timer, &QTimer::timeout, socket, [this, socket] {
+          if (streamed < kMaxStreamed) streamed += socket->write("x");
+        });
+        timer->start(100);
+        return;
+      }
+    }
   }
+
+  // Keeps a quarter MiB queued until the client closes or kMaxStreamed went out.
+  void stream(QTcpSocket* socket, const QByteArray& head, bool chunked) {
+    socket->write(head);
+    const QByteArray piece(64 * 1024, 'x');
+    const QByteArray chunk = QByteArray::number(piece.size(), 16) + "\r\n" + piece + "\r\n";
+    auto more = [this, socket, chunked, piece, chunk] {
+      while (socket->bytesToWrite() < 256 * 1024 && streamed < kMaxStreamed &&
+             socket->state() == QAbstractSocket::ConnectedState) {
+        socket->write(chunked ? chunk : piece);
+        streamed += piece.size();
+      }
+    };
+    QObject::connect(socket, &QTcpSocket::bytesWritten, socket, more);
+    more();
+  }
+  static constexpr qint64 kMaxStreamed = qint64{512} << 20;
 
   QTcpServer server_;
   std::map<QByteArray, Answer> answers_;

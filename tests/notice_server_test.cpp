@@ -4,8 +4,10 @@
 // the install identifier.
 
 #include <gtest/gtest.h>
+#include <sys/stat.h>
 
 #include <QCoreApplication>
+#include <QDir>
 #include <QElapsedTimer>
 #include <QFile>
 #include <QLockFile>
@@ -223,6 +225,63 @@ TEST_F(NoticeServer, BodiesOverTheLimitAreRefused) {
   EXPECT_EQ(notice(body + " ", "print network\n").out.substr(0, kFailure.size()), kFailure);
 }
 
+TEST_F(NoticeServer, BodiesWithoutEndStopBeingReadAtTheLimitOrTheTimeOut) {
+  using Body = TestServer::Body;
+  secondary.answer("/pk10.txt", "[ok]");
+  for (const Body kind : {Body::Chunked, Body::Endless}) {
+    primary.streamed = 0;
+    primary.answer("/pk10.txt", {200, {}, false, {}, kind});
+    SCOPED_TRACE(kind == Body::Chunked ? "chunked" : "endless");
+    QElapsedTimer clock;
+    clock.start();
+    EXPECT_EQ(run("network\nprint network\n").out, "network state=\"ok\"\n");
+    // Refused at the limit, long before the time-out, and the socket is no
+    // longer read: the server could send little beyond what its buffers hold.
+    EXPECT_LT(clock.elapsed(), 10000);
+    EXPECT_GT(primary.streamed, static_cast<qint64>(kMaxBodyBytes));
+    EXPECT_LT(primary.streamed, qint64{32} << 20);
+  }
+  constexpr int kTimeout = 700;
+  config.fetch_timeout_ms = kTimeout;
+  primary.answer("/pk10.txt", {200, {}, false, {}, Body::Trickle});
+  QElapsedTimer clock;
+  clock.start();
+  EXPECT_EQ(run("network\nprint network\n").out, "network state=\"ok\"\n");
+  EXPECT_GE(clock.elapsed(), kTimeout * 9 / 10);
+  EXPECT_LT(clock.elapsed(), 10000);
+}
+
+TEST_F(NoticeServer, RedirectsAreFollowedThreeTimesToWebAddressesOnly) {
+  auto to = [](const std::string& where) {
+    return TestServer::Answer{302, {}, false, QByteArray::fromStdString("Location: " + where + "\r\n")};
+  };
+  primary.answer("/pk10.txt", to("/r1"));
+  primary.answer("/r1", to("/r2"));
+  primary.answer("/r2", to(secondary.base() + "r3"));
+  secondary.answer("/r3", "[ok][biaoti]Moved[biaoti]");
+  EXPECT_EQ(run("network\n").out, "title \"Moved\"\n");
+  secondary.answer("/r3", to("/r4"));
+  secondary.answer("/r4", "[ok][biaoti]Too far[biaoti]");
+  secondary.answer("/pk10.txt", "[ok]");
+  EXPECT_EQ(run("network\nprint network\n").out, "network state=\"ok\"\n");
+  primary.answer("/pk10.txt", to("file:///etc/passwd"));
+  EXPECT_EQ(run("network\nprint network\n").out, "network state=\"ok\"\n");
+  EXPECT_EQ(paths(secondary).back(), "POST /ip.asp");
+
+  // The report follows a redirect on its own server only, and keeps its POST there.
+  primary.requests.clear();
+  secondary.requests.clear();
+  primary.answer("/pk10.txt", "[ok]");
+  primary.answer("/ip.asp", {307, {}, false, "Location: /ip2.asp\r\n"});
+  EXPECT_EQ(run("network\n").out, "");
+  EXPECT_EQ(paths(primary), (Paths{"GET /pk10.txt", "POST /ip.asp", "POST /ip2.asp"}));
+  primary.requests.clear();
+  primary.answer("/ip.asp", to(secondary.base() + "ip.asp"));
+  EXPECT_EQ(run("network\n").out, "");
+  EXPECT_EQ(paths(primary), (Paths{"GET /pk10.txt", "POST /ip.asp"}));
+  EXPECT_TRUE(secondary.requests.empty());
+}
+
 TEST_F(NoticeServer, BodiesAreReadAsUtf8WhenValidElseAsGb18030) {
   const QString title = QString::fromUtf8("联网标题€");
   auto gb = QStringEncoder("GB18030");
@@ -252,6 +311,28 @@ TEST_F(NoticeServer, ASecondCopyIsRefusedAndAStaleLockIsTakenOver) {
   stale.write("999999999\ntesvik\n\n");
   stale.close();
   EXPECT_EQ(notice("[ok]", "print network\n").out, "network state=\"ok\"\n");
+}
+
+TEST_F(NoticeServer, OnlyALiveCopyCountsWhateverIsAtTheLockPath) {
+  const QString lock = dir.filePath("tesvik.lock");
+  auto starts = [&] { return notice("[ok]", "print network\n").out == "network state=\"ok\"\n"; };
+  for (const QByteArray& content : {QByteArray(), QByteArray("\xFF\x00garbled\n-5\n")}) {
+    QFile file(lock);
+    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+    file.write(content);
+    file.close();
+    EXPECT_TRUE(starts()) << content.size();
+    QFile::remove(lock);
+  }
+  ASSERT_TRUE(QDir(dir.path()).mkdir("tesvik.lock"));
+  EXPECT_TRUE(starts());
+  ASSERT_TRUE(QDir(dir.path()).rmdir("tesvik.lock"));
+  // A FIFO would make a plain open wait for a writer for ever.
+  ASSERT_EQ(::mkfifo(QFile::encodeName(lock).constData(), 0600), 0);
+  QElapsedTimer clock;
+  clock.start();
+  EXPECT_TRUE(starts());
+  EXPECT_LT(clock.elapsed(), 5000);
 }
 
 TEST_F(NoticeServer, InstallIdentifierIsKeptFromTenCharactersAndExtendedBelow) {

@@ -1,20 +1,21 @@
 #include "app/net/qt_network.h"
 
+#include "app/net/http_client.h"
 #include "app/net/response_text.h"
 
 #include <QCoreApplication>
 #include <QDir>
 #include <QEventLoop>
+#include <QFile>
 #include <QFileInfo>
-#include <QLockFile>
-#include <QNetworkAccessManager>
-#include <QNetworkReply>
-#include <QNetworkRequest>
 #include <QSettings>
 #include <QStandardPaths>
-#include <QTimer>
-#include <QUrl>
-#include <set>
+#include <cerrno>
+
+#include <fcntl.h>
+#include <sys/file.h>
+#include <sys/stat.h>
+#include <unistd.h>
 
 namespace tesvik {
 
@@ -25,23 +26,11 @@ constexpr const char* kSettingsApplication = "sx_Orlane_pk10_20170412";
 constexpr const char* kInstallIdKey = "Startup/key";
 constexpr const char* kLockName = "tesvik.lock";
 
-bool web_url(const QUrl& url) {
-  return url.isValid() && (url.scheme() == "http" || url.scheme() == "https") && !url.host().isEmpty();
-}
-
 QString default_lock_file() {
   QString dir = QStandardPaths::writableLocation(QStandardPaths::RuntimeLocation);
   if (dir.isEmpty()) dir = QDir::tempPath();
   return QDir(dir).filePath(kLockName);
 }
-
-// What one exchange has gathered so far.
-struct Exchange {
-  QByteArray body;
-  bool refused = false;  // timed out or too large
-  QTimer* timer = nullptr;  // the time-out, a child of the reply
-  std::function<void(std::string)> done;
-};
 
 }  // namespace
 
@@ -50,18 +39,13 @@ struct QtNetworkPorts::Impl {
   Wait wait = Wait::Async;
   QString settings_file;
   QString lock_file;
-  std::unique_ptr<QLockFile> lock;
-  std::unique_ptr<QNetworkAccessManager> manager;
-  std::set<QNetworkReply*> pending;
+  int lock_fd = -1;  // held open with its lock while the program runs
+  // Answers still under way go nowhere when it goes: the application may be gone.
+  std::unique_ptr<HttpClient> http;
   std::function<void()> after_answer;
 
   ~Impl() {
-    // Answers still under way go nowhere: the application may be gone.
-    for (QNetworkReply* reply : pending) {
-      QObject::disconnect(reply, nullptr, nullptr, nullptr);
-      reply->abort();
-      delete reply;
-    }
+    if (lock_fd >= 0) ::close(lock_fd);
   }
 
   std::unique_ptr<QSettings> settings() const {
@@ -71,56 +55,13 @@ struct QtNetworkPorts::Impl {
   }
 
   // Starts the exchange; done runs once, at once when the request cannot be made.
-  void start(const HttpRequest& request, std::function<void(std::string)> done);
-  void finish(QNetworkReply* reply, const std::shared_ptr<Exchange>& exchange);
+  void start(const HttpRequest& request, std::function<void(std::string)> done) {
+    http->start(request, [this, done = std::move(done)](std::optional<std::string> body) {
+      done(body ? response_text(*body) : std::string());
+      if (wait == Wait::Async && after_answer) after_answer();
+    });
+  }
 };
-
-void QtNetworkPorts::Impl::start(const HttpRequest& request, std::function<void(std::string)> done) {
-  const QUrl url(QString::fromStdString(request.url), QUrl::StrictMode);
-  if (!web_url(url)) return done({});
-  QNetworkRequest r(url);
-  if (!request.content_type.empty())
-    r.setHeader(QNetworkRequest::ContentTypeHeader, QByteArray::fromStdString(request.content_type));
-  const QByteArray body = QByteArray::fromStdString(request.body);
-  // The body goes with GET as well.
-  QNetworkReply* reply = request.method == "POST" ? manager->post(r, body)
-                                                  : manager->sendCustomRequest(r, QByteArray::fromStdString(request.method), body);
-  pending.insert(reply);
-  auto exchange = std::make_shared<Exchange>();
-  exchange->done = std::move(done);
-  auto refuse = [reply, exchange] {
-    exchange->refused = true;
-    reply->abort();
-  };
-  auto* timer = new QTimer(reply);
-  timer->setSingleShot(true);
-  timer->setTimerType(Qt::PreciseTimer);  // a coarse timer may end the exchange early
-  QObject::connect(timer, &QTimer::timeout, reply, refuse);
-  timer->start(std::max(0, request.timeout_ms));
-  exchange->timer = timer;
-  QObject::connect(reply, &QNetworkReply::metaDataChanged, reply, [reply, refuse] {
-    const QVariant length = reply->header(QNetworkRequest::ContentLengthHeader);
-    if (length.isValid() && length.toLongLong() > static_cast<qint64>(kMaxBodyBytes)) refuse();
-  });
-  QObject::connect(reply, &QNetworkReply::readyRead, reply, [reply, exchange, refuse] {
-    exchange->body += reply->readAll();
-    if (static_cast<std::size_t>(exchange->body.size()) > kMaxBodyBytes) refuse();
-  });
-  QObject::connect(reply, &QNetworkReply::finished, reply, [this, reply, exchange] { finish(reply, exchange); });
-}
-
-void QtNetworkPorts::Impl::finish(QNetworkReply* reply, const std::shared_ptr<Exchange>& exchange) {
-  exchange->timer->stop();
-  if (!exchange->refused) exchange->body += reply->readAll();
-  const int status = reply->attribute(QNetworkRequest::HttpStatusCodeAttribute).toInt();
-  const bool ok = !exchange->refused && reply->error() == QNetworkReply::NoError && status == 200 &&
-                  static_cast<std::size_t>(exchange->body.size()) <= kMaxBodyBytes;
-  pending.erase(reply);
-  reply->deleteLater();
-  auto done = std::move(exchange->done);
-  done(ok ? response_text(std::string_view(exchange->body.constData(), static_cast<std::size_t>(exchange->body.size()))) : std::string());
-  if (wait == Wait::Async && after_answer) after_answer();
-}
 
 QtNetworkPorts::QtNetworkPorts(Wait wait, const NoticeConfig& config) : impl_(std::make_unique<Impl>()) {
   if (!QCoreApplication::instance()) {
@@ -132,7 +73,7 @@ QtNetworkPorts::QtNetworkPorts(Wait wait, const NoticeConfig& config) : impl_(st
   impl_->wait = wait;
   impl_->settings_file = QString::fromStdString(config.settings_file);
   impl_->lock_file = config.lock_file.empty() ? default_lock_file() : QString::fromStdString(config.lock_file);
-  impl_->manager = std::make_unique<QNetworkAccessManager>();
+  impl_->http = std::make_unique<HttpClient>();
 }
 
 QtNetworkPorts::~QtNetworkPorts() = default;
@@ -140,18 +81,28 @@ QtNetworkPorts::~QtNetworkPorts() = default;
 void QtNetworkPorts::after_answer(std::function<void()> hook) { impl_->after_answer = std::move(hook); }
 
 bool QtNetworkPorts::another_instance_running() {
-  if (impl_->lock) return false;
+  if (impl_->lock_fd >= 0) return false;
   QDir().mkpath(QFileInfo(impl_->lock_file).absolutePath());
-  auto lock = std::make_unique<QLockFile>(impl_->lock_file);
-  // Only a lock whose process still runs counts; a lock left by a crashed
-  // copy is taken over (the default would also take over a lock older than
-  // 30 s, a running copy's included).
-  lock->setStaleLockTime(0);
-  if (lock->tryLock(0)) {
-    impl_->lock = std::move(lock);
+  // The kernel lock of a running copy is the only sign that counts: it goes
+  // with the process, so a crashed copy leaves nothing to take over, and the
+  // file's content (empty, garbled) means nothing. Whatever is at the path
+  // that is not a lockable regular file (a directory, a FIFO, a link) lets the
+  // program start; the open cannot wait and the lock is only tried.
+  const QByteArray path = QFile::encodeName(impl_->lock_file);
+  const int fd = ::open(path.constData(), O_RDWR | O_CREAT | O_NONBLOCK | O_NOFOLLOW | O_NOCTTY | O_CLOEXEC, 0600);
+  if (fd < 0) return false;
+  struct stat info {};
+  if (::fstat(fd, &info) != 0 || !S_ISREG(info.st_mode)) {
+    ::close(fd);
     return false;
   }
-  return lock->error() == QLockFile::LockFailedError;
+  if (::flock(fd, LOCK_EX | LOCK_NB) == 0) {
+    impl_->lock_fd = fd;
+    return false;
+  }
+  const bool held = errno == EWOULDBLOCK;
+  ::close(fd);
+  return held;
 }
 
 std::string QtNetworkPorts::read_install_id() {
