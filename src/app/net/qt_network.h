@@ -1,8 +1,8 @@
 #pragma once
-// The network start-up's ports on Qt: HTTP on QNetworkAccessManager, the
-// install identifier in QSettings and the single-instance lock as a
-// QLockFile. Qt stays inside the implementation, so the batch runner and
-// the window include this header without Qt's.
+// The network start-up's ports on Qt: HTTP on Qt's sockets (HttpClient), the
+// install identifier in QSettings and the single-instance lock as a kernel
+// lock on a file. Qt stays inside the implementation, so the batch runner
+// and the window include this header without Qt's.
 
 #include <functional>
 #include <memory>
