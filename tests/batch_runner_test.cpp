@@ -48,7 +48,8 @@ TEST(BatchRunner, UnreadableLinesGiveTheErrorLine) {
            "select List_jg 0 0",
            // bad TEXT and bad numbers
            "set T_nei_txt_ip 0 abc", "set T_nei_txt_ip 0 \"abc", "set T_nei_txt_ip 0 \"a\" b", "clipboard \"\\q\"",
-           "type Comb_rc 0 \"\\uDC00\"", "wait -1", "wait 2147483648", "clipboard-lock -1", "answer maybe",
+           "type Comb_rc 0 \"\\uDC00\"", "set T_q6 1 \"1\xff\"", "clipboard \"\xc3\"", "wait -1", "wait 2147483648",
+           "clipboard-lock -1", "answer maybe",
            "select List_nei 0", "select List_nei -2",
            // the front-six selectors and viewer
            "range 11 0 0", "range 0 a 1", "range 0 1", "range 0 1 2 3", "scroll", "scroll x", "set rc_q6 0 \"1\"",
