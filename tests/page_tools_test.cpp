@@ -155,6 +155,11 @@ TEST_F(PageTools, BadSchemeFilesChangeNothingAndNameTheirProblem) {
             "message 温馨提示 方案文件第2行有错误：Comb_rc 0 的文字超过方框能接受的长度，未载入");
   EXPECT_EQ(load("tesvik-scheme 1 3\nC_annv 45 colour=65535\nC_annv 45 colour=14737632\n"),
             "message 温馨提示 方案文件第3行有错误：C_annv 45 重复，未载入");
+  // A front-six range takes the numbers its lists show, without leading zeros.
+  port.events.clear();
+  std::ofstream(file("zeros"), std::ios::binary) << "tesvik-scheme 1 6\nrc_q6 3 range=\"05<*>6\"\n";
+  app.load_scheme(Mode::Six, file("zeros"));
+  EXPECT_EQ(port.events.back().rfind("message 温馨提示 方案文件第2行有错误：rc_q6 3 的范围", 0), 0u) << port.events.back();
   {
     std::ofstream(file("huge"), std::ios::binary) << "tesvik-scheme 1 3\n";
     fs::resize_file(file("huge"), std::uintmax_t{100} << 20);
