@@ -68,6 +68,25 @@ if ((left < ax || top < ay || right > ax + aw || bottom > ay + ah)); then
 else
   echo "ok: the window lies inside the work area"
 fi
+# A second start: its message appears alone and the first window, minimised before, comes back.
+xdotool windowminimize --sync "$window"
+build/release/tesvik >"$dir/second.log" 2>&1 &
+second=$!
+pids+=($second)
+notice=$(timeout 20 xdotool search --sync --onlyvisible --name '^错误提示$' | head -1)
+sleep 0.5
+import -window root "$dir/second-start.png"
+windows=$(xdotool search --onlyvisible --name '^Tesvik$' | wc -l)
+hidden=$(xprop -id "$window" _NET_WM_STATE | grep -c _NET_WM_STATE_HIDDEN || true)
+xdotool key --window "$notice" Return
+for _ in $(seq 50); do kill -0 "$second" 2>/dev/null || break; sleep 0.1; done
+echo "screenshot: $dir/second-start.png"
+if ((windows != 1 || hidden != 0)) || kill -0 "$second" 2>/dev/null; then
+  echo "FAIL: a second start shows $windows main windows, the first hidden=$hidden"
+  status=1
+else
+  echo "ok: a second start shows its message alone and raises the first window"
+fi
 if ((keep)); then
   echo "DISPLAY=$DISPLAY is up; press Enter to end it."
   read -r

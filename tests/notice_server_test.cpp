@@ -20,6 +20,7 @@
 #include <vector>
 
 #include "app/batch/batch_runner.h"
+#include "app/net/qt_network.h"
 #include "build_config.h"
 #include "http_test_server.h"
 #include "support/http_exchange.h"
@@ -311,6 +312,21 @@ TEST_F(NoticeServer, ASecondCopyIsRefusedAndAStaleLockIsTakenOver) {
   stale.write("999999999\ntesvik\n\n");
   stale.close();
   EXPECT_EQ(notice("[ok]", "print network\n").out, "network state=\"ok\"\n");
+}
+
+TEST_F(NoticeServer, ASecondCopyAsksTheRunningCopyToShowItsWindow) {
+  int raised = 0;
+  QtNetworkPorts running(QtNetworkPorts::Wait::Async, config);
+  running.on_raise_request([&raised] { ++raised; });
+  ASSERT_FALSE(running.another_instance_running());
+  QtNetworkPorts second(QtNetworkPorts::Wait::Async, config);
+  EXPECT_TRUE(second.another_instance_running());
+  QElapsedTimer clock;
+  clock.start();
+  while (raised == 0 && clock.elapsed() < 5000) QCoreApplication::processEvents(QEventLoop::AllEvents, 50);
+  EXPECT_EQ(raised, 1);
+  // The batch runner's check asks too, and the message is the same.
+  EXPECT_EQ(run("network\n").out, "message \"错误提示\" \"本软件已经打开了，不要重复打开，本界面将自动关闭\"\nquit\n");
 }
 
 TEST_F(NoticeServer, OnlyALiveCopyCountsWhateverIsAtTheLockPath) {

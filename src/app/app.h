@@ -80,6 +80,8 @@ class App {
   void attach_network(NetworkPorts& ports, NoticeConfig config) { notice_.attach(ports, std::move(config)); }
   // Runs the network start-up now (the batch runner's `network`).
   void run_network() { notice_.start(); }
+  // Before the window shows: ends the program, with its message, when another copy runs.
+  bool refuse_second_copy() { return notice_.refuse_second_copy(); }
   const NoticeClient& notice() const { return notice_; }
 
   // The page tools of every page beyond its own buttons ("保存方案",

@@ -48,17 +48,20 @@ void NoticeClient::start() {
   if (started_) return;
   started_ = true;
   const auto busy = gate_.hold();
-  if (ports_ && ports_->another_instance_running()) {
-    port_.message(kErrorTitle, kSecondCopy);
-    hooks_.end_program();
-    return;
-  }
+  if (refuse_second_copy()) return;
   if (!config_.has_server()) {
     frame_.set_network_status("离线", kNeutral);
     make_install_id();
     return;
   }
   fetch_notice(0);
+}
+
+bool NoticeClient::refuse_second_copy() {
+  if (!ports_ || !ports_->another_instance_running()) return false;
+  port_.message(kErrorTitle, kSecondCopy);
+  hooks_.end_program();
+  return true;
 }
 
 void NoticeClient::fetch_notice(int server) {

@@ -43,6 +43,9 @@ class NoticeClient {
 
   // Runs the sequence; later calls do nothing.
   void start();
+  // The sequence's first step alone: when another copy runs, says so and
+  // ends the program; true then. The window runs it before it shows itself.
+  bool refuse_second_copy();
   bool started() const { return started_; }
   const std::string& install_id() const { return install_id_; }
   const std::string& upgrade_link() const { return upgrade_link_; }

@@ -8,6 +8,8 @@
 #include <QEventLoop>
 #include <QFile>
 #include <QFileInfo>
+#include <QLocalServer>
+#include <QLocalSocket>
 #include <QSettings>
 #include <QStandardPaths>
 #include <cerrno>
@@ -43,6 +45,13 @@ struct QtNetworkPorts::Impl {
   // Answers still under way go nowhere when it goes: the application may be gone.
   std::unique_ptr<HttpClient> http;
   std::function<void()> after_answer;
+  std::function<void()> raise;
+  std::unique_ptr<QLocalServer> raise_server;  // listens while this copy holds the lock
+
+  // Beside the lock: the socket where the running copy hears that another started.
+  QString raise_socket() const { return lock_file + ".sock"; }
+  void listen_for_raise();
+  void ask_running_copy_to_raise() const;
 
   ~Impl() {
     if (lock_fd >= 0) ::close(lock_fd);
@@ -98,11 +107,35 @@ bool QtNetworkPorts::another_instance_running() {
   }
   if (::flock(fd, LOCK_EX | LOCK_NB) == 0) {
     impl_->lock_fd = fd;
+    impl_->listen_for_raise();
     return false;
   }
   const bool held = errno == EWOULDBLOCK;
   ::close(fd);
+  if (held) impl_->ask_running_copy_to_raise();
   return held;
+}
+
+void QtNetworkPorts::on_raise_request(std::function<void()> raise) { impl_->raise = std::move(raise); }
+
+void QtNetworkPorts::Impl::listen_for_raise() {
+  if (!raise) return;
+  raise_server = std::make_unique<QLocalServer>();
+  raise_server->setSocketOptions(QLocalServer::UserAccessOption);
+  // A socket left by a copy that crashed; this copy holds the lock, so no live copy owns it.
+  QLocalServer::removeServer(raise_socket());
+  if (!raise_server->listen(raise_socket())) return raise_server.reset();
+  QObject::connect(raise_server.get(), &QLocalServer::newConnection, raise_server.get(), [this] {
+    while (QLocalSocket* socket = raise_server->nextPendingConnection()) socket->deleteLater();
+    raise();
+  });
+}
+
+void QtNetworkPorts::Impl::ask_running_copy_to_raise() const {
+  // A local socket connects at once or not at all; the wait only bounds a busy peer.
+  QLocalSocket socket;
+  socket.connectToServer(raise_socket());
+  if (socket.waitForConnected(500)) socket.disconnectFromServer();
 }
 
 std::string QtNetworkPorts::read_install_id() {

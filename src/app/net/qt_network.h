@@ -32,6 +32,9 @@ class QtNetworkPorts final : public NetworkPorts {
   // Runs after every answer that arrived from the event loop has been
   // handed over, so that the window can show the new state.
   void after_answer(std::function<void()> hook);
+  // Once this copy holds the lock, a later copy that finds it running asks
+  // it to show its window: `raise` runs then. Without it nothing listens.
+  void on_raise_request(std::function<void()> raise);
 
   bool another_instance_running() override;
   std::string read_install_id() override;

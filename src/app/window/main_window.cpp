@@ -177,6 +177,12 @@ void MainWindow::show_fitted() {
   else showMaximized();
 }
 
+void MainWindow::bring_to_front() {
+  if (isMinimized()) showNormal();
+  raise();
+  activateWindow();
+}
+
 void MainWindow::start() {
   app_.create();
   clock_.start();

@@ -33,6 +33,8 @@ class MainWindow : public QWidget {
   // screen's available area with a frame, else maximised; the pages scroll
   // when the window is smaller than they are.
   void show_fitted();
+  // Shows the window over the others, restored if it was minimised.
+  void bring_to_front();
   // Creates the App's window state and starts its timers on the real clock.
   void start();
 

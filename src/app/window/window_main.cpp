@@ -53,7 +53,10 @@ int run_window(int argc, char** argv, const NoticeConfig& notice) {
   // Needs the Qt application; goes before the window, dropping any answer still under way.
   QtNetworkPorts network(QtNetworkPorts::Wait::Async, notice);
   network.after_answer([&p] { p.window.sync(); });
+  network.on_raise_request([&p] { p.window.bring_to_front(); });
   p.window.app().attach_network(network, notice);
+  // A second copy shows its message alone, having raised the running copy's window.
+  if (p.window.app().refuse_second_copy()) return 0;
   p.window.show_fitted();
   // The start-up begins once the window is on screen.
   QMetaObject::invokeMethod(&p.window, [&p] { p.window.start(); }, Qt::QueuedConnection);
