@@ -11,6 +11,7 @@
 #include <QTest>
 #include <QTimer>
 #include <functional>
+#include <map>
 
 #include "app/window/main_window.h"
 #include "app/window/qt_port.h"
@@ -36,18 +37,33 @@ class Window : public ::testing::Test {
   void click(Ctl array, int index) { QTest::mouseClick(widget(array, index), Qt::LeftButton); }
   // Runs `inspect` inside the next modal wait (a message box or the tip),
   // once that window is shown. The timer runs on every pass of the event
-  // loop, not on the clock.
+  // loop, not on the clock. A modal window that no waiting inspection takes
+  // fails the test and is closed, so that the test ends instead of waiting
+  // for an answer.
   template <typename Modal = QMessageBox>
   void on_next_modal(std::function<void(Modal*)> inspect) {
     auto* poll = new QTimer(&window);
-    QObject::connect(poll, &QTimer::timeout, poll, [poll, inspect] {
-      if (auto* modal = qobject_cast<Modal*>(QApplication::activeModalWidget())) {
-        poll->stop();
-        poll->deleteLater();
-        inspect(modal);
-      }
+    awaited_[poll] = [](QWidget* w) { return qobject_cast<Modal*>(w) != nullptr; };
+    QObject::connect(poll, &QTimer::timeout, poll, [this, poll, inspect] {
+      QWidget* active = QApplication::activeModalWidget();
+      if (!active) return;
+      auto* modal = qobject_cast<Modal*>(active);
+      if (!modal && awaited_by_another(poll, active)) return;
+      awaited_.erase(poll);
+      poll->stop();
+      poll->deleteLater();
+      if (modal) return inspect(modal);
+      ADD_FAILURE() << "a " << active->metaObject()->className() << " opened instead of the "
+                    << Modal::staticMetaObject.className() << " awaited";
+      if (auto* dialog = qobject_cast<QDialog*>(active)) dialog->reject();
+      else active->close();
     });
     poll->start(0);
+  }
+  bool awaited_by_another(QTimer* poll, QWidget* active) const {
+    for (const auto& [other, takes] : awaited_)
+      if (other != poll && takes(active)) return true;
+    return false;
   }
   // The texts of the next message box; it is closed with `button`.
   struct Box {
@@ -68,6 +84,7 @@ class Window : public ::testing::Test {
 
   QtPort port;
   MainWindow window{port};
+  std::map<QTimer*, std::function<bool(QWidget*)>> awaited_;  // the modal windows that inspections wait for
 };
 
 }  // namespace tesvik
