@@ -18,6 +18,7 @@
 #include <vector>
 
 #include "app/batch/batch_runner.h"
+#include "app/net/qt_network.h"
 #include "build_config.h"
 #include "http_test_server.h"
 #include "support/http_exchange.h"
@@ -61,7 +62,7 @@ class NoticeServer : public ::testing::Test {
   Result run(const std::string& script) {
     std::istringstream in(script);
     std::ostringstream out, err;
-    const int status = run_batch(in, out, err, config);
+    const int status = run_batch(in, out, err, config, blocking_network_ports);
     EXPECT_EQ(err.str(), "");
     return {status, out.str()};
   }
