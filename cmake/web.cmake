@@ -1,0 +1,12 @@
+# The browser edition, built by emscripten (emcmake cmake -S . -B build/web;
+# scripts/web-build.sh does it all).
+#
+# tesvik-batch.js: the batch runner for Node, with the files of the machine
+# it runs on (NODERAWFS). The module compiles its .wasm synchronously: the
+# asynchronous path of this emscripten would fetch() the file's path, which
+# Node 18 and later try as a URL.
+add_executable(tesvik-batch src/web/batch_main.cpp)
+target_link_libraries(tesvik-batch PRIVATE tesvik_batch)
+target_link_options(tesvik-batch PRIVATE
+  -sENVIRONMENT=node -sNODERAWFS=1 -sEXIT_RUNTIME=1 -sALLOW_MEMORY_GROWTH=1 -sWASM_ASYNC_COMPILATION=0)
+
