@@ -5,7 +5,7 @@
 #   scripts/web-build.sh [TARGET...]
 set -euo pipefail
 cd "$(dirname "$0")/.."
-scripts/setup-web.sh
+scripts/setup.sh --web
 # emscripten's JavaScript optimizer needs Debian's acorn module.
 export NODE_PATH=/usr/share/nodejs${NODE_PATH:+:$NODE_PATH}
 emcmake cmake -S . -B build/web -DCMAKE_BUILD_TYPE=Release >/dev/null
