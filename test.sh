@@ -1,8 +1,9 @@
 #!/usr/bin/env bash
 # Builds with warnings, AddressSanitizer and UndefinedBehaviorSanitizer
 # (installing missing packages) and runs every test; then builds the
-# Release tree, runs each benchmark once in a short mode, builds and checks
-# the Debian package and runs each fuzz target for a while.
+# Release tree, runs each benchmark once in a short mode, builds the browser
+# edition and compares it with the native build, builds and checks the
+# Debian package and runs each fuzz target for a while.
 #   TESVIK_FUZZ_SECONDS   seconds per fuzz target (default 20)
 set -euo pipefail
 cd "$(dirname "$0")"
@@ -17,6 +18,9 @@ cmake --build build/release -j"$(nproc)" >/dev/null
 build/release/tesvik_bench --benchmark_min_time=0.001 >build/release/bench.log
 QT_QPA_PLATFORM=offscreen build/release/tesvik_window_bench --benchmark_min_time=0.001 >build/release/window-bench.log
 echo "benchmarks: $(grep -c '^BM_' build/release/bench.log) engine, $(grep -c '^BM_' build/release/window-bench.log) window"
+
+echo "== Browser edition: every golden script as the native build"
+scripts/web-diff.sh build/release/tesvik
 
 echo "== Debian package"
 scripts/package-check.sh

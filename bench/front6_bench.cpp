@@ -25,15 +25,6 @@ struct Page {
   const std::string& count() { return app.front6().state().count.caption; }
 };
 
-// Appends a blank to every box a run reads, or takes it off again, so that
-// no box reads from its memo.
-void touch_boxes(App& app) {
-  for (std::string& box : app.front6().state().boxes) {
-    if (!box.empty() && box.back() == ' ') box.pop_back();
-    else box += ' ';
-  }
-}
-
 // Runs of a filled page; with cold=1 every box is read anew at each run.
 template <void (*Fill)(App&, bench::QuietPort&)>
 void BM_Run6x(benchmark::State& state) {
@@ -44,7 +35,7 @@ void BM_Run6x(benchmark::State& state) {
   for (auto _ : state) {
     if (cold) {
       state.PauseTiming();
-      touch_boxes(page.app);
+      bench::touch_boxes_6x(page.app);
       state.ResumeTiming();
     }
     page.app.click({Ctl::C_q6_gn, kRun});

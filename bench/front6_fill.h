@@ -42,6 +42,15 @@ inline void range_6x(App& app, int rc, int lo, int hi) {
   app.selector_of({Ctl::rc_q6, rc})->choose(std::to_string(lo), std::to_string(hi));
 }
 
+// Appends a blank to every box a run reads, or takes it off again, so that
+// no box reads from its memo.
+inline void touch_boxes_6x(App& app) {
+  for (std::string& box : app.front6().state().boxes) {
+    if (!box.empty() && box.back() == ' ') box.pop_back();
+    else box += ' ';
+  }
+}
+
 inline void worst_front_six(App& app, QuietPort& port) {
   std::mt19937 rng(6);
   paste_6x(app, port, 10, pick_list_6x());

@@ -12,7 +12,7 @@ if(TESVIK_FUZZ)
 endif()
 
 # tesvik_fuzz_target(NAME LIBRARY SEEDS...): the target fuzz_NAME from
-# fuzz/NAME.cpp, linked with LIBRARY; its seed corpus build/.../corpus/NAME
+# fuzz/NAME.cpp, linked with LIBRARY (one, or a list); its seed corpus build/.../corpus/NAME
 # holds the files that the globs SEEDS (relative to the source tree) match.
 function(tesvik_fuzz_target name library)
   add_executable(fuzz_${name} ${CMAKE_SOURCE_DIR}/fuzz/${name}.cpp)

@@ -3,12 +3,16 @@
 # compilers, libraries, clang with its fuzzer runtime, the icon renderer and
 # the tools that build and check the Debian package.
 # With --window-check it also installs the X server, window manager and
-# tools that scripts/window-check.sh uses.
+# tools that scripts/window-check.sh uses. With --web it installs instead
+# what the browser edition needs: Debian's emscripten (with clang, lld and
+# binaryen) and Node.js, which runs its tools and the built batch runner.
 set -euo pipefail
 packages=(cmake g++ make libgtest-dev libgmock-dev googletest libbenchmark-dev qt6-base-dev qt6-translations-l10n
           fonts-wqy-microhei clang libclang-rt-14-dev librsvg2-bin dpkg-dev file desktop-file-utils appstream lintian)
 if [ "${1:-}" = "--window-check" ]; then
   packages+=(xvfb openbox xdotool x11-utils imagemagick)
+elif [ "${1:-}" = "--web" ]; then
+  packages=(emscripten nodejs cmake gzip)
 fi
 missing=()
 for p in "${packages[@]}"; do
@@ -19,5 +23,6 @@ if ((${#missing[@]})); then
   [ "$(id -u)" -eq 0 ] || sudo="sudo"
   echo "installing: ${missing[*]}" >&2
   $sudo apt-get update -qq
-  DEBIAN_FRONTEND=noninteractive $sudo apt-get install -y -qq "${missing[@]}" >&2
+  # Another apt-get holding the lock makes this one wait for it.
+  DEBIAN_FRONTEND=noninteractive $sudo apt-get install -y -qq -o DPkg::Lock::Timeout=600 "${missing[@]}" >&2
 fi

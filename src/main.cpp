@@ -1,11 +1,10 @@
-#include <filesystem>
-#include <fstream>
 #include <iostream>
 #include <optional>
 #include <string>
 #include <string_view>
 
 #include "app/batch/batch_runner.h"
+#include "app/net/qt_network.h"
 #include "app/notice_config.h"
 #include "app/window/window_main.h"
 #include "build_config.h"
@@ -29,21 +28,6 @@ int usage_error(std::string_view problem) {
   return 2;
 }
 
-// `--batch FILE`: a directory or a file that cannot be opened runs nothing.
-int run_batch_file(const char* path, const tesvik::NoticeConfig& notice) {
-  std::error_code ec;
-  if (std::filesystem::is_directory(path, ec)) {
-    std::cerr << "tesvik: cannot read " << path << ": it is a directory\n";
-    return 2;
-  }
-  std::ifstream file(path, std::ios::binary);
-  if (!file) {
-    std::cerr << "tesvik: cannot open " << path << '\n';
-    return 2;
-  }
-  return tesvik::run_batch(file, std::cout, std::cerr, notice);
-}
-
 }  // namespace
 
 int main(int argc, char** argv) {
@@ -63,8 +47,9 @@ int main(int argc, char** argv) {
   const tesvik::NoticeConfig notice = tesvik::notice_config(notice_server);
   if (first == "--batch") {
     if (argc > 3) return usage_error("--batch takes one FILE");
-    if (argc < 3 || std::string_view(argv[2]) == "-") return tesvik::run_batch(std::cin, std::cout, std::cerr, notice);
-    return run_batch_file(argv[2], notice);
+    if (argc < 3 || std::string_view(argv[2]) == "-")
+      return tesvik::run_batch(std::cin, std::cout, std::cerr, notice, tesvik::blocking_network_ports);
+    return tesvik::run_batch_file(argv[2], std::cout, std::cerr, notice, tesvik::blocking_network_ports);
   }
   if (first == "--screenshot") {
     if (argc != 3) return usage_error("--screenshot takes one DIR");

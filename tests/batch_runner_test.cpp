@@ -96,6 +96,15 @@ TEST(BatchRunner, OutputThatCannotBeWrittenOrAScriptThatCannotBeReadFails) {
   EXPECT_EQ(err.str(), "cannot read the script\n");
 }
 
+TEST(BatchRunner, WithoutNetworkPortsTheStartUpRunsOfflineWhateverTheServers) {
+  NoticeConfig servers;
+  servers.primary = "http://127.0.0.1:9/";  // would fail at once if it were asked
+  std::istringstream in("network\nprint network\nprint C_ding_an 8\n");
+  std::ostringstream out, err;
+  EXPECT_EQ(run_batch(in, out, err, servers), 0);
+  EXPECT_EQ(out.str(), "network state=\"\"\nC_ding_an 8 colour=14737632 caption=\"离线\" enabled=1 visible=1\n");
+}
+
 TEST(BatchRunner, AnswerHoldsForOneQuestionAndLinesAfterTheEndAreNotRead) {
   const Result r = run("answer no\nclose\nprint Fmain\nclose\nprint Fmain\nno such line\n");
   EXPECT_EQ(r.status, 0);

@@ -64,7 +64,7 @@ class NoticeServer : public ::testing::Test {
   Result run(const std::string& script) {
     std::istringstream in(script);
     std::ostringstream out, err;
-    const int status = run_batch(in, out, err, config);
+    const int status = run_batch(in, out, err, config, blocking_network_ports);
     EXPECT_EQ(err.str(), "");
     return {status, out.str()};
   }

@@ -1,11 +1,11 @@
 #include "controls/tolerance_selector.h"
 
 #include <algorithm>
-#include <charconv>
 #include <cmath>
 #include <optional>
 #include <utility>
 
+#include "support/decimal.h"
 #include "support/text.h"
 
 namespace tesvik {
@@ -25,9 +25,7 @@ std::string star_text(std::pair<int, int> ab) { return std::to_string(ab.first) 
 // A number as decimal text: "3", "-2", "1.5".
 std::string decimal_text(double v) {
   if (v == std::floor(v) && std::abs(v) < 1e15) return std::to_string(static_cast<long long>(v));
-  char buffer[32];
-  const auto [end, ec] = std::to_chars(buffer, buffer + sizeof buffer, v);
-  return ec == std::errc{} ? std::string(buffer, end) : "0";
+  return shortest_decimal(v);
 }
 
 }  // namespace

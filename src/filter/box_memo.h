@@ -19,13 +19,14 @@ class BoxMemo {
   template <typename Read>
   const Result& read(std::string& box, Read&& read_box) {
     if (valid_ && box == input_) {
-      if (box != cleaned_) box = cleaned_;
+      if (!input_was_clean_) box = cleaned_;
       return result_;
     }
     valid_ = false;
     input_ = box;
     result_ = read_box(box);
     cleaned_ = box;
+    input_was_clean_ = input_ == cleaned_;
     valid_ = true;
     return result_;
   }
@@ -34,6 +35,7 @@ class BoxMemo {
   bool valid_ = false;
   std::string input_;    // the box text as the last reading found it
   std::string cleaned_;  // the box text it left
+  bool input_was_clean_ = false;  // the reading left the text as it was: one comparison a rerun, not two
   Result result_{};
 };
 

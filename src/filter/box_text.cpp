@@ -26,8 +26,10 @@ void clean_box(std::string& text, std::string_view allowed) {
   if (clean) return;
   // One pass: a character outside the allowed set (a whole UTF-8 sequence
   // counts as one) is a blank, and of each pair of blanks one is dropped.
-  std::string out;
-  out.reserve(text.size());
+  // Written into place (the text only shrinks): a call a character would
+  // cost more than the cleaning itself.
+  std::string out(text.size(), ' ');
+  std::size_t length = 0;
   bool pending_blank = false;  // a blank was written that may pair with the next one
   for (std::size_t i = 0; i < text.size();) {
     const auto byte = static_cast<unsigned char>(text[i]);
@@ -43,9 +45,9 @@ void clean_box(std::string& text, std::string_view allowed) {
       continue;
     }
     pending_blank = c == ' ';
-    out += c;
+    out[length++] = c;
   }
-  text = std::string(trim_blanks(out));
+  text = std::string(trim_blanks(std::string_view(out).substr(0, length)));
 }
 
 std::string stripped(std::string_view text, std::string_view allowed) {

@@ -6,17 +6,21 @@
 
 namespace tesvik {
 
-void append_line_6x(std::string& out, int pick, std::string_view sep) {
+char* write_line_6x(char* out, int pick, std::string_view sep) {
   const PickFact<kPlaces6>& f = picks_6x()[static_cast<std::size_t>(pick)];
   for (std::size_t p = 0; p < kPlaces6; ++p) {
-    if (p > 0) out += sep;
-    out += two_digit(f.n[p]);
+    if (p > 0)
+      for (char c : sep) *out++ = c;  // no call for a separator of a character or none
+    const std::string_view number = two_digit(f.n[p]);
+    *out++ = number[0];
+    *out++ = number[1];
   }
+  return out;
 }
 
 std::string line_6x(int pick, std::string_view sep) {
-  std::string line;
-  append_line_6x(line, pick, sep);
+  std::string line(line_length_6x(sep), '\0');
+  write_line_6x(line.data(), pick, sep);
   return line;
 }
 

@@ -19,9 +19,12 @@ inline constexpr int kPicks6 = universe_size(kPlaces6);
 // Builds the universe (the start-up sequence does this first of all).
 inline const std::vector<PickFact<kPlaces6>>& picks_6x() { return pick_facts<kPlaces6>(); }
 
-// Appends the line of a pick, its two-digit numbers joined by sep: "01 02 03 04 05 06".
-void append_line_6x(std::string& out, int pick, std::string_view sep);
+// The line of a pick, its two-digit numbers joined by sep: "01 02 03 04 05 06".
 std::string line_6x(int pick, std::string_view sep = " ");
+// Its length, the same for every pick.
+inline std::size_t line_length_6x(std::string_view sep) { return 2 * kPlaces6 + (kPlaces6 - 1) * sep.size(); }
+// Writes the line at out (line_length_6x(sep) bytes); returns the end.
+char* write_line_6x(char* out, int pick, std::string_view sep);
 
 // Index of the pick with these numbers at places 1..6; 0 when a number lies
 // outside 1..10 or repeats.

@@ -9,8 +9,12 @@ namespace tesvik {
 
 inline constexpr int kNumbers = 10;
 
-// Two-digit text of n (1..10); any other n gives an empty view.
-std::string_view two_digit(int n);
+// Two-digit text of n (1..10); any other n gives an empty view. Inline:
+// copies write it once for every number of every pick.
+inline std::string_view two_digit(int n) {
+  static constexpr std::string_view kTwoDigit[] = {"", "01", "02", "03", "04", "05", "06", "07", "08", "09", "10"};
+  return n >= 1 && n <= kNumbers ? kTwoDigit[n] : std::string_view{};
+}
 
 // Shorthand digit of n (1..10); any other n gives '\0'.
 inline char shorthand_digit(int n) {

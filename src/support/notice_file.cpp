@@ -1,6 +1,6 @@
 #include "support/notice_file.h"
 
-#include <charconv>
+#include "support/decimal.h"
 
 namespace tesvik {
 
@@ -26,12 +26,7 @@ std::optional<double> notice_number(std::string_view value) {
   if (first == std::string_view::npos) return std::nullopt;
   value = value.substr(first, value.find_last_not_of(kSpace) - first + 1);
   if (value.front() == '+') value.remove_prefix(1);
-  // from_chars would also read "inf" and "nan"; a version is digits.
-  if (value.empty() || value.find_first_not_of("0123456789.eE+-") != std::string_view::npos) return std::nullopt;
-  double number = 0;
-  const auto [end, ec] = std::from_chars(value.data(), value.data() + value.size(), number);
-  if (ec != std::errc{} || end != value.data() + value.size()) return std::nullopt;
-  return number;
+  return read_decimal(value);
 }
 
 }  // namespace tesvik

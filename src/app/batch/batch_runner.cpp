@@ -1,6 +1,8 @@
 #include "app/batch/batch_runner.h"
 
 #include <cstdint>
+#include <filesystem>
+#include <fstream>
 #include <istream>
 #include <memory>
 #include <optional>
@@ -13,7 +15,6 @@
 #include "app/batch/control_printer.h"
 #include "app/batch/page_tool_commands.h"
 #include "app/batch/script_line.h"
-#include "app/net/qt_network.h"
 #include "support/text_escape.h"
 
 namespace tesvik {
@@ -21,13 +22,14 @@ namespace tesvik {
 namespace {
 
 // The network start-up against the configured servers; the ports are made
-// on first use, so that scripts without `network` need no Qt.
+// on first use, so that scripts without `network` need none.
 class BatchNetwork {
  public:
-  explicit BatchNetwork(const NoticeConfig& config) : config_(config) {}
+  BatchNetwork(const NoticeConfig& config, const NetworkPortsMaker& make_ports)
+      : config_(config), make_ports_(make_ports) {}
   void run(App& app) {
-    if (!ports_) {
-      ports_ = std::make_unique<QtNetworkPorts>(QtNetworkPorts::Wait::Blocking, config_);
+    if (!ports_ && make_ports_) {
+      ports_ = make_ports_(config_);
       app.attach_network(*ports_, config_);
     }
     app.run_network();
@@ -35,7 +37,8 @@ class BatchNetwork {
 
  private:
   const NoticeConfig& config_;
-  std::unique_ptr<QtNetworkPorts> ports_;
+  const NetworkPortsMaker& make_ports_;
+  std::unique_ptr<NetworkPorts> ports_;
 };
 
 // Runs one command; the reason when it cannot run in the current state.
@@ -112,8 +115,9 @@ int run_lines(std::istream& script, App& app, BatchPort& port, BatchNetwork& net
 
 }  // namespace
 
-int run_batch(std::istream& script, std::ostream& out, std::ostream& err, const NoticeConfig& notice) {
-  BatchNetwork network(notice);  // outlives the App, which may hold its ports
+int run_batch(std::istream& script, std::ostream& out, std::ostream& err, const NoticeConfig& notice,
+              const NetworkPortsMaker& make_ports) {
+  BatchNetwork network(notice, make_ports);  // outlives the App, which may hold its ports
   BatchPort port(out);
   App app(port);
   port.attach(app);
@@ -126,6 +130,21 @@ int run_batch(std::istream& script, std::ostream& out, std::ostream& err, const 
     return status == 0 ? 1 : status;
   }
   return status;
+}
+
+int run_batch_file(const char* path, std::ostream& out, std::ostream& err, const NoticeConfig& notice,
+                   const NetworkPortsMaker& make_ports) {
+  std::error_code ec;
+  if (std::filesystem::is_directory(path, ec)) {
+    err << "tesvik: cannot read " << path << ": it is a directory\n";
+    return 2;
+  }
+  std::ifstream file(path, std::ios::binary);
+  if (!file) {
+    err << "tesvik: cannot open " << path << '\n';
+    return 2;
+  }
+  return run_batch(file, out, err, notice, make_ports);
 }
 
 }  // namespace tesvik

@@ -165,4 +165,8 @@ void QtNetworkPorts::fetch(const HttpRequest& request, std::function<void(std::s
   done(std::move(answer));
 }
 
+std::unique_ptr<NetworkPorts> blocking_network_ports(const NoticeConfig& config) {
+  return std::make_unique<QtNetworkPorts>(QtNetworkPorts::Wait::Blocking, config);
+}
+
 }  // namespace tesvik

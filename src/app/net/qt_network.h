@@ -46,4 +46,7 @@ class QtNetworkPorts final : public NetworkPorts {
   std::unique_ptr<Impl> impl_;
 };
 
+// Ports that wait for each answer (Wait::Blocking), for the batch runner.
+std::unique_ptr<NetworkPorts> blocking_network_ports(const NoticeConfig& config);
+
 }  // namespace tesvik

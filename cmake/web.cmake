@@ -1,0 +1,21 @@
+# The browser edition, built by emscripten (emcmake cmake -S . -B build/web;
+# scripts/web-build.sh does it all).
+
+# A memcmp that compares words rather than bytes, for every program below.
+add_library(tesvik_web_memcmp OBJECT src/web/memcmp.cpp)
+set_source_files_properties(src/web/memcmp.cpp PROPERTIES COMPILE_OPTIONS -fno-builtin)
+
+# tesvik-batch.js: the batch runner for Node, with the files of the machine
+# it runs on (NODERAWFS). The module compiles its .wasm synchronously: the
+# asynchronous path of this emscripten would fetch() the file's path, which
+# Node 18 and later try as a URL.
+add_executable(tesvik-batch src/web/batch_main.cpp)
+target_link_libraries(tesvik-batch PRIVATE tesvik_batch tesvik_web_memcmp)
+target_link_options(tesvik-batch PRIVATE
+  -sENVIRONMENT=node -sNODERAWFS=1 -sEXIT_RUNTIME=1 -sALLOW_MEMORY_GROWTH=1 -sWASM_ASYNC_COMPILATION=0)
+
+# The benchmark scenarios in WebAssembly, for scripts/web-bench.sh.
+add_executable(tesvik_scenario_timing bench/timing/scenario_timing.cpp)
+target_link_libraries(tesvik_scenario_timing PRIVATE tesvik_core tesvik_web_memcmp)
+target_link_options(tesvik_scenario_timing PRIVATE
+  -sENVIRONMENT=node -sEXIT_RUNTIME=1 -sALLOW_MEMORY_GROWTH=1 -sWASM_ASYNC_COMPILATION=0)

@@ -1,0 +1,38 @@
+#!/usr/bin/env bash
+# Runs every tests/scripts/*.batch through the native batch runner and the
+# browser edition's (under Node), each in a fresh copy of tests/scripts/files
+# as the golden-script tests do, and fails when their standard output,
+# standard error, exit status or written files differ. Builds build/web first.
+#   scripts/web-diff.sh [NATIVE_TESVIK]    (default build/release/tesvik)
+set -euo pipefail
+cd "$(dirname "$0")/.."
+native=$(realpath "${1:-build/release/tesvik}")
+web=$(realpath build/web/tesvik-batch.js)
+scripts/web-build.sh
+work=build/web/diff
+rm -rf "$work"
+failed=0 count=0
+for script in tests/scripts/*.batch; do
+  name=$(basename "$script" .batch)
+  for side in native web; do
+    mkdir -p "$work/$name/$side"
+    cp -r tests/scripts/files "$work/$name/$side/"
+  done
+  script=$(realpath "$script")
+  status_native=0 status_web=0
+  (cd "$work/$name/native" && "$native" --batch "$script" >../native.out 2>../native.err) || status_native=$?
+  (cd "$work/$name/web" && node "$web" --batch "$script" >../web.out 2>../web.err) || status_web=$?
+  count=$((count + 1))
+  if [ "$status_native" != "$status_web" ]; then
+    echo "$name: exit status $status_native native, $status_web web"
+    failed=$((failed + 1))
+  elif ! cmp -s "$work/$name/native.out" "$work/$name/web.out" || ! cmp -s "$work/$name/native.err" "$work/$name/web.err" ||
+       ! diff -r "$work/$name/native" "$work/$name/web" >/dev/null; then
+    echo "$name: output differs (build/web/diff/$name)"
+    failed=$((failed + 1))
+  else
+    rm -rf "${work:?}/$name"
+  fi
+done
+echo "web edition: $((count - failed)) of $count scripts as the native build"
+[ "$failed" -eq 0 ]
