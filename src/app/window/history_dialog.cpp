@@ -74,7 +74,7 @@ HistoryDialog::HistoryDialog(App& app, UserPort& port, Mode mode, QWidget* paren
 }
 
 void HistoryDialog::open_file() {
-  const std::optional<std::string> file = port_.choose_file(FileDialog::OpenDraws);
+  const std::optional<std::string> file = port_.choose_file(FileDialog::OpenDraws, page_name(mode_));
   if (!file) return;
   auto bytes = port_.read_file(*file, kDrawFileBytes);
   if (const FileProblem* problem = std::get_if<FileProblem>(&bytes)) {
