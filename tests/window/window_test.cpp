@@ -7,6 +7,7 @@
 #include <QAbstractButton>
 #include <QApplication>
 #include <QClipboard>
+#include <QComboBox>
 #include <QEnterEvent>
 #include <QLabel>
 #include <QLineEdit>
@@ -19,6 +20,7 @@
 #include <QTableWidget>
 #include <QTest>
 #include <QTimer>
+#include <QWheelEvent>
 
 #include "app/window/history_dialog.h"
 #include "app/window/tip_window.h"
@@ -316,6 +318,35 @@ TEST_F(Window, SmallWindowScrollsToTheBottomRow) {
   window.show_fitted();
   const QRect area = window.screen()->availableGeometry();
   EXPECT_TRUE(area.contains(window.frameGeometry()));
+}
+
+// Over a tolerance box that has no focus the wheel scrolls the page and
+// leaves the tolerance; with the focus the box takes the wheel.
+TEST_F(Window, WheelScrollsThePageUnlessTheComboHasTheFocus) {
+  started();
+  window.resize(900, 400);
+  click(Ctl::C_ding, 1);
+  QApplication::processEvents();
+  auto* combo = widget<QComboBox>(Ctl::Comb_rc, 20);
+  QScrollBar* page = window.page_scroll()->verticalScrollBar();
+  const auto wheel = [combo] {
+    const QPointF at = combo->rect().center();
+    QWheelEvent event(at, combo->mapToGlobal(at), {}, {0, -120}, Qt::NoButton, Qt::NoModifier, Qt::NoScrollPhase, false);
+    QApplication::sendEvent(combo, &event);
+  };
+  ASSERT_EQ(page->value(), 0);
+  wheel();
+  EXPECT_EQ(combo->currentText(), "0");
+  EXPECT_EQ(*window.app().text_of({Ctl::Comb_rc, 20}), "0");
+  EXPECT_GT(page->value(), 0);
+  EXPECT_EQ(combo->focusPolicy(), Qt::StrongFocus);  // the wheel gives it no focus
+
+  QApplication::setActiveWindow(&window);
+  combo->setFocus();
+  const int scrolled = page->value();
+  wheel();
+  EXPECT_EQ(combo->currentText(), "1");
+  EXPECT_EQ(page->value(), scrolled);
 }
 
 // The page tools act on the shown page: the history dialog of front three

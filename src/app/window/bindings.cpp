@@ -19,6 +19,7 @@
 #include "app/window/condition_box_widget.h"
 #include "app/window/result_list_model.h"
 #include "app/window/text_mirror.h"
+#include "app/window/wheel_guard.h"
 
 namespace tesvik {
 
@@ -177,6 +178,7 @@ QComboBox* Bindings::combo(ControlRef ref, QWidget* parent) {
   auto* w = new QComboBox(parent);
   w->setEditable(true);
   w->setInsertPolicy(QComboBox::NoInsert);
+  take_wheel_when_focused(w);
   TextView* view = add_text(ref, w);
   connect(w, &QComboBox::editTextChanged, this, [this, view](const QString& text) { edited(view, text); });
   return w;
