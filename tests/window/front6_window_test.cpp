@@ -94,6 +94,43 @@ TEST_F(FrontSix, RunDrawsAfterItsTimerThenScrollsAndCopies) {
   EXPECT_EQ(copied.count("\r\n"), 60480 - 1);
 }
 
+// The base box shows the list that a run uses: typing or pasting into it
+// is refused with a tip, and a double click that empties it drops the list.
+TEST_F(FrontSix, BaseBoxShowsTheListInUse) {
+  const auto count = [&] { return widget<QLabel>(Ctl::L_jg_zhushu, kQ6CountLabel)->text(); };
+  QApplication::clipboard()->setText("01 02 03 04 05 06\r\n10 09 08 07 06 05");
+  click(Ctl::C_q6_gn, kQ6PasteBase);
+  click(Ctl::C_q6_gn, kQ6Run);
+  EXPECT_EQ(count(), "2");
+  auto* base = widget<QPlainTextEdit>(Ctl::T_q6, q6_paste_box(kQ6PasteBase).box);
+  EXPECT_TRUE(base->isReadOnly());
+  const QString shown = base->toPlainText();
+
+  QApplication::clipboard()->setText("02 03 04 05 06 07");
+  QApplication::setActiveWindow(&window);
+  base->setFocus();
+  QStringList tips;
+  const auto next_tip = [&] {
+    on_next_modal<TipWindow>([&](TipWindow* tip) {
+      tips << tip->findChild<QLabel*>("L_cp_ts")->text();
+      window.advance(kTipMilliseconds);
+    });
+  };
+  next_tip();
+  QTest::keyClick(base, Qt::Key_V, Qt::ControlModifier);
+  next_tip();
+  QTest::keyClick(base, Qt::Key_1);
+  EXPECT_EQ(tips, QStringList({"请用“粘”按钮粘贴号码", "请用“粘”按钮粘贴号码"}));
+  EXPECT_EQ(base->toPlainText(), shown);
+  click(Ctl::C_q6_gn, kQ6Run);
+  EXPECT_EQ(count(), "2");
+
+  QTest::mouseDClick(base->viewport(), Qt::LeftButton);
+  EXPECT_EQ(base->toPlainText(), "");
+  click(Ctl::C_q6_gn, kQ6Run);
+  EXPECT_EQ(count(), "151200");
+}
+
 TEST_F(FrontSix, SelectorsAndBoxesUntilClearAll) {
   EXPECT_EQ(list(kQ6TotalSelector, 1)->count(), 21);
   QComboBox* upper = list(1, 1);

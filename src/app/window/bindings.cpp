@@ -39,6 +39,20 @@ void set_background(QWidget* w, Colour c) {
 
 enum class TextKind { Combo, Plain, Line };
 
+// A key that types one printable character, not a shortcut.
+bool types_character(const QKeyEvent& key) {
+  const QString typed = key.text();
+  const bool shortcut = key.modifiers() & (Qt::ControlModifier | Qt::AltModifier | Qt::MetaModifier);
+  return typed.size() == 1 && typed[0].isPrint() && !shortcut;
+}
+
+// A key that would change a box's text: a typed character, a paste or cut,
+// a deletion or a line break.
+bool edits(const QKeyEvent& key) {
+  return types_character(key) || key.matches(QKeySequence::Paste) || key.matches(QKeySequence::Cut) || key.matches(QKeySequence::Delete) ||
+         key.key() == Qt::Key_Backspace || key.key() == Qt::Key_Return || key.key() == Qt::Key_Enter;
+}
+
 }  // namespace
 
 struct Bindings::ButtonView {
@@ -162,6 +176,11 @@ QPlainTextEdit* Bindings::condition_box(ControlRef ref, QWidget* parent) {
   });
   w->viewport()->installEventFilter(this);
   refs_[w->viewport()] = ref;
+  if (app_.read_only(ref)) {
+    w->setReadOnly(true);
+    w->installEventFilter(this);
+    refs_[w] = ref;
+  }
   return w;
 }
 
@@ -251,9 +270,14 @@ bool Bindings::eventFilter(QObject* watched, QEvent* event) {
       if (ref.array != Ctl::L_ad) return false;
       handle([&] { app_.click(ref); });
       return true;
-    case QEvent::KeyPress:
-      if (ref.array != Ctl::T_duijiang) return false;
-      return !key_accepted(*static_cast<QLineEdit*>(watched), ref, *static_cast<QKeyEvent*>(event));
+    case QEvent::KeyPress: {
+      const auto& key = *static_cast<QKeyEvent*>(event);
+      if (ref.array == Ctl::T_duijiang) return !key_accepted(*static_cast<QLineEdit*>(watched), ref, key);
+      if (!app_.read_only(ref) || !edits(key)) return false;
+      // The App refuses the edit and says how the box is filled.
+      handle([&] { app_.type_text(ref, key.text().toStdString()); });
+      return true;
+    }
     default: return false;
   }
 }
@@ -266,9 +290,8 @@ bool Bindings::eventFilter(QObject* watched, QEvent* event) {
 // characters of that text alone, so it is shown only those: a key costs the
 // same in a box of any length.
 bool Bindings::key_accepted(const QLineEdit& box, ControlRef ref, const QKeyEvent& key) {
+  if (!types_character(key)) return true;
   const QString typed = key.text();
-  const bool shortcut = key.modifiers() & (Qt::ControlModifier | Qt::AltModifier | Qt::MetaModifier);
-  if (typed.size() != 1 || !typed[0].isPrint() || shortcut) return true;
   std::string* model = app_.text_of(ref);
   if (!model) return true;
   constexpr qsizetype kShown = 2 * static_cast<qsizetype>(kLongestPrizeLimit);  // UTF-16 units

@@ -12,7 +12,7 @@ namespace tesvik {
 // A paste over the whole box empties the box in a step of its own (one undo
 // step with the insertion): replacing it in one step keeps the document's
 // record of its widest line, and a first pasted line narrower than that
-// (the hint, say) makes it measure every pasted line anew.
+// (a long typed line, say) makes it measure every pasted line anew.
 void ConditionBoxWidget::insertFromMimeData(const QMimeData* source) {
   if (!source || isReadOnly()) return;
   const QString text = source->text();
