@@ -166,17 +166,25 @@ TEST_F(Window, PrizeBoxEditsAtTheCaret) {
   EXPECT_EQ(model, "7");
 }
 
+// After the check's message the box has the focus again, so that typing
+// goes on without a click.
 TEST_F(Window, EnterInThePrizeBoxRunsTheCheck) {
   started();
+  QApplication::setActiveWindow(&window);
   click(Ctl::C_ding, 0);
   click(Ctl::C_jg_gn, 0);
   auto* box = widget<QLineEdit>(Ctl::T_duijiang, 1);
+  box->setFocus();
   QTest::keyClicks(box, "380");
   Box shown;
   next_box(QMessageBox::Ok, shown);
   QTest::keyClick(box, Qt::Key_Return);
   EXPECT_EQ(shown.title, "温馨提示");
   EXPECT_EQ(shown.text, "恭喜，找到号码！");
+  QApplication::setActiveWindow(&window);  // as the window manager does once the box has gone
+  EXPECT_TRUE(box->hasFocus());
+  QTest::keyClick(QApplication::focusWidget(), Qt::Key_Backspace);
+  EXPECT_EQ(window.app().panel().duijiang[1], "38");
 }
 
 TEST_F(Window, TabInAConditionBoxMovesTheFocusOn) {

@@ -193,6 +193,13 @@ QLineEdit* Bindings::prize_box(ControlRef ref, QWidget* parent) {
   return w;
 }
 
+void Bindings::press_on_enter(QLineEdit* box, QPushButton* button) {
+  connect(box, &QLineEdit::returnPressed, button, [box, button] {
+    button->click();
+    box->setFocus();
+  });
+}
+
 QComboBox* Bindings::combo(ControlRef ref, QWidget* parent) {
   auto* w = new QComboBox(parent);
   w->setEditable(true);

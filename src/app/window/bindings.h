@@ -43,6 +43,9 @@ class Bindings : public QObject {
   // any text and empties on a double click like the page's other boxes.
   QLineEdit* prize_box(ControlRef ref, QWidget* parent);
   QComboBox* combo(ControlRef ref, QWidget* parent);
+  // Enter in `box` presses `button`; the keyboard focus then comes back to
+  // the box, which the button's click had moved to C1.
+  static void press_on_enter(QLineEdit* box, QPushButton* button);
   QLabel* count_label(int index, const QString& prefix, QWidget* parent);
   QListView* list(ControlRef ref, QWidget* parent);
   QLabel* advert(int index, QWidget* parent);
