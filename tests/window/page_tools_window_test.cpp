@@ -8,10 +8,12 @@
 #include <QFileDialog>
 #include <QFileInfo>
 #include <QLineEdit>
+#include <QPlainTextEdit>
 #include <QStandardPaths>
 #include <QTemporaryDir>
 
 #include "app/window/file_dialog.h"
+#include "app/window/history_dialog.h"
 #include "app/window/tip_window.h"
 #include "window_fixture.h"
 
@@ -102,6 +104,33 @@ TEST_F(PageTools, ExportProposesATextFileInAnExistingFolder) {
   EXPECT_TRUE(file.fileName().startsWith(QString::fromUtf8("前三-"))) << proposed.toStdString();
   EXPECT_EQ(QDir(file.absolutePath()).canonicalPath(), QDir(home.path()).canonicalPath());
   EXPECT_TRUE(file.exists());
+}
+
+// The history dialog has a close button, closes by Escape, and shows the
+// draws of its last opening again.
+TEST_F(PageTools, HistoryDialogKeepsItsDrawsAndClosesByEscape) {
+  started();
+  click(Ctl::C_ding, 0);
+  click(Ctl::C_jg_gn, 0);
+  bool closed = false;
+  on_next_modal<QDialog>([&](QDialog* modal) {
+    auto* d = dynamic_cast<HistoryDialog*>(modal);
+    ASSERT_NE(d, nullptr);
+    EXPECT_TRUE(d->windowFlags().testFlag(Qt::WindowCloseButtonHint));
+    d->draws()->setPlainText("03 07 01");
+    QTest::keyClick(d->draws(), Qt::Key_Escape);
+    closed = d->isHidden();
+  });
+  QTest::mouseClick(tool("历史验证"), Qt::LeftButton);
+  EXPECT_TRUE(closed);
+  QString kept;
+  on_next_modal<QDialog>([&](QDialog* modal) {
+    if (auto* d = dynamic_cast<HistoryDialog*>(modal)) kept = d->draws()->toPlainText();
+    modal->reject();
+  });
+  click(Ctl::C_ding, 1);
+  QTest::mouseClick(tool("历史验证"), Qt::LeftButton);
+  EXPECT_EQ(kept, "03 07 01");
 }
 
 }  // namespace

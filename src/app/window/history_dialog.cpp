@@ -34,6 +34,9 @@ QString failed_text(const HistoryLine& line) {
 
 HistoryDialog::HistoryDialog(App& app, UserPort& port, Mode mode, QWidget* parent)
     : QDialog(parent), app_(app), port_(port), mode_(mode) {
+  // The title bar asks the window manager for a close button; Escape closes too.
+  setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowCloseButtonHint |
+                 Qt::WindowMaximizeButtonHint);
   setWindowTitle(QString::fromUtf8("历史验证"));
   auto* layout = new QVBoxLayout(this);
   layout->addWidget(new QLabel(
