@@ -273,6 +273,12 @@ TEST_F(Window, HelpButtonsShowThePicturePanel) {
   EXPECT_TRUE(close->isVisible());
   click(Ctl::C_shuoming, 60);
   EXPECT_FALSE(close->isVisible());
+  // Escape closes it as well.
+  click(Ctl::C_shuoming, 6);
+  QApplication::setActiveWindow(&window);
+  QTest::keyClick(&window, Qt::Key_Escape);
+  EXPECT_FALSE(close->isVisible());
+  EXPECT_FALSE(window.app().panel().picture_panel);
 }
 
 TEST_F(Window, ProgressBarCoversItsShareOfTheContainer) {
