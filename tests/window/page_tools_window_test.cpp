@@ -7,6 +7,9 @@
 #include <QDir>
 #include <QFileDialog>
 #include <QFileInfo>
+#include <QHeaderView>
+#include <QRegularExpression>
+#include <QTreeView>
 #include <QLineEdit>
 #include <QPlainTextEdit>
 #include <QStandardPaths>
@@ -86,6 +89,20 @@ TEST_F(PageTools, SchemeSavedWithoutSuffixIsListedAndLoads) {
   EXPECT_EQ(window.app().button_of({Ctl::C_annv, 49})->colour, kKill);
 }
 
+// Folders are "文件夹" and dates are digits in the file list of a Chinese
+// interface, which Qt's model writes in the system's locale.
+TEST(FileColumns, FolderTypeAndDateInChinese) {
+  QTemporaryDir dir;
+  const QLocale chinese(QLocale::Chinese, QLocale::China);
+  const QFileInfo folder(dir.path());
+  EXPECT_EQ(file_column_text(folder, 2, chinese).toString(), QString::fromUtf8("文件夹"));
+  EXPECT_EQ(file_column_text(folder, 1, chinese).toString(), "");
+  const QString date = file_column_text(folder, 3, chinese).toString();
+  EXPECT_TRUE(date.contains(QString::number(folder.lastModified().date().year()))) << date.toStdString();
+  EXPECT_FALSE(date.contains(QRegularExpression("[A-Za-z]"))) << date.toStdString();
+  EXPECT_FALSE(file_column_text(folder, 0, chinese).isValid());
+}
+
 // Without a documents folder the export starts in the home folder and
 // proposes a text file named after the page and the day.
 TEST_F(PageTools, ExportProposesATextFileInAnExistingFolder) {
@@ -95,6 +112,11 @@ TEST_F(PageTools, ExportProposesATextFileInAnExistingFolder) {
   QString proposed;
   on_file_dialog([&](QFileDialog* d) {
     proposed = d->selectedFiles().value(0);
+    EXPECT_EQ(d->locale().language(), QLocale::Chinese);
+    auto* view = d->findChild<QTreeView*>("treeView");
+    ASSERT_NE(view, nullptr);
+    const QString date = file_column_text(QFileInfo(home.path()), 3, d->locale()).toString();
+    EXPECT_GE(view->header()->sectionSize(3), QFontMetrics(view->font()).horizontalAdvance(date));
     EXPECT_EQ(d->selectedNameFilter(), QString::fromUtf8("文本文件 (*.txt)"));
     static_cast<QDialog*>(d)->accept();  // as the dialog's button does
   });

@@ -4,6 +4,7 @@
 #include <QDir>
 #include <QFont>
 #include <QLibraryInfo>
+#include <QLocale>
 #include <QPixmap>
 #include <QPlainTextEdit>
 #include <QStyleFactory>
@@ -26,8 +27,13 @@ void prepare_application(QApplication& qt) {
   qt.setFont(font);
   // Without the file Qt's texts stay English; the program works the same.
   auto* translator = new QTranslator(&qt);
-  if (translator->load("qtbase_zh_CN", QLibraryInfo::path(QLibraryInfo::TranslationsPath))) qt.installTranslator(translator);
-  else delete translator;
+  // With them, Qt's dialogs also write dates, sizes and numbers in Chinese.
+  if (translator->load("qtbase_zh_CN", QLibraryInfo::path(QLibraryInfo::TranslationsPath))) {
+    qt.installTranslator(translator);
+    QLocale::setDefault(QLocale(QLocale::Chinese, QLocale::China));
+  } else {
+    delete translator;
+  }
 }
 
 namespace {
