@@ -20,8 +20,11 @@
 #include <QTableWidget>
 #include <QTest>
 #include <QTimer>
+#include <QToolTip>
+#include <QHelpEvent>
 #include <QWheelEvent>
 
+#include "app/window/elided_button.h"
 #include "app/window/history_dialog.h"
 #include "app/window/tip_window.h"
 #include "window_fixture.h"
@@ -361,6 +364,26 @@ TEST_F(Window, WheelScrollsThePageUnlessTheComboHasTheFocus) {
   wheel();
   EXPECT_EQ(combo->currentText(), "1");
   EXPECT_EQ(page->value(), scrolled);
+}
+
+// Narrower than its page, the window cuts the link captions with "…" and
+// shows each whole in its tool tip.
+TEST_F(Window, NarrowWindowElidesLinkCaptions) {
+  started();
+  auto* link = dynamic_cast<ElidedButton*>(widget(Ctl::C_ding_an, 1));
+  ASSERT_NE(link, nullptr);
+  window.resize(window.sizeHint());
+  QApplication::processEvents();
+  EXPECT_EQ(link->shown_caption(), link->text());
+  window.resize(640, 500);
+  QApplication::processEvents();
+  ASSERT_LT(link->width(), QFontMetrics(link->font()).horizontalAdvance(link->text()));
+  EXPECT_TRUE(link->shown_caption().endsWith(QString::fromUtf8("…"))) << link->shown_caption().toStdString();
+  const QPoint centre = link->rect().center();
+  QHelpEvent help(QEvent::ToolTip, centre, link->mapToGlobal(centre));
+  QApplication::sendEvent(link, &help);
+  EXPECT_EQ(QToolTip::text(), link->text());
+  QToolTip::hideText();
 }
 
 // The page tools act on the shown page: the history dialog of front three

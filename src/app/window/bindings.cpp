@@ -17,6 +17,7 @@
 #include "app/key_filter.h"
 #include "app/window/colour.h"
 #include "app/window/condition_box_widget.h"
+#include "app/window/elided_button.h"
 #include "app/window/result_list_model.h"
 #include "app/window/text_mirror.h"
 #include "app/window/wheel_guard.h"
@@ -110,8 +111,11 @@ QWidget* Bindings::widget(ControlRef ref) const {
   return it == widgets_.end() ? nullptr : it->second;
 }
 
-QPushButton* Bindings::button(ControlRef ref, QWidget* parent) {
-  auto* w = new QPushButton(parent);
+QPushButton* Bindings::button(ControlRef ref, QWidget* parent) { return bind_button(ref, new QPushButton(parent)); }
+
+QPushButton* Bindings::link_button(ControlRef ref, QWidget* parent) { return bind_button(ref, new ElidedButton(parent)); }
+
+QPushButton* Bindings::bind_button(ControlRef ref, QPushButton* w) {
   w->setAutoFillBackground(true);
   connect(w, &QPushButton::clicked, this, [this, ref] {
     if (QWidget* sink = widget({Ctl::C1, 0})) sink->setFocus();

@@ -36,6 +36,9 @@ class Bindings : public QObject {
   ~Bindings() override;
 
   QPushButton* button(ControlRef ref, QWidget* parent);
+  // A button of the top bar's links: its caption is cut with "…" when the
+  // button is narrower, and shown whole in its tool tip.
+  QPushButton* link_button(ControlRef ref, QWidget* parent);
   // A multi-line box (T_nei_txt_ip, T_q6); a double click empties it.
   QPlainTextEdit* condition_box(ControlRef ref, QWidget* parent);
   // A one-line box: the prize boxes T_duijiang, whose typed characters pass
@@ -70,6 +73,7 @@ class Bindings : public QObject {
   struct TextView;
   struct ListView;
   struct LabelView;
+  QPushButton* bind_button(ControlRef ref, QPushButton* w);
   void handle(const std::function<void()>& event);
   TextView* add_text(ControlRef ref, QWidget* w);
   void edited(TextView* view, const QString& text);
