@@ -8,6 +8,7 @@
 #include <random>
 
 #include "app/front6_page_table.h"
+#include "app/window/busy_cursor.h"
 #include "window_fixture.h"
 
 namespace tesvik {
@@ -113,6 +114,25 @@ TEST_F(ConditionBox, PasteOverTheWholeBoxIsOneUndoStep) {
   EXPECT_EQ(shown(*b), before);
   QTest::keyClick(b, Qt::Key_Z, Qt::ControlModifier | Qt::ShiftModifier);
   EXPECT_EQ(app_text(Ctl::T_q6, 1), "12\r\n34\r\n");
+}
+
+// A paste that takes long shows the busy cursor until the App has the
+// text; a short one leaves the cursor alone.
+TEST_F(ConditionBox, LongPasteShowsTheBusyCursor) {
+  started();
+  click(Ctl::C_ding, 0);
+  QPlainTextEdit* b = box(Ctl::T_nei_txt_ip, 0);
+  Qt::CursorShape during = Qt::ArrowCursor;
+  QObject::connect(b->document(), &QTextDocument::contentsChange, b, [&during] {
+    const QCursor* shown = QGuiApplication::overrideCursor();
+    during = shown ? shown->shape() : Qt::ArrowCursor;
+  });
+  paste(b, QString(BusyCursor::kLongText, QChar(u'1')));
+  EXPECT_EQ(during, Qt::WaitCursor);
+  EXPECT_EQ(QGuiApplication::overrideCursor(), nullptr);
+  b->clear();
+  paste(b, "12");
+  EXPECT_EQ(during, Qt::ArrowCursor);
 }
 
 }  // namespace

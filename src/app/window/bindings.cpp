@@ -15,6 +15,7 @@
 #include <QTextDocument>
 
 #include "app/key_filter.h"
+#include "app/window/busy_cursor.h"
 #include "app/window/colour.h"
 #include "app/window/condition_box_widget.h"
 #include "app/window/elided_button.h"
@@ -98,6 +99,7 @@ Bindings::Bindings(App& app, std::function<void()> after_event) : app_(app), aft
 Bindings::~Bindings() = default;
 
 void Bindings::handle(const std::function<void()>& event) {
+  const BusyCursor busy;
   event();
   after_event_();
 }

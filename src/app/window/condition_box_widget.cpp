@@ -3,6 +3,8 @@
 #include <QMimeData>
 #include <QTextCursor>
 
+#include "app/window/busy_cursor.h"
+
 namespace tesvik {
 
 // Pastes and drops insert the text at the cursor. The text edit's own
@@ -17,6 +19,10 @@ void ConditionBoxWidget::insertFromMimeData(const QMimeData* source) {
   if (!source || isReadOnly()) return;
   const QString text = source->text();
   if (text.isEmpty()) return;
+  // The box and the App take the text in one go, without a pause in which
+  // the window could show that it works.
+  const BusyCursor busy;
+  if (text.size() >= BusyCursor::kLongText) BusyCursor::long_work();
   QTextCursor cursor = textCursor();
   const bool whole_box = cursor.hasSelection() && cursor.selectionStart() == 0 &&
                          cursor.selectionEnd() == document()->characterCount() - 1;

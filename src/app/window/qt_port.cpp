@@ -12,6 +12,7 @@
 #include <QUrl>
 #include <algorithm>
 
+#include "app/window/busy_cursor.h"
 #include "app/window/file_dialog.h"
 #include "app/window/main_window.h"
 #include "app/window/qt_text.h"
@@ -58,7 +59,9 @@ bool QtPort::write_clipboard(std::string_view text) {
 std::optional<std::string> QtPort::read_clipboard() {
   QClipboard* clipboard = QGuiApplication::clipboard();
   if (!clipboard) return std::nullopt;
-  return clipboard->text().toStdString();
+  const QString text = clipboard->text();
+  if (text.size() >= BusyCursor::kLongText) BusyCursor::long_work();
+  return text.toStdString();
 }
 
 // Modal as the caller expects: the copy goes on once the tip has closed.
@@ -70,12 +73,14 @@ void QtPort::show_tip(std::string_view text) {
 }
 
 void QtPort::show_progress(bool, int) {
+  BusyCursor::breathe();
   if (window_) window_->sync();
 }
 
 bool QtPort::open_link(std::string_view url) { return QDesktopServices::openUrl(QUrl(from_utf8(url), QUrl::StrictMode)); }
 
 void QtPort::pump() {
+  BusyCursor::breathe();
   if (window_) window_->sync();
   // Clicks wait until the running action has finished; paints and timers run.
   QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents);
