@@ -13,6 +13,7 @@
 
 #include "app/front6_page_table.h"
 #include "app/net/qt_network.h"
+#include "app/window/desktop_entry.h"
 #include "app/window/history_dialog.h"
 #include "app/window/main_window.h"
 #include "app/window/qt_port.h"
@@ -56,6 +57,7 @@ struct Program {
 
 int run_window(int argc, char** argv, const NoticeConfig& notice) {
   Program p(argc, argv);
+  name_desktop_entry();
   // Needs the Qt application; goes before the window, dropping any answer still under way.
   QtNetworkPorts network(QtNetworkPorts::Wait::Async, notice);
   network.after_answer([&p] { p.window.sync(); });
