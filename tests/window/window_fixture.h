@@ -34,6 +34,15 @@ class Window : public ::testing::Test {
     return w;
   }
   void click(Ctl array, int index) { QTest::mouseClick(widget(array, index), Qt::LeftButton); }
+  // The modal window of type Modal, or else a shown window of that type
+  // (the tip, which waits without being modal).
+  template <typename Modal>
+  static Modal* showing() {
+    if (auto* modal = qobject_cast<Modal*>(QApplication::activeModalWidget())) return modal;
+    for (QWidget* w : QApplication::topLevelWidgets())
+      if (auto* window = qobject_cast<Modal*>(w); window && window->isVisible()) return window;
+    return nullptr;
+  }
   // Runs `inspect` inside the next modal wait (a message box or the tip),
   // once that window is shown. The timer runs on every pass of the event
   // loop, not on the clock.
@@ -41,7 +50,7 @@ class Window : public ::testing::Test {
   void on_next_modal(std::function<void(Modal*)> inspect) {
     auto* poll = new QTimer(&window);
     QObject::connect(poll, &QTimer::timeout, poll, [poll, inspect] {
-      if (auto* modal = qobject_cast<Modal*>(QApplication::activeModalWidget())) {
+      if (auto* modal = showing<Modal>()) {
         poll->stop();
         poll->deleteLater();
         inspect(modal);

@@ -64,12 +64,12 @@ std::optional<std::string> QtPort::read_clipboard() {
   return text.toStdString();
 }
 
-// Modal as the caller expects: the copy goes on once the tip has closed.
+// The copy goes on once the tip has closed, as the caller expects.
 void QtPort::show_tip(std::string_view text) {
   TipWindow tip(from_utf8(text), window_);
   if (window_) window_->after(kTipMilliseconds, &tip, [&tip] { tip.accept(); });
   else QTimer::singleShot(kTipMilliseconds, &tip, &QDialog::accept);
-  tip.exec();
+  tip.wait();
 }
 
 void QtPort::show_progress(bool, int) {
