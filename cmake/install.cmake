@@ -2,7 +2,6 @@
 # metadata and documentation under the GNU installation directories.
 include(GNUInstallDirs)
 
-set(TESVIK_APP_ID com.example.tesvik)
 install(TARGETS tesvik RUNTIME DESTINATION ${CMAKE_INSTALL_BINDIR})
 install(FILES packaging/${TESVIK_APP_ID}.desktop DESTINATION ${CMAKE_INSTALL_DATADIR}/applications)
 install(FILES packaging/${TESVIK_APP_ID}.metainfo.xml DESTINATION ${CMAKE_INSTALL_DATADIR}/metainfo)

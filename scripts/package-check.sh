@@ -11,8 +11,8 @@ cmake --build build/release -j"$(nproc)" --target tesvik tesvik_install_files >/
 (cd build/release && cpack >/dev/null)
 deb="$(ls build/release/tesvik_*_amd64.deb)"
 contents="$(dpkg-deb --contents "$deb")"
-for path in ./usr/bin/tesvik ./usr/share/applications/com.example.tesvik.desktop \
-            ./usr/share/metainfo/com.example.tesvik.metainfo.xml ./usr/share/icons/hicolor/scalable/apps/tesvik.svg \
+for path in ./usr/bin/tesvik ./usr/share/applications/io.github.tesvik.Tesvik.desktop \
+            ./usr/share/metainfo/io.github.tesvik.Tesvik.metainfo.xml ./usr/share/icons/hicolor/scalable/apps/tesvik.svg \
             ./usr/share/icons/hicolor/16x16/apps/tesvik.png ./usr/share/icons/hicolor/256x256/apps/tesvik.png \
             ./usr/share/doc/tesvik/README.md ./usr/share/doc/tesvik/copyright ./usr/share/doc/tesvik/changelog.gz; do
   grep -q " $path\$" <<<"$contents" || { echo "package lacks $path" >&2; exit 1; }
@@ -22,7 +22,7 @@ dpkg-deb --field "$deb" Depends | grep -q 'libqt6widgets6.*fonts-wqy-microhei\|f
 unpacked="$(mktemp -d)"
 trap 'rm -rf "$unpacked"' EXIT
 dpkg-deb -x "$deb" "$unpacked"
-desktop-file-validate "$unpacked/usr/share/applications/com.example.tesvik.desktop"
-appstreamcli validate --no-net "$unpacked/usr/share/metainfo/com.example.tesvik.metainfo.xml" >/dev/null
+desktop-file-validate "$unpacked/usr/share/applications/io.github.tesvik.Tesvik.desktop"
+appstreamcli validate --no-net "$unpacked/usr/share/metainfo/io.github.tesvik.Tesvik.metainfo.xml" >/dev/null
 lintian --fail-on error "$deb"
 echo "$deb"

@@ -2,7 +2,8 @@
 # Runs tesvik in a real X server under a window manager, on a 1366x768
 # screen of which a 28 px top bar and a 32 px dock are reserved (openbox
 # margins), and checks that the window with its frame lies inside the work
-# area. Screenshots go to DIR (default: a new temporary directory).
+# area, that the window has the installed icon and the class of its desktop
+# entry. Screenshots go to DIR (default: a new temporary directory).
 #
 #   scripts/window-check.sh [--keep] [DIR]
 #
@@ -19,7 +20,13 @@ dir=${1:-$(mktemp -d)}
 mkdir -p "$dir"
 scripts/setup.sh --window-check
 cmake -S . -B build/release -DCMAKE_BUILD_TYPE=Release -DTESVIK_TESTS=OFF -DTESVIK_BENCH=OFF >/dev/null
-cmake --build build/release -j"$(nproc)" --target tesvik >/dev/null
+cmake --build build/release -j"$(nproc)" --target tesvik tesvik_install_files >/dev/null
+# Installed under DIR/prefix, whose icon theme the program finds through XDG_DATA_DIRS.
+cmake --install build/release --prefix "$dir/prefix" >/dev/null
+export XDG_DATA_DIRS="$dir/prefix/share:${XDG_DATA_DIRS:-/usr/local/share:/usr/share}"
+# A runtime folder of its own: a copy running elsewhere holds the user's lock.
+export XDG_RUNTIME_DIR="$dir/runtime"
+mkdir -p -m 0700 "$XDG_RUNTIME_DIR"
 
 pids=()
 stop() {
@@ -44,7 +51,7 @@ openbox --config-file "$dir/rc.xml" >"$dir/openbox.log" 2>&1 &
 pids+=($!)
 for _ in $(seq 50); do xprop -root _NET_WORKAREA 2>/dev/null | grep -q = && break; sleep 0.1; done
 
-build/release/tesvik >"$dir/tesvik.log" 2>&1 &
+"$dir/prefix/bin/tesvik" >"$dir/tesvik.log" 2>&1 &
 pids+=($!)
 window=$(timeout 20 xdotool search --sync --onlyvisible --name '^Tesvik$' | head -1)
 for _ in $(seq 50); do xprop -id "$window" _NET_FRAME_EXTENTS | grep -q = && break; sleep 0.1; done
@@ -68,9 +75,25 @@ if ((left < ax || top < ay || right > ax + aw || bottom > ay + ah)); then
 else
   echo "ok: the window lies inside the work area"
 fi
+# The window shows the installed icon, and its class is the one under which
+# the desktop entry groups it.
+if xprop -id "$window" _NET_WM_ICON | grep -q '='; then
+  echo "ok: the window has an icon"
+else
+  echo "FAIL: the window has no icon (_NET_WM_ICON)"
+  status=1
+fi
+entry=$(ls "$dir"/prefix/share/applications/*.desktop)
+wm_class=$(sed -n 's/^StartupWMClass=//p' "$entry")
+if xprop -id "$window" WM_CLASS | grep -q "\"$wm_class\"\$"; then
+  echo "ok: the window's class is the desktop entry's StartupWMClass ($wm_class)"
+else
+  echo "FAIL: WM_CLASS $(xprop -id "$window" WM_CLASS) is not $wm_class of $entry"
+  status=1
+fi
 # A second start: its message appears alone and the first window, minimised before, comes back.
 xdotool windowminimize --sync "$window"
-build/release/tesvik >"$dir/second.log" 2>&1 &
+"$dir/prefix/bin/tesvik" >"$dir/second.log" 2>&1 &
 second=$!
 pids+=($second)
 notice=$(timeout 20 xdotool search --sync --onlyvisible --name '^错误提示$' | head -1)

@@ -101,13 +101,24 @@ TEST_F(Front6Page, ClearAndSelectAllButtonsActOnTheirRowsAndBoxes) {
   EXPECT_EQ(colour(300), kNeutral);
 }
 
-TEST_F(Front6Page, PastedListsStayInUseUntilCleared) {
+// The box of a pasted list shows what a run uses: it takes no edit, and a
+// double click or its clear drops the list with the text.
+TEST_F(Front6Page, PastedListBoxShowsTheListInUse) {
   paste(kQ6PasteKill, "01 02 03 04 05 06\r\n01 02 03 04 05 07");
   EXPECT_EQ(box(0), "010203040506\r\n010203040507");
+  app.set_text({Ctl::T_q6, 0}, "01 02 03 04 05 08");
+  app.type_text({Ctl::T_q6, 0}, "1");
+  app.replace_text({Ctl::T_q6, 0}, 0, 2, "");
+  EXPECT_EQ(box(0), "010203040506\r\n010203040507");
+  EXPECT_EQ(port.events, Events(3, "tip 请用“粘”按钮粘贴号码"));
+  port.events.clear();
+  function(kQ6Run);
+  EXPECT_EQ(s().count.caption, "151198");
   app.double_click({Ctl::T_q6, 0});
   EXPECT_EQ(box(0), "");
   function(kQ6Run);
-  EXPECT_EQ(s().count.caption, "151198");  // the list still applies
+  EXPECT_EQ(s().count.caption, "151200");
+  paste(kQ6PasteKill, "01 02 03 04 05 06\r\n01 02 03 04 05 07");
   click(Ctl::C_q6_cls, 0);
   EXPECT_EQ(box(0), "粘贴您不要的大底号码");
   function(kQ6Run);

@@ -250,6 +250,9 @@ TEST(DrawText, NumbersAndPicksOfPublishedLines) {
   EXPECT_FALSE(draw_pick("01 02 03 04 05 06 07 08 09 11", 3));
   EXPECT_EQ(prize_digits("10-1-2", 3), "012");
   EXPECT_EQ(prize_digits("1 2 3 4", 3), "1234");  // four numbers: the digits as they are
+  // A prize box reads a published line as the history check does, period number and all.
+  EXPECT_EQ(prize_digits("2026120801 03 07 01 05 09 02 04 06 08 10", 5), "37159");
+  EXPECT_EQ(prize_digits("第2026120801期 3705246891", 3), "370");
   const auto lines = read_draw_lines("a\r\n\r\n 01 02 03\rb\n", 3);
   ASSERT_EQ(lines.size(), 3u);
   EXPECT_EQ(lines[1].line, 2);  // the blank line is not counted

@@ -62,7 +62,7 @@ class RecordingPort : public UserPort {
   void quit() override { events.push_back("quit"); }
   // File dialogs answer with the next chosen path (nullopt: cancelled); none left cancels.
   std::deque<std::optional<std::string>> chosen_files;
-  std::optional<std::string> choose_file(FileDialog) override {
+  std::optional<std::string> choose_file(FileDialog, std::string_view) override {
     if (chosen_files.empty()) return std::nullopt;
     std::optional<std::string> file = chosen_files.front();
     chosen_files.pop_front();

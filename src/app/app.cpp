@@ -134,11 +134,21 @@ void App::hover(ControlRef c) {
   timers_.set_interval(TimerId::YanseHy, 1000);
 }
 
+bool App::read_only(ControlRef c) const { return control_exists(c) && owner_of(c) == Owner::FrontSix && front6_.read_only(c); }
+
+bool App::refused_edit(ControlRef c) {
+  if (!read_only(c)) return false;
+  port_.show_tip("请用“粘”按钮粘贴号码");
+  return true;
+}
+
 void App::set_text(ControlRef c, std::string text) {
+  if (refused_edit(c)) return;
   if (std::string* box = text_of(c)) *box = std::move(text);
 }
 
 void App::replace_text(ControlRef c, std::size_t at, std::size_t count, std::string_view with) {
+  if (refused_edit(c)) return;
   std::string* box = text_of(c);
   if (!box) return;
   at = std::min(at, box->size());
@@ -147,7 +157,7 @@ void App::replace_text(ControlRef c, std::size_t at, std::size_t count, std::str
 
 void App::type_text(ControlRef c, std::string_view utf8) {
   const auto busy = gate_.hold();
-  if (!control_exists(c)) return;
+  if (!control_exists(c) || refused_edit(c)) return;
   if (owner_of(c) == Owner::FrontSix) front6_.type_text(c, utf8);
   else pages_.type_text(c, utf8);
 }

@@ -48,6 +48,9 @@ class App {
   // paste does.
   void replace_text(ControlRef c, std::size_t at, std::size_t count, std::string_view with);
   void type_text(ControlRef c, std::string_view utf8);
+  // A box that only shows what the program put there (front six's pasted
+  // lists): the three edits above leave it as it is and say how to fill it.
+  bool read_only(ControlRef c) const;
   void select_row(ControlRef c, int row);
   // The scroll bar of the front-six result viewer is dragged to `value`.
   void scroll_viewer(int value);
@@ -99,6 +102,8 @@ class App {
   void open_link(std::string_view url) { frame_.open_link(url); }
 
  private:
+  // Shows how to fill a read-only box when c is one.
+  bool refused_edit(ControlRef c);
   void run_startup();
   PageContext page_context();
   void end_program();

@@ -133,7 +133,15 @@ void Front6Page::help(int index, Front6Context& ctx) {
 }
 
 void Front6Page::double_click(ControlRef c) {
-  if (std::string* box = text(c)) box->clear();
+  std::string* box = text(c);
+  if (!box) return;
+  box->clear();
+  for (int gn : {kQ6PasteKill, kQ6PasteBase})
+    if (q6_paste_box(gn).box == c.index) state_.pasted.at(static_cast<std::size_t>(gn - kQ6PasteKill)) = {};
+}
+
+bool Front6Page::read_only(ControlRef c) const {
+  return c.array == Ctl::T_q6 && (c.index == q6_paste_box(kQ6PasteKill).box || c.index == q6_paste_box(kQ6PasteBase).box);
 }
 
 void Front6Page::type_text(ControlRef c, std::string_view utf8) {

@@ -86,7 +86,10 @@ class Front6Page {
   // The start-up sequence's part: the universe of the page.
   void load();
   void click(ControlRef c, Front6Context& ctx);
+  // A double click empties a box; on a pasted list's box it also drops the list.
   void double_click(ControlRef c);
+  // The boxes of the pasted lists show the list in use and take no typing.
+  bool read_only(ControlRef c) const;
   void type_text(ControlRef c, std::string_view utf8);
   void viewer_timer() { viewer_.first_draw(); }
   void scroll_viewer(int value) { viewer_.scroll(value); }

@@ -18,8 +18,8 @@ namespace {
 
 constexpr std::string_view kEmptyBase = "大底为空，请先过滤";
 
-std::optional<std::string> chosen(UserPort& port, std::optional<std::string> file, FileDialog dialog) {
-  if (!file) file = port.choose_file(dialog);
+std::optional<std::string> chosen(UserPort& port, std::optional<std::string> file, FileDialog dialog, Mode mode) {
+  if (!file) file = port.choose_file(dialog, page_name(mode));
   return file;
 }
 
@@ -36,14 +36,14 @@ void App::save_scheme(Mode mode, std::optional<std::string> file) {
     port_.message(kNoticeTitle, "方案未保存：" + *problem);
     return;
   }
-  file = chosen(port_, std::move(file), FileDialog::SaveScheme);
+  file = chosen(port_, std::move(file), FileDialog::SaveScheme, mode);
   if (!file) return;
   if (!port_.write_file(*file, write_scheme(mode, entries))) return write_failed(port_, *file);
   port_.show_tip("方案已保存");
 }
 
 void App::load_scheme(Mode mode, std::optional<std::string> file) {
-  file = chosen(port_, std::move(file), FileDialog::LoadScheme);
+  file = chosen(port_, std::move(file), FileDialog::LoadScheme, mode);
   if (!file) return;
   auto bytes = port_.read_file(*file, kSchemeFileBytes);
   if (const FileProblem* problem = std::get_if<FileProblem>(&bytes)) {
@@ -70,7 +70,7 @@ void App::export_picks(Mode mode, std::optional<std::string> file) {
     text = copy_text(ctx, mode, false);
   }
   if (!text) return;
-  file = chosen(port_, std::move(file), FileDialog::Export);
+  file = chosen(port_, std::move(file), FileDialog::Export, mode);
   if (!file) return;
   if (!port_.write_file(*file, *text)) return write_failed(port_, *file);
   const auto lines = std::count(text->begin(), text->end(), '\n') + 1;

@@ -83,16 +83,6 @@ std::optional<DrawPick> draw_pick(std::string_view line, int places) {
   return std::nullopt;
 }
 
-std::optional<DrawPick> published_pick(std::string_view text, int places) {
-  if (!valid_places(places)) return std::nullopt;
-  std::vector<std::int32_t> numbers;
-  for_each_run(text, [&](std::string_view run) { numbers.push_back(value_of(run)); });
-  const auto wanted = static_cast<std::size_t>(places);
-  if ((numbers.size() == wanted || numbers.size() == kTen) && distinct_numbers(numbers, 0, numbers.size()))
-    return pick_from(numbers, 0, places);
-  return std::nullopt;
-}
-
 std::vector<DrawLine> read_draw_lines(std::string_view text, int places) {
   std::vector<DrawLine> lines;
   int number = 0;
@@ -111,7 +101,7 @@ std::string prize_digits(std::string_view text, int places) {
   for (char c : text)
     if (is_digit(c)) digits += c;
   if (digits.size() == static_cast<std::size_t>(places)) return digits;
-  const std::optional<DrawPick> pick = published_pick(text, places);
+  const std::optional<DrawPick> pick = draw_pick(text, places);
   if (!pick) return digits;
   digits.clear();
   for (int p = 0; p < places; ++p) digits += static_cast<char>('0' + (*pick)[static_cast<std::size_t>(p)] % 10);

@@ -25,10 +25,6 @@ std::vector<std::int32_t> text_numbers(std::string_view text);
 // first `places` numbers of the draw (3..6); nullopt for any other line.
 std::optional<DrawPick> draw_pick(std::string_view line, int places);
 
-// A prize box's text: `places` or ten numbers 1..10, all different, each run
-// of digits one number (no shorthand runs); the pick is their first `places`.
-std::optional<DrawPick> published_pick(std::string_view text, int places);
-
 // One non-blank line of a list of draws; `pick` is empty for a line that
 // holds no draw. `text` views the list's text.
 struct DrawLine {
@@ -42,8 +38,8 @@ struct DrawLine {
 std::vector<DrawLine> read_draw_lines(std::string_view text, int places);
 
 // The shorthand digits a prize check reads from its box: the digits of the
-// text, or, when they are not `places` long and the text holds a published
-// pick, that pick's digits ("0" for 10).
+// text, or, when they are not `places` long and the text is a draw line as
+// the history check reads it, that draw's pick ("0" for 10).
 std::string prize_digits(std::string_view text, int places);
 
 }  // namespace tesvik

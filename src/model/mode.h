@@ -3,6 +3,7 @@
 
 #include <array>
 #include <cstdint>
+#include <string_view>
 
 namespace tesvik {
 
@@ -12,6 +13,12 @@ enum class Mode : std::uint8_t { Three, Four, Five, Six };
 inline constexpr std::array<Mode, 3> kConditionModes = {Mode::Three, Mode::Four, Mode::Five};
 
 constexpr int places_of(Mode m) { return 3 + static_cast<int>(m); }
+
+// The short name of a mode's page, as file names carry it.
+constexpr std::string_view page_name(Mode m) {
+  constexpr std::array<std::string_view, 4> kNames = {"前三", "前四", "前五", "前六"};
+  return kNames[static_cast<std::size_t>(m)];
+}
 
 // Number of ordered picks of k places: 720, 5040, 30240, 151200 for k = 3..6.
 constexpr int universe_size(int places) {

@@ -40,9 +40,11 @@ class UserPort {
   virtual void title_changed(std::string_view title) = 0;
   // The program ends.
   virtual void quit() = 0;
-  // A file dialog: the chosen path, or nullopt when the user cancels. A port
-  // without dialogs chooses nothing.
-  virtual std::optional<std::string> choose_file(FileDialog /*dialog*/) { return std::nullopt; }
+  // A file dialog on the page named `page` ("前三"): the chosen path, or
+  // nullopt when the user cancels. A port without dialogs chooses nothing.
+  virtual std::optional<std::string> choose_file(FileDialog /*dialog*/, std::string_view /*page*/) {
+    return std::nullopt;
+  }
   // A document the user chose: written whole or not at all, read whole up to `limit` bytes.
   virtual bool write_file(const std::string& path, std::string_view bytes) { return write_whole_file(path, bytes); }
   virtual std::variant<std::string, FileProblem> read_file(const std::string& path, std::size_t limit) {

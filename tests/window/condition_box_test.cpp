@@ -8,6 +8,7 @@
 #include <random>
 
 #include "app/front6_page_table.h"
+#include "app/window/busy_cursor.h"
 #include "window_fixture.h"
 
 namespace tesvik {
@@ -97,20 +98,41 @@ TEST_F(ConditionBox, TypingAfterTheAppRewroteTheBoxStartsFromItsText) {
   EXPECT_EQ(app_text(), "7");
 }
 
-TEST_F(ConditionBox, PasteOverTheWholeHintedBoxIsOneUndoStep) {
+// The paste empties the box in a step of its own, which undo takes back
+// with the insertion.
+TEST_F(ConditionBox, PasteOverTheWholeBoxIsOneUndoStep) {
   started();
   click(Ctl::C_ding, 3);
-  QPlainTextEdit* b = box(Ctl::T_q6, 0);
-  const std::string hint = app_text(Ctl::T_q6, 0);
-  ASSERT_FALSE(hint.empty());
+  QPlainTextEdit* b = box(Ctl::T_q6, 1);
+  QTest::keyClicks(b, "12 34 56 78 90 13 24 35 46 57");
+  const std::string before = app_text(Ctl::T_q6, 1);
   b->selectAll();
-  paste(b, "01 02 03 04 05 06\r\n02 03 04 05 06 07\r\n");
-  EXPECT_EQ(app_text(Ctl::T_q6, 0), "01 02 03 04 05 06\r\n02 03 04 05 06 07\r\n");
+  paste(b, "12\r\n34\r\n");
+  EXPECT_EQ(app_text(Ctl::T_q6, 1), "12\r\n34\r\n");
   QTest::keyClick(b, Qt::Key_Z, Qt::ControlModifier);
-  EXPECT_EQ(app_text(Ctl::T_q6, 0), hint);
-  EXPECT_EQ(shown(*b), hint);
+  EXPECT_EQ(app_text(Ctl::T_q6, 1), before);
+  EXPECT_EQ(shown(*b), before);
   QTest::keyClick(b, Qt::Key_Z, Qt::ControlModifier | Qt::ShiftModifier);
-  EXPECT_EQ(app_text(Ctl::T_q6, 0), "01 02 03 04 05 06\r\n02 03 04 05 06 07\r\n");
+  EXPECT_EQ(app_text(Ctl::T_q6, 1), "12\r\n34\r\n");
+}
+
+// A paste that takes long shows the busy cursor until the App has the
+// text; a short one leaves the cursor alone.
+TEST_F(ConditionBox, LongPasteShowsTheBusyCursor) {
+  started();
+  click(Ctl::C_ding, 0);
+  QPlainTextEdit* b = box(Ctl::T_nei_txt_ip, 0);
+  Qt::CursorShape during = Qt::ArrowCursor;
+  QObject::connect(b->document(), &QTextDocument::contentsChange, b, [&during] {
+    const QCursor* shown = QGuiApplication::overrideCursor();
+    during = shown ? shown->shape() : Qt::ArrowCursor;
+  });
+  paste(b, QString(BusyCursor::kLongText, QChar(u'1')));
+  EXPECT_EQ(during, Qt::WaitCursor);
+  EXPECT_EQ(QGuiApplication::overrideCursor(), nullptr);
+  b->clear();
+  paste(b, "12");
+  EXPECT_EQ(during, Qt::ArrowCursor);
 }
 
 }  // namespace

@@ -9,6 +9,7 @@
 #include <QMouseEvent>
 #include <QPlainTextEdit>
 #include <QScrollArea>
+#include <QWheelEvent>
 
 #include "app/front6_page_table.h"
 #include "app/window/scroll_bar_widget.h"
@@ -92,6 +93,86 @@ TEST_F(FrontSix, RunDrawsAfterItsTimerThenScrollsAndCopies) {
   const QString copied = QApplication::clipboard()->text();
   EXPECT_TRUE(copied.startsWith("02 03 04 05 06 07\r\n"));
   EXPECT_EQ(copied.count("\r\n"), 60480 - 1);
+}
+
+// The viewer scrolls by the wheel over its rows or its bar, three picks a
+// notch, and by the keys once a click has given it the focus.
+TEST_F(FrontSix, ViewerMovesByWheelAndKeys) {
+  click(Ctl::C_q6, 1);
+  click(Ctl::C_q6_gn, kQ6Run);
+  window.advance(ResultViewer::kFirstDrawMs);
+  QWidget* viewer = window.bindings().widget({Ctl::ucf_q6show, 0});
+  const auto value = [&] { return window.app().viewer().value(); };
+  const auto wheel = [](QWidget* w, int angle) {
+    const QPointF at = w->rect().center();
+    QWheelEvent event(at, w->mapToGlobal(at), {}, {0, angle}, Qt::NoButton, Qt::NoModifier, Qt::NoScrollPhase, false);
+    QApplication::sendEvent(w, &event);
+  };
+  wheel(viewer, -120);
+  EXPECT_EQ(value(), 3);
+  wheel(scroll_bar(), -240);
+  EXPECT_EQ(value(), 9);
+  wheel(viewer, 60);  // half a notch waits for the other half
+  EXPECT_EQ(value(), 9);
+  wheel(viewer, 60);
+  EXPECT_EQ(value(), 6);
+  EXPECT_EQ(rows().front(), "02 03 04 05 07 09");
+
+  QApplication::setActiveWindow(&window);
+  QTest::mouseClick(viewer_part("Pic"), Qt::LeftButton);
+  EXPECT_TRUE(viewer->hasFocus());
+  QTest::keyClick(viewer, Qt::Key_Down);
+  EXPECT_EQ(value(), 7);
+  QTest::keyClick(viewer, Qt::Key_PageDown);
+  EXPECT_EQ(value(), 22);
+  QTest::keyClick(viewer, Qt::Key_Up);
+  QTest::keyClick(viewer, Qt::Key_PageUp);
+  EXPECT_EQ(value(), 6);
+  QTest::keyClick(viewer, Qt::Key_End);
+  EXPECT_EQ(value(), 60480 - 15);
+  EXPECT_EQ(rows().back(), "10 09 08 07 06 05");
+  QTest::keyClick(viewer, Qt::Key_PageDown);
+  EXPECT_EQ(value(), 60480 - 15);
+  QTest::keyClick(viewer, Qt::Key_Home);
+  EXPECT_EQ(value(), 0);
+  EXPECT_EQ(scroll_bar()->value(), 0);
+}
+
+// The base box shows the list that a run uses: typing or pasting into it
+// is refused with a tip, and a double click that empties it drops the list.
+TEST_F(FrontSix, BaseBoxShowsTheListInUse) {
+  const auto count = [&] { return widget<QLabel>(Ctl::L_jg_zhushu, kQ6CountLabel)->text(); };
+  QApplication::clipboard()->setText("01 02 03 04 05 06\r\n10 09 08 07 06 05");
+  click(Ctl::C_q6_gn, kQ6PasteBase);
+  click(Ctl::C_q6_gn, kQ6Run);
+  EXPECT_EQ(count(), "2");
+  auto* base = widget<QPlainTextEdit>(Ctl::T_q6, q6_paste_box(kQ6PasteBase).box);
+  EXPECT_TRUE(base->isReadOnly());
+  const QString shown = base->toPlainText();
+
+  QApplication::clipboard()->setText("02 03 04 05 06 07");
+  QApplication::setActiveWindow(&window);
+  base->setFocus();
+  QStringList tips;
+  const auto next_tip = [&] {
+    on_next_modal<TipWindow>([&](TipWindow* tip) {
+      tips << tip->findChild<QLabel*>("L_cp_ts")->text();
+      window.advance(kTipMilliseconds);
+    });
+  };
+  next_tip();
+  QTest::keyClick(base, Qt::Key_V, Qt::ControlModifier);
+  next_tip();
+  QTest::keyClick(base, Qt::Key_1);
+  EXPECT_EQ(tips, QStringList({"请用“粘”按钮粘贴号码", "请用“粘”按钮粘贴号码"}));
+  EXPECT_EQ(base->toPlainText(), shown);
+  click(Ctl::C_q6_gn, kQ6Run);
+  EXPECT_EQ(count(), "2");
+
+  QTest::mouseDClick(base->viewport(), Qt::LeftButton);
+  EXPECT_EQ(base->toPlainText(), "");
+  click(Ctl::C_q6_gn, kQ6Run);
+  EXPECT_EQ(count(), "151200");
 }
 
 TEST_F(FrontSix, SelectorsAndBoxesUntilClearAll) {

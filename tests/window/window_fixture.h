@@ -35,6 +35,15 @@ class Window : public ::testing::Test {
     return w;
   }
   void click(Ctl array, int index) { QTest::mouseClick(widget(array, index), Qt::LeftButton); }
+  // The modal window of type Modal, or else a shown window of that type
+  // (the tip, which waits without being modal).
+  template <typename Modal>
+  static Modal* showing() {
+    if (auto* modal = qobject_cast<Modal*>(QApplication::activeModalWidget())) return modal;
+    for (QWidget* w : QApplication::topLevelWidgets())
+      if (auto* window = qobject_cast<Modal*>(w); window && window->isVisible()) return window;
+    return nullptr;
+  }
   // Runs `inspect` inside the next modal wait (a message box or the tip),
   // once that window is shown. The timer runs on every pass of the event
   // loop, not on the clock. A modal window that no waiting inspection takes
@@ -45,10 +54,9 @@ class Window : public ::testing::Test {
     auto* poll = new QTimer(&window);
     awaited_[poll] = [](QWidget* w) { return qobject_cast<Modal*>(w) != nullptr; };
     QObject::connect(poll, &QTimer::timeout, poll, [this, poll, inspect] {
+      Modal* modal = showing<Modal>();
       QWidget* active = QApplication::activeModalWidget();
-      if (!active) return;
-      auto* modal = qobject_cast<Modal*>(active);
-      if (!modal && awaited_by_another(poll, active)) return;
+      if (!modal && (!active || awaited_by_another(poll, active))) return;
       awaited_.erase(poll);
       poll->stop();
       poll->deleteLater();

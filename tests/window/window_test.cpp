@@ -7,6 +7,7 @@
 #include <QAbstractButton>
 #include <QApplication>
 #include <QClipboard>
+#include <QComboBox>
 #include <QEnterEvent>
 #include <QLabel>
 #include <QLineEdit>
@@ -19,7 +20,11 @@
 #include <QTableWidget>
 #include <QTest>
 #include <QTimer>
+#include <QToolTip>
+#include <QHelpEvent>
+#include <QWheelEvent>
 
+#include "app/window/elided_button.h"
 #include "app/window/history_dialog.h"
 #include "app/window/tip_window.h"
 #include "window_fixture.h"
@@ -120,6 +125,11 @@ TEST_F(Window, CopyShowsATipThatClosesAfter600ms) {
     EXPECT_TRUE(tip->windowFlags().testFlag(Qt::FramelessWindowHint));
     EXPECT_EQ(tip->windowType(), Qt::ToolTip);  // no task-bar entry
     EXPECT_EQ(QApplication::activeWindow(), &window);
+    // Not modal, so that no window manager makes Qt ask the tip for the
+    // focus; the user's clicks meanwhile are dropped all the same.
+    EXPECT_EQ(QApplication::activeModalWidget(), nullptr);
+    click(Ctl::C_annv, 49);
+    EXPECT_EQ(window.app().button_of({Ctl::C_annv, 49})->colour, kNeutral);
     EXPECT_EQ(tip->findChild<QLabel*>("L_cp_ts")->text(), "复制成功");
     EXPECT_EQ(QApplication::clipboard()->text(), "01 02 03\r\n03 08 10");
     window.advance(kTipMilliseconds - 1);
@@ -164,17 +174,25 @@ TEST_F(Window, PrizeBoxEditsAtTheCaret) {
   EXPECT_EQ(model, "7");
 }
 
+// After the check's message the box has the focus again, so that typing
+// goes on without a click.
 TEST_F(Window, EnterInThePrizeBoxRunsTheCheck) {
   started();
+  QApplication::setActiveWindow(&window);
   click(Ctl::C_ding, 0);
   click(Ctl::C_jg_gn, 0);
   auto* box = widget<QLineEdit>(Ctl::T_duijiang, 1);
+  box->setFocus();
   QTest::keyClicks(box, "380");
   Box shown;
   next_box(QMessageBox::Ok, shown);
   QTest::keyClick(box, Qt::Key_Return);
   EXPECT_EQ(shown.title, "温馨提示");
   EXPECT_EQ(shown.text, "恭喜，找到号码！");
+  QApplication::setActiveWindow(&window);  // as the window manager does once the box has gone
+  EXPECT_TRUE(box->hasFocus());
+  QTest::keyClick(QApplication::focusWidget(), Qt::Key_Backspace);
+  EXPECT_EQ(window.app().panel().duijiang[1], "38");
 }
 
 TEST_F(Window, TabInAConditionBoxMovesTheFocusOn) {
@@ -263,6 +281,12 @@ TEST_F(Window, HelpButtonsShowThePicturePanel) {
   EXPECT_TRUE(close->isVisible());
   click(Ctl::C_shuoming, 60);
   EXPECT_FALSE(close->isVisible());
+  // Escape closes it as well.
+  click(Ctl::C_shuoming, 6);
+  QApplication::setActiveWindow(&window);
+  QTest::keyClick(&window, Qt::Key_Escape);
+  EXPECT_FALSE(close->isVisible());
+  EXPECT_FALSE(window.app().panel().picture_panel);
 }
 
 TEST_F(Window, ProgressBarCoversItsShareOfTheContainer) {
@@ -316,6 +340,55 @@ TEST_F(Window, SmallWindowScrollsToTheBottomRow) {
   window.show_fitted();
   const QRect area = window.screen()->availableGeometry();
   EXPECT_TRUE(area.contains(window.frameGeometry()));
+}
+
+// Over a tolerance box that has no focus the wheel scrolls the page and
+// leaves the tolerance; with the focus the box takes the wheel.
+TEST_F(Window, WheelScrollsThePageUnlessTheComboHasTheFocus) {
+  started();
+  window.resize(900, 400);
+  click(Ctl::C_ding, 1);
+  QApplication::processEvents();
+  auto* combo = widget<QComboBox>(Ctl::Comb_rc, 20);
+  QScrollBar* page = window.page_scroll()->verticalScrollBar();
+  const auto wheel = [combo] {
+    const QPointF at = combo->rect().center();
+    QWheelEvent event(at, combo->mapToGlobal(at), {}, {0, -120}, Qt::NoButton, Qt::NoModifier, Qt::NoScrollPhase, false);
+    QApplication::sendEvent(combo, &event);
+  };
+  ASSERT_EQ(page->value(), 0);
+  wheel();
+  EXPECT_EQ(combo->currentText(), "0");
+  EXPECT_EQ(*window.app().text_of({Ctl::Comb_rc, 20}), "0");
+  EXPECT_GT(page->value(), 0);
+  EXPECT_EQ(combo->focusPolicy(), Qt::StrongFocus);  // the wheel gives it no focus
+
+  QApplication::setActiveWindow(&window);
+  combo->setFocus();
+  const int scrolled = page->value();
+  wheel();
+  EXPECT_EQ(combo->currentText(), "1");
+  EXPECT_EQ(page->value(), scrolled);
+}
+
+// Narrower than its page, the window cuts the link captions with "…" and
+// shows each whole in its tool tip.
+TEST_F(Window, NarrowWindowElidesLinkCaptions) {
+  started();
+  auto* link = dynamic_cast<ElidedButton*>(widget(Ctl::C_ding_an, 1));
+  ASSERT_NE(link, nullptr);
+  window.resize(window.sizeHint());
+  QApplication::processEvents();
+  EXPECT_EQ(link->shown_caption(), link->text());
+  window.resize(640, 500);
+  QApplication::processEvents();
+  ASSERT_LT(link->width(), QFontMetrics(link->font()).horizontalAdvance(link->text()));
+  EXPECT_TRUE(link->shown_caption().endsWith(QString::fromUtf8("…"))) << link->shown_caption().toStdString();
+  const QPoint centre = link->rect().center();
+  QHelpEvent help(QEvent::ToolTip, centre, link->mapToGlobal(centre));
+  QApplication::sendEvent(link, &help);
+  EXPECT_EQ(QToolTip::text(), link->text());
+  QToolTip::hideText();
 }
 
 // The page tools act on the shown page: the history dialog of front three

@@ -15,10 +15,13 @@
 #include <QTextDocument>
 
 #include "app/key_filter.h"
+#include "app/window/busy_cursor.h"
 #include "app/window/colour.h"
 #include "app/window/condition_box_widget.h"
+#include "app/window/elided_button.h"
 #include "app/window/result_list_model.h"
 #include "app/window/text_mirror.h"
+#include "app/window/wheel_guard.h"
 
 namespace tesvik {
 
@@ -37,6 +40,20 @@ void set_background(QWidget* w, Colour c) {
 }
 
 enum class TextKind { Combo, Plain, Line };
+
+// A key that types one printable character, not a shortcut.
+bool types_character(const QKeyEvent& key) {
+  const QString typed = key.text();
+  const bool shortcut = key.modifiers() & (Qt::ControlModifier | Qt::AltModifier | Qt::MetaModifier);
+  return typed.size() == 1 && typed[0].isPrint() && !shortcut;
+}
+
+// A key that would change a box's text: a typed character, a paste or cut,
+// a deletion or a line break.
+bool edits(const QKeyEvent& key) {
+  return types_character(key) || key.matches(QKeySequence::Paste) || key.matches(QKeySequence::Cut) || key.matches(QKeySequence::Delete) ||
+         key.key() == Qt::Key_Backspace || key.key() == Qt::Key_Return || key.key() == Qt::Key_Enter;
+}
 
 }  // namespace
 
@@ -82,6 +99,7 @@ Bindings::Bindings(App& app, std::function<void()> after_event) : app_(app), aft
 Bindings::~Bindings() = default;
 
 void Bindings::handle(const std::function<void()>& event) {
+  const BusyCursor busy;
   event();
   after_event_();
 }
@@ -95,8 +113,11 @@ QWidget* Bindings::widget(ControlRef ref) const {
   return it == widgets_.end() ? nullptr : it->second;
 }
 
-QPushButton* Bindings::button(ControlRef ref, QWidget* parent) {
-  auto* w = new QPushButton(parent);
+QPushButton* Bindings::button(ControlRef ref, QWidget* parent) { return bind_button(ref, new QPushButton(parent)); }
+
+QPushButton* Bindings::link_button(ControlRef ref, QWidget* parent) { return bind_button(ref, new ElidedButton(parent)); }
+
+QPushButton* Bindings::bind_button(ControlRef ref, QPushButton* w) {
   w->setAutoFillBackground(true);
   connect(w, &QPushButton::clicked, this, [this, ref] {
     if (QWidget* sink = widget({Ctl::C1, 0})) sink->setFocus();
@@ -161,6 +182,11 @@ QPlainTextEdit* Bindings::condition_box(ControlRef ref, QWidget* parent) {
   });
   w->viewport()->installEventFilter(this);
   refs_[w->viewport()] = ref;
+  if (app_.read_only(ref)) {
+    w->setReadOnly(true);
+    w->installEventFilter(this);
+    refs_[w] = ref;
+  }
   return w;
 }
 
@@ -173,10 +199,18 @@ QLineEdit* Bindings::prize_box(ControlRef ref, QWidget* parent) {
   return w;
 }
 
+void Bindings::press_on_enter(QLineEdit* box, QPushButton* button) {
+  connect(box, &QLineEdit::returnPressed, button, [box, button] {
+    button->click();
+    box->setFocus();
+  });
+}
+
 QComboBox* Bindings::combo(ControlRef ref, QWidget* parent) {
   auto* w = new QComboBox(parent);
   w->setEditable(true);
   w->setInsertPolicy(QComboBox::NoInsert);
+  take_wheel_when_focused(w);
   TextView* view = add_text(ref, w);
   connect(w, &QComboBox::editTextChanged, this, [this, view](const QString& text) { edited(view, text); });
   return w;
@@ -249,9 +283,14 @@ bool Bindings::eventFilter(QObject* watched, QEvent* event) {
       if (ref.array != Ctl::L_ad) return false;
       handle([&] { app_.click(ref); });
       return true;
-    case QEvent::KeyPress:
-      if (ref.array != Ctl::T_duijiang) return false;
-      return !key_accepted(*static_cast<QLineEdit*>(watched), ref, *static_cast<QKeyEvent*>(event));
+    case QEvent::KeyPress: {
+      const auto& key = *static_cast<QKeyEvent*>(event);
+      if (ref.array == Ctl::T_duijiang) return !key_accepted(*static_cast<QLineEdit*>(watched), ref, key);
+      if (!app_.read_only(ref) || !edits(key)) return false;
+      // The App refuses the edit and says how the box is filled.
+      handle([&] { app_.type_text(ref, key.text().toStdString()); });
+      return true;
+    }
     default: return false;
   }
 }
@@ -264,9 +303,8 @@ bool Bindings::eventFilter(QObject* watched, QEvent* event) {
 // characters of that text alone, so it is shown only those: a key costs the
 // same in a box of any length.
 bool Bindings::key_accepted(const QLineEdit& box, ControlRef ref, const QKeyEvent& key) {
+  if (!types_character(key)) return true;
   const QString typed = key.text();
-  const bool shortcut = key.modifiers() & (Qt::ControlModifier | Qt::AltModifier | Qt::MetaModifier);
-  if (typed.size() != 1 || !typed[0].isPrint() || shortcut) return true;
   std::string* model = app_.text_of(ref);
   if (!model) return true;
   constexpr qsizetype kShown = 2 * static_cast<qsizetype>(kLongestPrizeLimit);  // UTF-16 units

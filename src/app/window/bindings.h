@@ -36,6 +36,9 @@ class Bindings : public QObject {
   ~Bindings() override;
 
   QPushButton* button(ControlRef ref, QWidget* parent);
+  // A button of the top bar's links: its caption is cut with "…" when the
+  // button is narrower, and shown whole in its tool tip.
+  QPushButton* link_button(ControlRef ref, QWidget* parent);
   // A multi-line box (T_nei_txt_ip, T_q6); a double click empties it.
   QPlainTextEdit* condition_box(ControlRef ref, QWidget* parent);
   // A one-line box: the prize boxes T_duijiang, whose typed characters pass
@@ -43,6 +46,9 @@ class Bindings : public QObject {
   // any text and empties on a double click like the page's other boxes.
   QLineEdit* prize_box(ControlRef ref, QWidget* parent);
   QComboBox* combo(ControlRef ref, QWidget* parent);
+  // Enter in `box` presses `button`; the keyboard focus then comes back to
+  // the box, which the button's click had moved to C1.
+  static void press_on_enter(QLineEdit* box, QPushButton* button);
   QLabel* count_label(int index, const QString& prefix, QWidget* parent);
   QListView* list(ControlRef ref, QWidget* parent);
   QLabel* advert(int index, QWidget* parent);
@@ -67,6 +73,7 @@ class Bindings : public QObject {
   struct TextView;
   struct ListView;
   struct LabelView;
+  QPushButton* bind_button(ControlRef ref, QPushButton* w);
   void handle(const std::function<void()>& event);
   TextView* add_text(ControlRef ref, QWidget* w);
   void edited(TextView* view, const QString& text);

@@ -245,7 +245,7 @@ QWidget* ConditionPage::result_side() {
   QPushButton* check = bindings_.button({Ctl::C_jg_gn, page_.result.prize_button}, side);
   prize->addWidget(sized(check, 64, 22));
   // Enter in the box presses its "兑奖查询".
-  connect(input, &QLineEdit::returnPressed, check, &QPushButton::click);
+  Bindings::press_on_enter(input, check);
   prize->addWidget(help(page_.result.prize_help));
   layout->addLayout(prize);
   return side;

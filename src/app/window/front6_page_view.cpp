@@ -234,7 +234,7 @@ QWidget* Front6PageView::result_side(const ScrollBarWidget::Schedule& schedule) 
   prize_row->addWidget(input);
   QPushButton* check = sized(button(Ctl::C_q6_gn, kQ6Prize, side), 64, 22);
   prize_row->addWidget(check);
-  connect(input, &QLineEdit::returnPressed, check, &QPushButton::click);
+  Bindings::press_on_enter(input, check);
   for (int h : prize.helps) prize_row->addWidget(button(Ctl::C_q6_shuoming, h, side));
   layout->addLayout(prize_row);
   return side;

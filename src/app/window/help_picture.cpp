@@ -8,6 +8,7 @@
 #include <QPixmap>
 #include <QPushButton>
 #include <QScrollArea>
+#include <QShortcut>
 #include <QVBoxLayout>
 #include <string>
 
@@ -44,7 +45,12 @@ HelpPicturePanel::HelpPicturePanel(Bindings& bindings, UserPort& port, QWidget* 
   layout->setContentsMargins(4, 4, 4, 4);
   auto* top = new QHBoxLayout;
   top->addStretch();
-  top->addWidget(bindings.button({Ctl::C_shuoming, 60}, this));
+  QPushButton* close = bindings.button({Ctl::C_shuoming, 60}, this);
+  top->addWidget(close);
+  // Escape anywhere in the window closes the panel while it is shown.
+  auto* escape = new QShortcut(QKeySequence(Qt::Key_Escape), this);
+  escape->setContext(Qt::WindowShortcut);
+  connect(escape, &QShortcut::activated, close, &QPushButton::click);
   layout->addLayout(top);
   // A page area smaller than the picture scrolls it.
   auto* scroll = new QScrollArea(this);

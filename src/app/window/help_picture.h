@@ -2,7 +2,8 @@
 // Pic_dmsm: the explanation picture of the dan-code blocks laid over the
 // page area, its picture Image1 and its "关闭" button (C_shuoming 60). The
 // picture is read from the program's resource "DM" each time the panel
-// opens; what cannot be read leaves Image1 empty and says why.
+// opens; what cannot be read leaves Image1 empty and says why. Escape
+// closes the panel as its button does.
 
 #include <QFrame>
 #include <QImage>

@@ -34,6 +34,9 @@ QString failed_text(const HistoryLine& line) {
 
 HistoryDialog::HistoryDialog(App& app, UserPort& port, Mode mode, QWidget* parent)
     : QDialog(parent), app_(app), port_(port), mode_(mode) {
+  // The title bar asks the window manager for a close button; Escape closes too.
+  setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowCloseButtonHint |
+                 Qt::WindowMaximizeButtonHint);
   setWindowTitle(QString::fromUtf8("历史验证"));
   auto* layout = new QVBoxLayout(this);
   layout->addWidget(new QLabel(
@@ -74,7 +77,7 @@ HistoryDialog::HistoryDialog(App& app, UserPort& port, Mode mode, QWidget* paren
 }
 
 void HistoryDialog::open_file() {
-  const std::optional<std::string> file = port_.choose_file(FileDialog::OpenDraws);
+  const std::optional<std::string> file = port_.choose_file(FileDialog::OpenDraws, page_name(mode_));
   if (!file) return;
   auto bytes = port_.read_file(*file, kDrawFileBytes);
   if (const FileProblem* problem = std::get_if<FileProblem>(&bytes)) {

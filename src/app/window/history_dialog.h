@@ -1,7 +1,8 @@
 #pragma once
 // "历史验证": past draws pasted or read from a file, checked against the
 // page's last run; a table of the draws, the hit rate, and per condition
-// the number of draws it failed, as bars from worst to best.
+// the number of draws it failed, as bars from worst to best. The page tools
+// keep the draws from one opening to the next for the session.
 
 #include <QDialog>
 

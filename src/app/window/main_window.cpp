@@ -86,10 +86,11 @@ QWidget* MainWindow::top_bar() {
   }
   l->addStretch();
   for (int i : {1, 2, 3, 4, 5, 6, 8}) {
-    QPushButton* b = bindings_.button({Ctl::C_ding_an, i}, bar);
+    QPushButton* b = bindings_.link_button({Ctl::C_ding_an, i}, bar);
     b->setFixedHeight(26);
     // On a narrow screen the link buttons give up width rather than push
-    // the window past the screen; elsewhere they show their whole caption.
+    // the window past the screen, their captions cut with "…"; elsewhere
+    // they show their whole caption.
     b->setMinimumWidth(24);
     l->addWidget(b);
   }

@@ -1,6 +1,7 @@
 #include "app/window/page_tools_strip.h"
 
 #include <QHBoxLayout>
+#include <QPlainTextEdit>
 #include <QPushButton>
 #include <algorithm>
 
@@ -36,7 +37,9 @@ PageToolsStrip::PageToolsStrip(App& app, UserPort& port, std::function<void()> c
         case PageToolButton::Export: app.export_picks(mode); break;
         case PageToolButton::History: {
           HistoryDialog dialog(app, port, mode, this);
+          dialog.draws()->setPlainText(draws_);
           dialog.exec();
+          draws_ = dialog.draws()->toPlainText();
           break;
         }
       }

@@ -3,17 +3,17 @@
 #include <QClipboard>
 #include <QCoreApplication>
 #include <QDesktopServices>
-#include <QDir>
 #include <QFileDialog>
 #include <QGridLayout>
 #include <QGuiApplication>
 #include <QMessageBox>
 #include <QSpacerItem>
-#include <QStandardPaths>
 #include <QTimer>
 #include <QUrl>
 #include <algorithm>
 
+#include "app/window/busy_cursor.h"
+#include "app/window/file_dialog.h"
 #include "app/window/main_window.h"
 #include "app/window/qt_text.h"
 #include "app/window/tip_window.h"
@@ -59,24 +59,28 @@ bool QtPort::write_clipboard(std::string_view text) {
 std::optional<std::string> QtPort::read_clipboard() {
   QClipboard* clipboard = QGuiApplication::clipboard();
   if (!clipboard) return std::nullopt;
-  return clipboard->text().toStdString();
+  const QString text = clipboard->text();
+  if (text.size() >= BusyCursor::kLongText) BusyCursor::long_work();
+  return text.toStdString();
 }
 
-// Modal as the caller expects: the copy goes on once the tip has closed.
+// The copy goes on once the tip has closed, as the caller expects.
 void QtPort::show_tip(std::string_view text) {
   TipWindow tip(from_utf8(text), window_);
   if (window_) window_->after(kTipMilliseconds, &tip, [&tip] { tip.accept(); });
   else QTimer::singleShot(kTipMilliseconds, &tip, &QDialog::accept);
-  tip.exec();
+  tip.wait();
 }
 
 void QtPort::show_progress(bool, int) {
+  BusyCursor::breathe();
   if (window_) window_->sync();
 }
 
 bool QtPort::open_link(std::string_view url) { return QDesktopServices::openUrl(QUrl(from_utf8(url), QUrl::StrictMode)); }
 
 void QtPort::pump() {
+  BusyCursor::breathe();
   if (window_) window_->sync();
   // Clicks wait until the running action has finished; paints and timers run.
   QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents);
@@ -88,26 +92,11 @@ void QtPort::title_changed(std::string_view title) {
 
 void QtPort::quit() { QCoreApplication::quit(); }
 
-// Schemes live in a "schemes" folder of the user's data location; exports
-// and past draws start in the documents folder.
-std::optional<std::string> QtPort::choose_file(FileDialog dialog) {
-  const bool scheme = dialog == FileDialog::SaveScheme || dialog == FileDialog::LoadScheme;
-  QString folder = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
-  if (scheme) {
-    folder = QStandardPaths::writableLocation(QStandardPaths::AppDataLocation) + "/schemes";
-    QDir().mkpath(folder);
-  }
-  const QString schemes = QString::fromUtf8("方案文件 (*.scheme);;所有文件 (*)");
-  const QString texts = QString::fromUtf8("文本文件 (*.txt);;所有文件 (*)");
-  QString file;
-  switch (dialog) {
-    case FileDialog::SaveScheme: file = QFileDialog::getSaveFileName(window_, from_utf8("保存方案"), folder, schemes); break;
-    case FileDialog::LoadScheme: file = QFileDialog::getOpenFileName(window_, from_utf8("载入方案"), folder, schemes); break;
-    case FileDialog::Export: file = QFileDialog::getSaveFileName(window_, from_utf8("导出文件"), folder, texts); break;
-    case FileDialog::OpenDraws: file = QFileDialog::getOpenFileName(window_, from_utf8("打开开奖号码"), folder, texts); break;
-  }
-  if (file.isEmpty()) return std::nullopt;
-  return file.toStdString();
+std::optional<std::string> QtPort::choose_file(FileDialog dialog, std::string_view page) {
+  QFileDialog box(window_);
+  set_up_file_dialog(box, dialog, from_utf8(page));
+  if (box.exec() != QDialog::Accepted || box.selectedFiles().isEmpty()) return std::nullopt;
+  return box.selectedFiles().front().toStdString();
 }
 
 }  // namespace tesvik

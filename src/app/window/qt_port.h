@@ -22,7 +22,7 @@ class QtPort : public UserPort {
   void pump() override;
   void title_changed(std::string_view title) override;
   void quit() override;
-  std::optional<std::string> choose_file(FileDialog dialog) override;
+  std::optional<std::string> choose_file(FileDialog dialog, std::string_view page) override;
 
  private:
   MainWindow* window_ = nullptr;

@@ -1,6 +1,9 @@
 #include "app/window/result_viewer_widget.h"
 
+#include <QCoreApplication>
+#include <QKeyEvent>
 #include <QPainter>
+#include <QWheelEvent>
 #include <algorithm>
 #include <cmath>
 
@@ -20,15 +23,36 @@ const QColor kFrameColour(0x40, 0x40, 0x40);
 // A row's height: the text height of "8" and a quarter of it as the gap.
 int row_step(const QFontMetrics& fm) { return fm.height() + static_cast<int>(std::lround(fm.height() / 4.0)); }
 
+// The frame takes the focus on a click and then the keys: Up and Down move
+// a pick, PageUp and PageDown a page of rows, Home and End to either end.
+// The wheel anywhere over the viewer moves it as over its scroll bar. The
+// frame is drawn in the highlight colour while it has the focus.
 class ViewerFrame : public QWidget {
  public:
   using QWidget::QWidget;
+  ScrollBarWidget* bar = nullptr;
 
  protected:
   void paintEvent(QPaintEvent*) override {
     QPainter p(this);
-    p.setPen(kFrameColour);
+    p.setPen(hasFocus() ? palette().color(QPalette::Highlight) : kFrameColour);
     p.drawRect(rect().adjusted(0, 0, -1, -1));
+  }
+  void focusInEvent(QFocusEvent*) override { update(); }
+  void focusOutEvent(QFocusEvent*) override { update(); }
+  void wheelEvent(QWheelEvent* event) override { QCoreApplication::sendEvent(bar, event); }
+  void keyPressEvent(QKeyEvent* event) override {
+    const std::int64_t value = bar->value();
+    switch (event->key()) {
+      case Qt::Key_Up: bar->move_to(value - 1); break;
+      case Qt::Key_Down: bar->move_to(value + 1); break;
+      case Qt::Key_PageUp: bar->move_to(value - ResultViewer::kRows); break;
+      case Qt::Key_PageDown: bar->move_to(value + ResultViewer::kRows); break;
+      case Qt::Key_Home: bar->move_to(0); break;
+      case Qt::Key_End: bar->move_to(bar->maximum()); break;
+      default: QWidget::keyPressEvent(event); return;
+    }
+    event->accept();
   }
 };
 
@@ -57,9 +81,13 @@ class RowArea : public QWidget {
 
 ResultViewerWidget::ResultViewerWidget(const ScrollBarWidget::Schedule& schedule, QWidget* parent)
     : frame_(new ViewerFrame(parent)) {
+  frame_->setFocusPolicy(Qt::ClickFocus);
   area_ = new RowArea(shown_, frame_);
   area_->setObjectName("Pic");
+  // Clicks and the wheel over the rows reach the frame.
+  area_->setAttribute(Qt::WA_TransparentForMouseEvents);
   scroll_ = new ScrollBarWidget(schedule, frame_);
+  static_cast<ViewerFrame*>(frame_)->bar = scroll_;
   scroll_->setObjectName("tScroll1");
   scroll_->set_colours(QColor(0xE0, 0xE0, 0xE0), QColor(0xC0, 0xC0, 0xC0));
   scroll_->on_change = [this](int value) { forward([value](App& app) { app.scroll_viewer(value); }); };

@@ -2,6 +2,7 @@
 
 #include <QMouseEvent>
 #include <QPainter>
+#include <QWheelEvent>
 #include <algorithm>
 #include <cmath>
 
@@ -64,7 +65,7 @@ int ScrollBarWidget::top_for(int value) const {
   return static_cast<int>(std::lround(static_cast<double>(std::int64_t{value} - min_) * scale_ + top_offset_));
 }
 
-void ScrollBarWidget::set_and_report(std::int64_t value) {
+void ScrollBarWidget::move_to(std::int64_t value) {
   value_ = static_cast<int>(std::clamp<std::int64_t>(value, min_, max_));
   thumb_top_ = top_for(value_);
   update();
@@ -74,7 +75,7 @@ void ScrollBarWidget::set_and_report(std::int64_t value) {
 void ScrollBarWidget::step_and_repeat(std::int64_t step) {
   if (step < 0 ? value_ <= min_ : value_ >= max_) return;
   step_ = step;
-  set_and_report(std::int64_t{value_} + step);
+  move_to(std::int64_t{value_} + step);
   stop_repeat();
   const std::uint64_t generation = generation_;
   schedule_(kFirstRepeatMs, this, [this, generation] { repeat(generation); });
@@ -85,7 +86,7 @@ void ScrollBarWidget::repeat(std::uint64_t generation) {
   if (generation != generation_) return;
   const auto next = std::clamp<std::int64_t>(std::int64_t{value_} + step_, min_, max_);
   if (next != min_ && next != max_) schedule_(kRepeatMs, this, [this, generation] { repeat(generation); });
-  set_and_report(next);
+  move_to(next);
 }
 
 void ScrollBarWidget::mousePressEvent(QMouseEvent* event) {
@@ -116,7 +117,7 @@ void ScrollBarWidget::mouseMoveEvent(QMouseEvent* event) {
   const int offset = static_cast<int>(std::lround(top_offset_));
   const int top = std::max(offset, std::min(event->position().toPoint().y() - anchor_, lowest));
   const double units = std::round((top - top_offset_) / scale_) + min_;
-  set_and_report(static_cast<std::int64_t>(std::clamp(units, static_cast<double>(min_), static_cast<double>(max_))));
+  move_to(static_cast<std::int64_t>(std::clamp(units, static_cast<double>(min_), static_cast<double>(max_))));
 }
 
 void ScrollBarWidget::mouseReleaseEvent(QMouseEvent* event) {
@@ -140,6 +141,16 @@ void ScrollBarWidget::paintEvent(QPaintEvent*) {
   part(down_arrow(), Part::Down, QStringLiteral("▼"));
   // The thumb lies over the arrows' inner edges at either end, as its presses do.
   if (thumb_visible_) part(thumb_rect(), Part::Thumb, {});
+}
+
+// A notch is 120 eighths of a degree; a finer wheel adds up to notches.
+void ScrollBarWidget::wheelEvent(QWheelEvent* event) {
+  constexpr int kNotch = 120;
+  wheel_rest_ += event->angleDelta().y();
+  const int notches = wheel_rest_ / kNotch;
+  wheel_rest_ -= notches * kNotch;
+  if (notches != 0) move_to(std::int64_t{value_} - std::int64_t{notches} * kWheelStep);
+  event->accept();
 }
 
 }  // namespace tesvik

@@ -6,6 +6,7 @@
 // button is released or an end is reached. Dragging the thumb sets the value
 // from its position. Every change by the user, and every repeat, reports the
 // value through on_change; the host sets range and value without a report.
+// The wheel moves the value by kWheelStep a notch.
 
 #include <QWidget>
 #include <cstdint>
@@ -24,6 +25,7 @@ class ScrollBarWidget : public QWidget {
   static constexpr int kRepeatMs = 50;
   static constexpr int kSmallChange = 1;   // an arrow's step
   static constexpr int kLargeChange = 10;  // a track press's step
+  static constexpr int kWheelStep = 3;     // a wheel notch's step
 
   ScrollBarWidget(Schedule schedule, QWidget* parent);
 
@@ -32,6 +34,8 @@ class ScrollBarWidget : public QWidget {
   // Strip colour and the colour of the arrows and the thumb (white while pressed).
   void set_colours(QColor back, QColor fore);
   std::function<void(int value)> on_change;
+  // Moves the value as the user does (clamped) and reports it.
+  void move_to(std::int64_t value);
 
   int value() const { return value_; }
   int maximum() const { return max_; }
@@ -47,6 +51,7 @@ class ScrollBarWidget : public QWidget {
   void mousePressEvent(QMouseEvent* event) override;
   void mouseMoveEvent(QMouseEvent* event) override;
   void mouseReleaseEvent(QMouseEvent* event) override;
+  void wheelEvent(QWheelEvent* event) override;
 
  private:
   enum class Part { None, Up, Down, Thumb, Strip };
@@ -56,7 +61,6 @@ class ScrollBarWidget : public QWidget {
   int lowest_top() const { return height() - kWidth - thumb_height_ + 1; }
   // Moves the value by step when it can move that way, then repeats.
   void step_and_repeat(std::int64_t step);
-  void set_and_report(std::int64_t value);
   void repeat(std::uint64_t generation);
   void stop_repeat() { ++generation_; }
 
@@ -76,6 +80,7 @@ class ScrollBarWidget : public QWidget {
   int anchor_ = 0;  // where in the thumb it was grabbed
   std::int64_t step_ = 0;
   std::uint64_t generation_ = 0;  // a repeat scheduled under an older one is void
+  int wheel_rest_ = 0;            // angle of a wheel turned by less than a notch so far
 };
 
 }  // namespace tesvik

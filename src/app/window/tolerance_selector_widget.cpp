@@ -6,6 +6,7 @@
 #include <QSignalBlocker>
 
 #include "app/app.h"
+#include "app/window/wheel_guard.h"
 
 namespace tesvik {
 
@@ -18,6 +19,7 @@ ToleranceSelectorWidget::ToleranceSelectorWidget(ControlRef ref, QWidget* parent
     if (k == 1) row->addWidget(new QLabel("至", widget_));
     lists_[k] = new QComboBox(widget_);
     lists_[k]->setFixedWidth(kListWidth);
+    take_wheel_when_focused(lists_[k]);
     QObject::connect(lists_[k], &QComboBox::activated, widget_, [this] { chosen(); });
     row->addWidget(lists_[k]);
   }

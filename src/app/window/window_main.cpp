@@ -4,6 +4,7 @@
 #include <QDir>
 #include <QFont>
 #include <QLibraryInfo>
+#include <QLocale>
 #include <QPixmap>
 #include <QPlainTextEdit>
 #include <QStyleFactory>
@@ -12,6 +13,7 @@
 
 #include "app/front6_page_table.h"
 #include "app/net/qt_network.h"
+#include "app/window/desktop_entry.h"
 #include "app/window/history_dialog.h"
 #include "app/window/main_window.h"
 #include "app/window/qt_port.h"
@@ -26,8 +28,13 @@ void prepare_application(QApplication& qt) {
   qt.setFont(font);
   // Without the file Qt's texts stay English; the program works the same.
   auto* translator = new QTranslator(&qt);
-  if (translator->load("qtbase_zh_CN", QLibraryInfo::path(QLibraryInfo::TranslationsPath))) qt.installTranslator(translator);
-  else delete translator;
+  // With them, Qt's dialogs also write dates, sizes and numbers in Chinese.
+  if (translator->load("qtbase_zh_CN", QLibraryInfo::path(QLibraryInfo::TranslationsPath))) {
+    qt.installTranslator(translator);
+    QLocale::setDefault(QLocale(QLocale::Chinese, QLocale::China));
+  } else {
+    delete translator;
+  }
 }
 
 namespace {
@@ -50,6 +57,7 @@ struct Program {
 
 int run_window(int argc, char** argv, const NoticeConfig& notice) {
   Program p(argc, argv);
+  name_desktop_entry();
   // Needs the Qt application; goes before the window, dropping any answer still under way.
   QtNetworkPorts network(QtNetworkPorts::Wait::Async, notice);
   network.after_answer([&p] { p.window.sync(); });

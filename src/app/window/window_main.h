@@ -8,7 +8,8 @@ namespace tesvik {
 struct NoticeConfig;
 
 // The look and language of the program: Fusion style, a compact CJK font,
-// and Qt's own texts (dialog buttons, edit menus) in Chinese.
+// and Qt's own texts (dialog buttons, edit menus) in Chinese, with the
+// Chinese locale, where Qt's translations are installed.
 void prepare_application(QApplication& qt);
 
 // Opens the main window and runs until the user closes it; the network
