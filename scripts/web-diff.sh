@@ -7,8 +7,8 @@
 set -euo pipefail
 cd "$(dirname "$0")/.."
 native=$(realpath "${1:-build/release/tesvik}")
-web=$(realpath build/web/tesvik-batch.js)
 scripts/web-build.sh
+web=$(realpath build/web/tesvik-batch.js)
 work=build/web/diff
 rm -rf "$work"
 failed=0 count=0
