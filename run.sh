@@ -8,7 +8,7 @@ set -euo pipefail
 cd "$(dirname "$0")"
 if [ "${1:-}" = "--web" ]; then
   shift
-  scripts/web-build.sh
+  scripts/web-build.sh tesvik-batch
   exec node build/web/tesvik-batch.js "$@"
 fi
 scripts/setup.sh

@@ -2,7 +2,8 @@
 # Runs every tests/scripts/*.batch through the native batch runner and the
 # browser edition's (under Node), each in a fresh copy of tests/scripts/files
 # as the golden-script tests do, and fails when their standard output,
-# standard error, exit status or written files differ. Builds build/web first.
+# standard error, exit status or written files differ; then runs the smoke
+# test of the App's binding for a page. Builds build/web first.
 #   scripts/web-diff.sh [NATIVE_TESVIK]    (default build/release/tesvik)
 set -euo pipefail
 cd "$(dirname "$0")/.."
@@ -35,4 +36,5 @@ for script in tests/scripts/*.batch; do
   fi
 done
 echo "web edition: $((count - failed)) of $count scripts as the native build"
+node tests/web/binding_smoke.js build/web || failed=$((failed + 1))
 [ "$failed" -eq 0 ]

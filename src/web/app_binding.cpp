@@ -1,0 +1,131 @@
+// The App for the page's JavaScript: a plain C interface, called through the
+// module's ccall/cwrap. One App lives in the module, on the web port and the
+// browser's clock. Controls are named as in the batch runner (`C_jg_gn`, 0);
+// text crosses as UTF-8. A call with a control that the program does not
+// have returns -1 (or an empty text) and changes nothing.
+
+#include <emscripten/emscripten.h>
+
+#include <memory>
+#include <string>
+
+#include "app/app.h"
+#include "app/control_table.h"
+#include "web/browser_clock.h"
+#include "web/web_port.h"
+
+namespace {
+
+struct Edition {
+  tesvik::web::WebPort port;
+  tesvik::App app{port};
+  tesvik::web::BrowserClock clock{app};
+  Edition() { port.attach(app, clock); }
+};
+
+std::unique_ptr<Edition> edition;
+std::string reply;  // the text that the last text-returning call hands back
+
+std::optional<tesvik::ControlRef> control(const char* name, int index) {
+  const tesvik::ControlArray* array = tesvik::find_control(name);
+  if (!array) return std::nullopt;
+  const tesvik::ControlRef ref{array->ctl, array->indexed() ? index : 0};
+  if (!tesvik::control_exists(ref)) return std::nullopt;
+  return ref;
+}
+
+// Runs `event` on the named control; -1 when there is no App or no such control.
+template <typename Event>
+int on_control(const char* name, int index, Event event) {
+  if (!edition) return -1;
+  const auto ref = control(name, index);
+  if (!ref) return -1;
+  event(edition->app, *ref);
+  return 0;
+}
+
+tesvik::Mode mode_of(int mode) { return static_cast<tesvik::Mode>(std::clamp(mode, 0, 3)); }
+
+}  // namespace
+
+extern "C" {
+
+// Creates the App as a window does and starts its timers on the browser's
+// clock: the start-up sequence runs about a second later.
+EMSCRIPTEN_KEEPALIVE void tesvik_start() {
+  if (edition) return;
+  edition = std::make_unique<Edition>();
+  edition->app.create();
+  edition->clock.start();
+}
+
+// Stops the App's clock (the page is closing; the program has ended).
+EMSCRIPTEN_KEEPALIVE void tesvik_stop() {
+  if (edition) edition->clock.stop();
+}
+
+EMSCRIPTEN_KEEPALIVE int tesvik_ended() { return edition && edition->app.ended() ? 1 : 0; }
+
+EMSCRIPTEN_KEEPALIVE int tesvik_click(const char* name, int index) {
+  return on_control(name, index, [](tesvik::App& app, tesvik::ControlRef c) { app.click(c); });
+}
+
+EMSCRIPTEN_KEEPALIVE int tesvik_double_click(const char* name, int index) {
+  return on_control(name, index, [](tesvik::App& app, tesvik::ControlRef c) { app.double_click(c); });
+}
+
+EMSCRIPTEN_KEEPALIVE int tesvik_hover(const char* name, int index) {
+  return on_control(name, index, [](tesvik::App& app, tesvik::ControlRef c) { app.hover(c); });
+}
+
+// The box's text becomes `text`, as a paste does.
+EMSCRIPTEN_KEEPALIVE int tesvik_set_text(const char* name, int index, const char* text) {
+  return on_control(name, index, [text](tesvik::App& app, tesvik::ControlRef c) { app.set_text(c, text); });
+}
+
+// Keys typed into the box, through its key filter.
+EMSCRIPTEN_KEEPALIVE int tesvik_type_text(const char* name, int index, const char* text) {
+  return on_control(name, index, [text](tesvik::App& app, tesvik::ControlRef c) { app.type_text(c, text); });
+}
+
+EMSCRIPTEN_KEEPALIVE int tesvik_select_row(const char* name, int index, int row) {
+  return on_control(name, index, [row](tesvik::App& app, tesvik::ControlRef c) { app.select_row(c, row); });
+}
+
+EMSCRIPTEN_KEEPALIVE void tesvik_close_request() {
+  if (edition) edition->app.close_request();
+}
+
+// The page tools of a page (0 front three .. 3 front six); the file is the
+// page's choice (web port).
+EMSCRIPTEN_KEEPALIVE void tesvik_save_scheme(int mode) {
+  if (edition) edition->app.save_scheme(mode_of(mode));
+}
+
+EMSCRIPTEN_KEEPALIVE void tesvik_load_scheme(int mode) {
+  if (edition) edition->app.load_scheme(mode_of(mode));
+}
+
+EMSCRIPTEN_KEEPALIVE void tesvik_export_picks(int mode) {
+  if (edition) edition->app.export_picks(mode_of(mode));
+}
+
+// The count the page shows for its last run; -1 without an App.
+EMSCRIPTEN_KEEPALIVE int tesvik_kept_count(int mode) { return edition ? edition->app.kept_count(mode_of(mode)) : -1; }
+
+// A text box's or combo box's text, or a label's caption.
+EMSCRIPTEN_KEEPALIVE const char* tesvik_text(const char* name, int index) {
+  reply.clear();
+  on_control(name, index, [](tesvik::App& app, tesvik::ControlRef c) {
+    if (const std::string* text = app.text_of(c)) reply = *text;
+    else if (const tesvik::Label* label = app.label_of(c)) reply = label->caption;
+  });
+  return reply.c_str();
+}
+
+EMSCRIPTEN_KEEPALIVE const char* tesvik_title() {
+  reply = edition ? edition->app.title() : "";
+  return reply.c_str();
+}
+
+}  // extern "C"

@@ -1,0 +1,106 @@
+// The browser edition's App binding under Node: the App starts on the
+// browser's clock, a front-three run through the binding keeps the count that
+// the batch runner prints for the same steps, and the copy, the export (a
+// download), the scheme saved and loaded back (an upload) and the close
+// question reach the page's host object.
+//   node tests/web/binding_smoke.js BUILD_WEB_DIR
+'use strict';
+const assert = require('assert');
+const { execFileSync } = require('child_process');
+const fs = require('fs');
+const path = require('path');
+
+const dir = path.resolve(process.argv[2] || 'build/web');
+const calls = [];
+const downloads = new Map();
+let answer = true;
+const host = {
+  message: (title, text) => calls.push(['message', title, text]),
+  question: (title, text) => (calls.push(['question', title, text]), answer),
+  writeClipboard: (text) => ((host.clipboard = text), true),
+  readClipboard: () => host.clipboard ?? null,
+  showTip: (text) => calls.push(['tip', text]),
+  showProgress: () => {},
+  openLink: (url) => (calls.push(['open', url]), true),
+  setTitle: (title) => calls.push(['title', title]),
+  quit: () => calls.push(['quit']),
+  chooseFile: (kind) => (kind === 'export' ? 'picks.txt' : 'scheme.txt'),
+  saveFile: (name, bytes) => (downloads.set(name, bytes), true),
+  readFile: (name) => downloads.get(name) ?? null,
+};
+
+// The batch runner's caption of L_jg_zhushu 0 after `steps`.
+function batch_count(steps) {
+  const out = execFileSync('node', [path.join(dir, 'tesvik-batch.js'), '--batch', '-'], {
+    input: steps.join('\n') + '\nprint L_jg_zhushu 0\n',
+  }).toString();
+  return out.match(/L_jg_zhushu 0 caption="(\d+)"/)[1];
+}
+
+const sleep = (ms) => new Promise((resolve) => setTimeout(resolve, ms));
+
+async function main() {
+  const factory = require(path.join(dir, 'tesvik-web.js'));
+  const m = await factory({ host, wasmBinary: fs.readFileSync(path.join(dir, 'tesvik-web.wasm')) });
+  const api = {
+    start: m.cwrap('tesvik_start', null, []),
+    stop: m.cwrap('tesvik_stop', null, []),
+    ended: m.cwrap('tesvik_ended', 'number', []),
+    click: m.cwrap('tesvik_click', 'number', ['string', 'number']),
+    setText: m.cwrap('tesvik_set_text', 'number', ['string', 'number', 'string']),
+    text: m.cwrap('tesvik_text', 'string', ['string', 'number']),
+    title: m.cwrap('tesvik_title', 'string', []),
+    keptCount: m.cwrap('tesvik_kept_count', 'number', ['number']),
+    saveScheme: m.cwrap('tesvik_save_scheme', null, ['number']),
+    loadScheme: m.cwrap('tesvik_load_scheme', null, ['number']),
+    exportPicks: m.cwrap('tesvik_export_picks', null, ['number']),
+    closeRequest: m.cwrap('tesvik_close_request', null, []),
+  };
+
+  api.start();
+  // The start-up and light sequences run on the browser's clock within 1.1 s.
+  await sleep(1600);
+  assert.strictEqual(api.title(), 'Tesvik');
+
+  const steps = ['click C_ding 0', 'set T_nei_txt_ip 0 "01,02,03"', 'click C_jg_gn 0'];
+  assert.strictEqual(api.click('C_ding', 0), 0);
+  assert.strictEqual(api.setText('T_nei_txt_ip', 0, '01,02,03'), 0);
+  assert.strictEqual(api.click('C_jg_gn', 0), 0);
+  const count = api.text('L_jg_zhushu', 0);
+  assert.strictEqual(count, batch_count(steps));
+  assert.strictEqual(String(api.keptCount(0)), count);
+  assert.strictEqual(api.click('C_no_such_control', 0), -1);
+
+  // The copy: the clipboard holds one line a pick, and the tip says so.
+  api.click('C_jg_gn', 1);
+  assert.strictEqual(host.clipboard.split('\n').filter((line) => line).length, Number(count));
+  assert.ok(calls.some((c) => c[0] === 'tip'));
+
+  // The export is a download of the same picks.
+  api.exportPicks(0);
+  assert.strictEqual(Buffer.from(downloads.get('picks.txt')).toString().trim(), host.clipboard.trim());
+
+  // A scheme saved (a download) and loaded back (the upload of that file).
+  api.saveScheme(0);
+  assert.ok(downloads.has('scheme.txt'));
+  api.setText('T_nei_txt_ip', 0, '');
+  api.loadScheme(0);
+  assert.strictEqual(api.text('T_nei_txt_ip', 0), '01,02,03');
+
+  // The close question: no keeps the program, yes ends it.
+  answer = false;
+  api.closeRequest();
+  assert.strictEqual(api.ended(), 0);
+  answer = true;
+  api.closeRequest();
+  assert.strictEqual(api.ended(), 1);
+  assert.ok(calls.some((c) => c[0] === 'quit'));
+  api.stop();
+  assert.deepStrictEqual(calls.filter((c) => c[0] === 'message'), []);
+  console.log(`browser binding: front three keeps ${count} as the batch runner; copy, export, scheme, close ok`);
+}
+
+main().catch((error) => {
+  console.error(error);
+  process.exit(1);
+});
