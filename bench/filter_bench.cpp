@@ -5,7 +5,7 @@
 #include "app/app.h"
 #include "filter/tolerance.h"
 #include "model/universe.h"
-#include "quiet_port.h"
+#include "support/quiet_port.h"
 
 namespace tesvik {
 namespace {

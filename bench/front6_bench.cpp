@@ -11,7 +11,7 @@
 #include "../tests/literal_6x.h"
 #include "front6/conditions_6x.h"
 #include "front6_fill.h"
-#include "quiet_port.h"
+#include "support/quiet_port.h"
 
 namespace tesvik {
 namespace {

@@ -12,7 +12,7 @@
 #include "app/app.h"
 #include "app/mode_table.h"
 #include "model/number_text.h"
-#include "quiet_port.h"
+#include "support/quiet_port.h"
 
 namespace tesvik {
 namespace {

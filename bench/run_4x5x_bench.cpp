@@ -6,7 +6,7 @@
 #include <benchmark/benchmark.h>
 
 #include "page_fill.h"
-#include "quiet_port.h"
+#include "support/quiet_port.h"
 
 namespace tesvik {
 namespace {

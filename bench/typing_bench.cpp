@@ -7,7 +7,7 @@
 #include <string>
 
 #include "app/app.h"
-#include "quiet_port.h"
+#include "support/quiet_port.h"
 
 namespace tesvik {
 namespace {
