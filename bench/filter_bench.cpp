@@ -11,7 +11,7 @@ namespace tesvik {
 namespace {
 
 struct Bench {
-  bench::QuietPort port;
+  QuietPort port;
   App app{port};
   Bench() { app.start_without_window(); }
   void click(Ctl a, int i) { app.click({a, i}); }

@@ -13,7 +13,7 @@ namespace {
 
 template <void (*Fill)(App&)>
 void BM_Run(benchmark::State& state) {
-  bench::QuietPort port;
+  QuietPort port;
   App app{port};
   app.start_without_window();
   Fill(app);
@@ -26,7 +26,7 @@ void BM_Run(benchmark::State& state) {
 // appended), so that every box is cleaned and read again.
 template <void (*Fill)(App&)>
 void BM_ColdRun(benchmark::State& state) {
-  bench::QuietPort port;
+  QuietPort port;
   App app{port};
   app.start_without_window();
   Fill(app);
