@@ -13,7 +13,8 @@ scripts/web-build.sh tesvik-batch tesvik_scenario_timing
 cmake -S . -B build/release -DCMAKE_BUILD_TYPE=Release -DTESVIK_TESTS=OFF -DTESVIK_BENCH=ON >/dev/null
 nice cmake --build build/release -j"$(nproc)" --target tesvik_scenario_timing >/dev/null
 # table SUFFIX CHECK [ARGS]: runs both editions, prints their medians and
-# ratios; with CHECK=1 a ratio over 2 fails the script.
+# ratios; with CHECK=1 a ratio over 2 fails the script (but for the warm-up's
+# own time, which a page spends while it loads).
 table() {
   local suffix=$1 check=$2 name native_median web_median native_ms web_ms ratio
   shift 2
@@ -25,7 +26,7 @@ table() {
     native_ms=${native_median#median=} web_ms=${web_median#median=}
     ratio=$(awk -v a="$web_ms" -v b="$native_ms" 'BEGIN { printf "%.2f", a / b }')
     printf '%-16s %10s %10s %6s\n' "$name" "$native_ms" "$web_ms" "$ratio"
-    if [ "$check" = 1 ] && awk -v r="$ratio" 'BEGIN { exit !(r > 2) }'; then status=1; fi
+    if [ "$check" = 1 ] && [ "$name" != warm_up ] && awk -v r="$ratio" 'BEGIN { exit !(r > 2) }'; then status=1; fi
   done <"build/web/timing-native$suffix.txt"
 }
 status=0
