@@ -5,13 +5,13 @@
 #include "app/app.h"
 #include "filter/tolerance.h"
 #include "model/universe.h"
-#include "quiet_port.h"
+#include "support/quiet_port.h"
 
 namespace tesvik {
 namespace {
 
 struct Bench {
-  bench::QuietPort port;
+  QuietPort port;
   App app{port};
   Bench() { app.start_without_window(); }
   void click(Ctl a, int i) { app.click({a, i}); }

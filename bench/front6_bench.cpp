@@ -11,7 +11,7 @@
 #include "../tests/literal_6x.h"
 #include "front6/conditions_6x.h"
 #include "front6_fill.h"
-#include "quiet_port.h"
+#include "support/quiet_port.h"
 
 namespace tesvik {
 namespace {
@@ -19,14 +19,14 @@ namespace {
 constexpr int kRun = 0, kCopyAll = 1, kPasteKill = 10;
 
 struct Page {
-  bench::QuietPort port;
+  QuietPort port;
   App app{port};
   Page() { app.start_without_window(); }
   const std::string& count() { return app.front6().state().count.caption; }
 };
 
 // Runs of a filled page; with cold=1 every box is read anew at each run.
-template <void (*Fill)(App&, bench::QuietPort&)>
+template <void (*Fill)(App&, QuietPort&)>
 void BM_Run6x(benchmark::State& state) {
   Page page;
   Fill(page.app, page.port);

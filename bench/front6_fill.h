@@ -9,7 +9,7 @@
 #include "app/app.h"
 #include "front6/universe_6x.h"
 #include "page_fill.h"
-#include "quiet_port.h"
+#include "support/quiet_port.h"
 
 namespace tesvik::bench {
 

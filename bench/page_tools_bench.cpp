@@ -12,7 +12,7 @@
 #include "app/app.h"
 #include "app/mode_table.h"
 #include "model/number_text.h"
-#include "quiet_port.h"
+#include "support/quiet_port.h"
 
 namespace tesvik {
 namespace {
@@ -49,7 +49,7 @@ void run_page(App& app, Mode mode) {
 
 void BM_History(benchmark::State& state) {
   const auto mode = static_cast<Mode>(state.range(0));
-  bench::QuietPort port;
+  QuietPort port;
   App app(port);
   app.start_without_window();
   run_page(app, mode);
@@ -66,7 +66,7 @@ void BM_History(benchmark::State& state) {
 BENCHMARK(BM_History)->DenseRange(0, 3)->ArgName("mode3456")->Unit(benchmark::kMillisecond);
 
 void BM_Export6x(benchmark::State& state) {
-  bench::QuietPort port;
+  QuietPort port;
   App app(port);
   app.start_without_window();
   app.click({Ctl::C_q6_gn, 0});

@@ -6,14 +6,14 @@
 #include <benchmark/benchmark.h>
 
 #include "page_fill.h"
-#include "quiet_port.h"
+#include "support/quiet_port.h"
 
 namespace tesvik {
 namespace {
 
 template <void (*Fill)(App&)>
 void BM_Run(benchmark::State& state) {
-  bench::QuietPort port;
+  QuietPort port;
   App app{port};
   app.start_without_window();
   Fill(app);
@@ -26,7 +26,7 @@ void BM_Run(benchmark::State& state) {
 // appended), so that every box is cleaned and read again.
 template <void (*Fill)(App&)>
 void BM_ColdRun(benchmark::State& state) {
-  bench::QuietPort port;
+  QuietPort port;
   App app{port};
   app.start_without_window();
   Fill(app);

@@ -7,7 +7,7 @@
 #include <string>
 
 #include "app/app.h"
-#include "quiet_port.h"
+#include "support/quiet_port.h"
 
 namespace tesvik {
 namespace {
@@ -17,7 +17,7 @@ constexpr std::size_t kLongBox = 10'000'000;
 // `key` typed and removed again with a backspace, so that the box keeps
 // its length; the box holds kLongBox copies of `fill`.
 void key_in_long_box(benchmark::State& state, ControlRef box, char fill, const char* key) {
-  bench::QuietPort port;
+  QuietPort port;
   App app{port};
   app.start_without_window();
   app.set_text(box, std::string(kLongBox, fill));

@@ -5,18 +5,24 @@
 // front-six picks. The same source is built natively and to WebAssembly
 // (scripts/web-bench.sh runs and compares both). One line a scenario:
 //   NAME median=MS min=MS runs=N
-// with the single-run scenarios ("first") run once.
+// with the single-run scenarios ("first") run once. As a page does when it
+// loads, the program warms up first (src/app/warm_up.h); with --cold it does
+// not, and the first run includes compiling the code that it reaches. The
+// warm-up's own time is the line "warm_up".
+//   tesvik_scenario_timing [RUNS] [--cold]
 
 #include <algorithm>
 #include <chrono>
 #include <cstdio>
 #include <cstdlib>
+#include <cstring>
 #include <functional>
 #include <vector>
 
 #include "../front6_fill.h"
 #include "../page_fill.h"
-#include "../quiet_port.h"
+#include "app/warm_up.h"
+#include "support/quiet_port.h"
 
 namespace tesvik::bench {
 namespace {
@@ -76,6 +82,7 @@ void front_five(int runs) {
 
 int main(int argc, char** argv) {
   const int runs = argc > 1 ? std::max(1, std::atoi(argv[1])) : 20;
+  if (argc <= 2 || std::strcmp(argv[2], "--cold") != 0) tesvik::bench::report("warm_up", 1, tesvik::warm_up);
   tesvik::bench::front_six(runs);
   tesvik::bench::front_five(runs);
 }

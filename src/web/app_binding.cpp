@@ -11,6 +11,7 @@
 
 #include "app/app.h"
 #include "app/control_table.h"
+#include "app/warm_up.h"
 #include "web/browser_clock.h"
 #include "web/web_port.h"
 
@@ -51,9 +52,11 @@ tesvik::Mode mode_of(int mode) { return static_cast<tesvik::Mode>(std::clamp(mod
 extern "C" {
 
 // Creates the App as a window does and starts its timers on the browser's
-// clock: the start-up sequence runs about a second later.
+// clock: the start-up sequence runs about a second later. The engine warms
+// up first, so that the user's first run does not wait for its compilation.
 EMSCRIPTEN_KEEPALIVE void tesvik_start() {
   if (edition) return;
+  tesvik::warm_up();
   edition = std::make_unique<Edition>();
   edition->app.create();
   edition->clock.start();

@@ -1,12 +1,12 @@
 #pragma once
-// A UserPort that shows nothing and whose clipboard always accepts, so that
-// benchmarks measure the program's own work.
+// A UserPort that shows nothing and whose clipboard always accepts, for an
+// App that no one sees: the benchmarks, the warm-up of src/app/warm_up.h.
 
 #include <string>
 
 #include "support/user_port.h"
 
-namespace tesvik::bench {
+namespace tesvik {
 
 class QuietPort : public UserPort {
  public:
@@ -26,4 +26,4 @@ class QuietPort : public UserPort {
   void quit() override {}
 };
 
-}  // namespace tesvik::bench
+}  // namespace tesvik
