@@ -7,6 +7,7 @@
 #include <algorithm>
 
 #include "app/app.h"
+#include "app/control_view.h"
 #include "app/layout/viewer_metrics.h"
 #include "app/window/qt_text_measure.h"
 
@@ -95,12 +96,14 @@ ResultViewerWidget::ResultViewerWidget(const ScrollBarWidget::Schedule& schedule
 }
 
 void ResultViewerWidget::render(App& app) {
-  const ResultViewer& viewer = app.viewer();
-  if (viewer.value() == value_ && viewer.max() == max_ && viewer.rows() == rows_) return;
-  if (viewer.max() != max_ || viewer.value() != scroll_->value()) scroll_->show_range(0, viewer.max(), viewer.value());
-  value_ = viewer.value();
-  max_ = viewer.max();
-  rows_ = viewer.rows();
+  const ControlRef ref{Ctl::ucf_q6show, 0};
+  const std::optional<ControlView> viewer = control_view(app, ref);
+  const std::span<const std::string> rows = control_rows(app, ref, 0, viewer->rows);
+  if (viewer->selected == value_ && viewer->scroll_max == max_ && std::ranges::equal(rows, rows_)) return;
+  if (viewer->scroll_max != max_ || viewer->selected != scroll_->value()) scroll_->show_range(0, viewer->scroll_max, viewer->selected);
+  value_ = viewer->selected;
+  max_ = viewer->scroll_max;
+  rows_.assign(rows.begin(), rows.end());
   shown_.clear();
   for (const std::string& row : rows_) shown_ << QString::fromStdString(row);
   area_->update();
