@@ -54,7 +54,10 @@ void WebPort::quit() {
   host_quit();
 }
 
-std::optional<std::string> WebPort::choose_file(FileDialog dialog) { return host_choose_file(dialog_kind(dialog)); }
+// The page names the file by the dialog's kind; it knows which page it shows.
+std::optional<std::string> WebPort::choose_file(FileDialog dialog, std::string_view /*page*/) {
+  return host_choose_file(dialog_kind(dialog));
+}
 
 bool WebPort::write_file(const std::string& path, std::string_view bytes) { return host_save_file(path, bytes); }
 

@@ -37,7 +37,7 @@ class WebPort : public UserPort {
   void pause(int ms) override;
   void title_changed(std::string_view title) override;
   void quit() override;
-  std::optional<std::string> choose_file(FileDialog dialog) override;
+  std::optional<std::string> choose_file(FileDialog dialog, std::string_view page) override;
   bool write_file(const std::string& path, std::string_view bytes) override;
   std::variant<std::string, FileProblem> read_file(const std::string& path, std::size_t limit) override;
 
