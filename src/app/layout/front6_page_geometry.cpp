@@ -122,7 +122,7 @@ class Front6Layout {
   // The tolerance selector (two lists with "至" between) and its caption,
   // from the right end of a line.
   void selector(Line& line, std::string_view caption, int rc) {
-    const int width = 2 * kSelectorList + 2 + page_.text_width("至") + 2;
+    const int width = 2 * kSelectorListWidth + 2 * kSelectorSpacing + page_.text_width("至");
     line.right({Ctl::rc_q6, rc}, width, kComboHeight);
     line.right_text(caption);
   }
@@ -205,7 +205,6 @@ class Front6Layout {
     return at - y;
   }
 
-  static constexpr int kSelectorList = 40;
   PageBuilder& page_;
   std::set<int> placed_cls_;
 };

@@ -23,6 +23,11 @@ struct Rect {
   bool operator==(const Rect&) const = default;
 };
 
+// A tolerance selector (rc_q6) is two lists of this width, "至" between
+// them, two pixels apart.
+inline constexpr int kSelectorListWidth = 40;  // 600 twips
+inline constexpr int kSelectorSpacing = 2;
+
 // The fonts of a page: the face's font, one point smaller for rows of long
 // captions, and bold for panel titles.
 enum class TextStyle { Normal, Small, Bold };

@@ -60,10 +60,8 @@ PageView::PageView(const PageGeometry& geometry, const QtTextMeasure& measure, B
     label->setFont(measure.font(t.style));
     label->setGeometry(place(t.rect, t.sub_panel));
   }
-  for (const PlacedControl& c : geometry.controls) {
-    QWidget* w = control(c, measure, schedule);
-    w->setGeometry(place(c.rect, c.sub_panel));
-  }
+  for (const PlacedControl& c : geometry.controls)
+    if (QWidget* w = control(c, measure, schedule)) w->setGeometry(place(c.rect, c.sub_panel));
   for (const EnterPress& e : geometry.enter_presses)
     Bindings::press_on_enter(static_cast<QLineEdit*>(bindings_.widget(e.box)),
                              static_cast<QPushButton*>(bindings_.widget(e.button)));
@@ -107,9 +105,9 @@ QWidget* PageView::control(const PlacedControl& c, const QtTextMeasure& measure,
       return bindings_.custom(c.ref, std::move(viewer));
     }
     case ControlKind::AdvertLabel:
-    case ControlKind::Window: break;
+    case ControlKind::Window: break;  // the frame's, on no page
   }
-  return new QWidget(parent);
+  return nullptr;
 }
 
 void PageView::show_sub_panel(int sub_panel) {
