@@ -17,15 +17,7 @@ constexpr int kMinResultList = 120;
 
 // Rows of long captions use the smaller font so that a block stays narrow.
 TextStyle row_style(const PageBuilder& page, const ButtonRow& row) {
-  int widest = 0;
-  for (const std::string& c : row.captions) widest = std::max(widest, page.text_width(c));
-  return widest + 6 > 40 ? TextStyle::Small : TextStyle::Normal;
-}
-
-int caption_width(const PageBuilder& page, const ButtonRow& row, TextStyle style) {
-  int widest = 0;
-  for (const std::string& c : row.captions) widest = std::max(widest, page.text_width(c, style));
-  return std::max(kSmall - 1, widest + 6);
+  return page.button_width(row.captions) > 40 ? TextStyle::Small : TextStyle::Normal;
 }
 
 class ConditionLayout {
@@ -129,7 +121,7 @@ class ConditionLayout {
     for (int cls : {r.clear, r.select_all})
       if (cls >= 0) line.right({Ctl::C_cls, cls}, kSmall, kSmall);
     const TextStyle style = row_style(page_, r);
-    const int w = caption_width(page_, r, style);
+    const int w = page_.button_width(r.captions, style);
     const int h = r.captions.front().find('\r') != std::string::npos ? 30 : kSmall;
     const int per_line = std::max(1, (line.room() + 1) / (w + 1));
     const Ctl array = r.kind == RowKind::Kill ? Ctl::C_annv : Ctl::C_annv_chu;

@@ -156,9 +156,7 @@ class Front6Layout {
       if (r->help >= 0) line.right({Ctl::C_q6_shuoming, r->help}, kHelpWidth, kSmall);
       cls(line, r->clear);
       cls(line, r->select_all);
-      int widest = 0;
-      for (const std::string& c : r->captions) widest = std::max(widest, page_.text_width(c));
-      const int w = std::max(kSmall - 1, widest + 6);
+      const int w = page_.button_width(r->captions);
       const int avail = width - 2 - (label_width > 0 ? label_width + 3 : 0) - 2 * (kSmall + 1) - (kHelpWidth + 1);
       const int per_line = std::max(1, avail / (w + 1));
       const int left = line.next_x();

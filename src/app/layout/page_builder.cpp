@@ -15,6 +15,12 @@ int PageBuilder::text_width(std::string_view text, TextStyle style) const {
   }
 }
 
+int PageBuilder::button_width(std::span<const std::string> captions, TextStyle style) const {
+  int widest = 0;
+  for (const std::string& c : captions) widest = std::max(widest, text_width(c, style));
+  return std::max(kSmall - 1, widest + 6);
+}
+
 void PageBuilder::control(ControlRef ref, Rect rect, TextStyle style, std::string_view hint) {
   page_.controls.push_back({ref, rect, style, sub_panel_, hint});
 }

@@ -4,6 +4,8 @@
 // ends, and the three columns that panels fill shortest first.
 
 #include <array>
+#include <span>
+#include <string>
 #include <string_view>
 
 #include "app/layout/page_geometry.h"
@@ -26,6 +28,8 @@ class PageBuilder {
   explicit PageBuilder(const TextMeasure& measure) : measure_(measure) {}
   const TextMeasure& measure() const { return measure_; }
   int text_width(std::string_view text, TextStyle style = TextStyle::Normal) const;
+  // The width of a row's buttons that shows the widest of its captions.
+  int button_width(std::span<const std::string> captions, TextStyle style = TextStyle::Normal) const;
   // Items added from now on belong to this sub-panel (-1: to none).
   void in_sub_panel(int sub_panel) { sub_panel_ = sub_panel; }
 
