@@ -22,8 +22,9 @@
 
 #include "app/control_table.h"
 #include "app/front6_page_table.h"
-#include "app/window/front6_page_view.h"
 #include "app/window/main_window.h"
+#include "app/window/page_view.h"
+#include "app/window/qt_text_measure.h"
 #include "app/window/scroll_bar_widget.h"
 #include "app/window/qt_port.h"
 #include "app/window/window_main.h"
@@ -114,7 +115,8 @@ void BM_WindowFrontSixPageBuild(benchmark::State& state) {
   Bindings bindings{app, [] {}};
   for (auto _ : state) {
     QWidget parent;
-    Front6PageView page(bindings, [](int, QObject*, std::function<void()>) {}, &parent);
+    const QtTextMeasure measure(parent.font());
+    PageView page(page_geometry(3, measure), measure, bindings, [](int, QObject*, std::function<void()>) {}, &parent);
     benchmark::DoNotOptimize(&page);
   }
 }

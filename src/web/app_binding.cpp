@@ -6,13 +6,18 @@
 
 #include <emscripten/emscripten.h>
 
+#include <algorithm>
 #include <memory>
 #include <string>
 
 #include "app/app.h"
 #include "app/control_table.h"
+#include "app/control_view.h"
+#include "app/layout/page_geometry.h"
 #include "app/warm_up.h"
 #include "web/browser_clock.h"
+#include "web/host_measure.h"
+#include "web/render_json.h"
 #include "web/web_port.h"
 
 namespace {
@@ -122,6 +127,33 @@ EMSCRIPTEN_KEEPALIVE const char* tesvik_text(const char* name, int index) {
   on_control(name, index, [](tesvik::App& app, tesvik::ControlRef c) {
     if (const std::string* text = app.text_of(c)) reply = *text;
     else if (const tesvik::Label* label = app.label_of(c)) reply = label->caption;
+  });
+  return reply.c_str();
+}
+
+// The geometry of a page (0 front three .. 3 front six) in the page's fonts,
+// as JSON (src/web/render_json.h): the one layout that the window uses too.
+EMSCRIPTEN_KEEPALIVE const char* tesvik_page_layout(int page) {
+  reply = tesvik::web::page_json(tesvik::page_geometry(std::clamp(page, 0, 3), tesvik::web::HostMeasure()));
+  return reply.c_str();
+}
+
+// What to draw for a control, as JSON (src/web/render_json.h); empty
+// without an App or for a control the program does not have.
+EMSCRIPTEN_KEEPALIVE const char* tesvik_view(const char* name, int index) {
+  reply.clear();
+  on_control(name, index, [](tesvik::App& app, tesvik::ControlRef c) {
+    if (const auto view = tesvik::control_view(app, c)) reply = tesvik::web::view_json(*view);
+  });
+  return reply.c_str();
+}
+
+// Up to `count` rows from `first` of a list or of the result viewer, as a
+// JSON array of strings.
+EMSCRIPTEN_KEEPALIVE const char* tesvik_rows(const char* name, int index, int first, int count) {
+  reply = "[]";
+  on_control(name, index, [first, count](tesvik::App& app, tesvik::ControlRef c) {
+    reply = tesvik::web::rows_json(tesvik::control_rows(app, c, first, count));
   });
   return reply.c_str();
 }

@@ -2,7 +2,8 @@
 // browser's clock, a front-three run through the binding keeps the count that
 // the batch runner prints for the same steps, and the copy, the export (a
 // download), the scheme saved and loaded back (an upload) and the close
-// question reach the page's host object.
+// question reach the page's host object; the page's layout and the views of
+// its controls read as the window reads them.
 //   node tests/web/binding_smoke.js BUILD_WEB_DIR
 'use strict';
 const assert = require('assert');
@@ -27,6 +28,11 @@ const host = {
   chooseFile: (kind) => (kind === 'export' ? 'picks.txt' : 'scheme.txt'),
   saveFile: (name, bytes) => (downloads.set(name, bytes), true),
   readFile: (name) => downloads.get(name) ?? null,
+  // A fixed-pitch font, as tests/page_geometry_test.cpp measures: a CJK
+  // character 11 pixels wide, any other 6, a pixel less in the small font.
+  measureText: (text, style) =>
+    [...text].reduce((w, c) => w + (c.codePointAt(0) >= 0x800 ? 11 : 6) - (style === 1 ? 1 : 0), 0),
+  lineHeight: () => 14,
 };
 
 // The batch runner's caption of L_jg_zhushu 0 after `steps`.
@@ -55,6 +61,10 @@ async function main() {
     loadScheme: m.cwrap('tesvik_load_scheme', null, ['number']),
     exportPicks: m.cwrap('tesvik_export_picks', null, ['number']),
     closeRequest: m.cwrap('tesvik_close_request', null, []),
+    pageLayout: (page) => JSON.parse(m.ccall('tesvik_page_layout', 'string', ['number'], [page])),
+    view: (name, index) => JSON.parse(m.ccall('tesvik_view', 'string', ['string', 'number'], [name, index])),
+    rows: (name, index, first, count) =>
+      JSON.parse(m.ccall('tesvik_rows', 'string', ['string', 'number', 'number', 'number'], [name, index, first, count])),
   };
 
   api.start();
@@ -70,6 +80,30 @@ async function main() {
   assert.strictEqual(count, batch_count(steps));
   assert.strictEqual(String(api.keptCount(0)), count);
   assert.strictEqual(api.click('C_no_such_control', 0), -1);
+
+  // The layout is the window's: "开始缩水" stands where the native geometry
+  // test expects it, and every control of every page stands inside its page.
+  const three = api.pageLayout(0);
+  const run = three.controls.find(([name, index]) => name === 'C_jg_gn' && index === 0);
+  assert.deepStrictEqual(run.slice(2, 6), [1124, 309, 108, 24]);
+  assert.strictEqual(three.width, 1346);
+  for (let page = 0; page < 4; ++page) {
+    const layout = api.pageLayout(page);
+    assert.ok(layout.controls.length > 300);
+    for (const [name, index, x, y, w, h] of layout.controls)
+      assert.ok(x >= 0 && y >= 0 && x + w <= layout.width && y + h <= layout.height, `${page} ${name} ${index}`);
+  }
+  const button = api.view('C_jg_gn', 0);
+  assert.strictEqual(button.kind, 'button');
+  assert.strictEqual(button.caption, '开始缩水');
+  assert.ok(button.enabled && button.visible);
+  assert.strictEqual(api.view('T_nei_txt_ip', 0).text, '01,02,03');
+  const list = api.view('List_jg', 0);
+  assert.strictEqual(list.rows, Number(count));
+  assert.ok(list.revision > 0);
+  assert.strictEqual(api.rows('List_jg', 0, 0, 2).length, Math.min(2, Number(count)));
+  assert.deepStrictEqual(api.rows('List_jg', 0, list.rows, 5), []);
+  assert.strictEqual(m.ccall('tesvik_view', 'string', ['string', 'number'], ['C_no_such_control', 0]), '');
 
   // The copy: the clipboard holds one line a pick, and the tip says so.
   api.click('C_jg_gn', 1);
@@ -97,7 +131,7 @@ async function main() {
   assert.ok(calls.some((c) => c[0] === 'quit'));
   api.stop();
   assert.deepStrictEqual(calls.filter((c) => c[0] === 'message'), []);
-  console.log(`browser binding: front three keeps ${count} as the batch runner; copy, export, scheme, close ok`);
+  console.log(`browser binding: front three keeps ${count} as the batch runner; layout, views, copy, export, scheme, close ok`);
 }
 
 main().catch((error) => {

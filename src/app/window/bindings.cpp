@@ -14,11 +14,13 @@
 #include <QTextCursor>
 #include <QTextDocument>
 
+#include "app/control_view.h"
 #include "app/key_filter.h"
 #include "app/window/busy_cursor.h"
 #include "app/window/colour.h"
 #include "app/window/condition_box_widget.h"
 #include "app/window/elided_button.h"
+#include "app/window/qt_text.h"
 #include "app/window/result_list_model.h"
 #include "app/window/text_mirror.h"
 #include "app/window/wheel_guard.h"
@@ -28,7 +30,7 @@ namespace tesvik {
 namespace {
 
 // The model writes line breaks as CR LF, Qt's text widgets as LF.
-QString to_widget(const std::string& s) { return QString::fromStdString(s).replace("\r\n", "\n"); }
+QString to_widget(std::string_view s) { return from_utf8(s).replace("\r\n", "\n"); }
 std::string to_model(const QString& s) { return QString(s).replace("\n", "\r\n").toStdString(); }
 
 std::pair<int, int> key(ControlRef ref) { return {static_cast<int>(ref.array), ref.index}; }
@@ -333,7 +335,7 @@ void Bindings::sync() {
 
 void Bindings::sync_buttons() {
   for (auto& v : buttons_) {
-    const Button* b = app_.button_of(v->ref);
+    const std::optional<ControlView> b = control_view(app_, v->ref);
     if (!b) continue;
     if (!v->fresh && b->colour == v->shown.colour && b->enabled == v->shown.enabled &&
         b->caption == v->shown.caption && b->visible == v->shown.visible)
@@ -343,7 +345,7 @@ void Bindings::sync_buttons() {
     if (v->fresh || b->enabled != v->shown.enabled) v->widget->setEnabled(b->enabled);
     // Buttons start shown with their page; only a hidden one is hidden here.
     if (v->fresh ? !b->visible : b->visible != v->shown.visible) v->widget->setVisible(b->visible);
-    v->shown = *b;
+    v->shown = {b->colour, std::string(b->caption), b->enabled, b->visible};
     v->fresh = false;
   }
 }
@@ -351,70 +353,70 @@ void Bindings::sync_buttons() {
 void Bindings::sync_texts() {
   if (texts_in_sync_) return;
   for (auto& v : texts_) {
-    const std::string* text = app_.text_of(v->ref);
-    if (!text) continue;
+    const std::optional<ControlView> view = control_view(app_, v->ref);
+    if (!view) continue;
     auto* combo = v->kind == TextKind::Combo ? static_cast<QComboBox*>(v->widget) : nullptr;
-    if (combo) {
-      const auto& items = app_.combo_of(v->ref)->items;
-      if (items.size() != v->items) {
-        const QSignalBlocker block(combo);
-        combo->clear();
-        for (const std::string& item : items) combo->addItem(QString::fromStdString(item));
-        v->items = items.size();
-        v->fresh = true;
-      }
+    if (combo && view->items.size() != v->items) {
+      const QSignalBlocker block(combo);
+      combo->clear();
+      for (const std::string& item : view->items) combo->addItem(QString::fromStdString(item));
+      v->items = view->items.size();
+      v->fresh = true;
     }
-    if (!v->fresh && *text == v->shown) continue;
+    const std::string_view text = view->text;
+    if (!v->fresh && text == v->shown) continue;
     const QSignalBlocker block(v->widget);
     switch (v->kind) {
-      case TextKind::Combo: combo->setEditText(to_widget(*text)); break;
+      case TextKind::Combo: combo->setEditText(to_widget(text)); break;
       case TextKind::Plain: {
         // The document takes CR LF as one line break. Setting its text
         // directly skips the text edit's pass that gives every character
         // the edit's format, a tenth of the time for 10 MB of lines.
         auto* box = static_cast<QPlainTextEdit*>(v->widget);
         v->writing = true;
-        box->document()->setPlainText(QString::fromStdString(*text));
+        box->document()->setPlainText(from_utf8(text));
         box->moveCursor(QTextCursor::Start);
         v->writing = false;
-        v->mirror.restart(*box->document(), *text);
+        v->mirror.restart(*box->document(), text);
         break;
       }
-      case TextKind::Line: static_cast<QLineEdit*>(v->widget)->setText(to_widget(*text)); break;
+      case TextKind::Line: static_cast<QLineEdit*>(v->widget)->setText(to_widget(text)); break;
     }
-    v->shown = *text;
+    v->shown = text;
     v->fresh = false;
   }
 }
 
 void Bindings::sync_lists() {
   for (auto& v : lists_) {
-    const ListBox& list = *app_.list_of(v->ref);
-    const bool reset = v->model->update(list);
-    if (reset || list.selected != v->shown_selection) {
+    const std::optional<ControlView> list = control_view(app_, v->ref);
+    if (!list) continue;
+    const bool reset = v->model->update(list->revision, control_rows(app_, v->ref, 0, list->rows));
+    if (reset || list->selected != v->shown_selection) {
       const QSignalBlocker block(v->widget->selectionModel());
-      if (list.selected < 0) v->widget->selectionModel()->clear();
-      else v->widget->setCurrentIndex(v->model->index(list.selected));
-      v->shown_selection = list.selected;
+      if (list->selected < 0) v->widget->selectionModel()->clear();
+      else v->widget->setCurrentIndex(v->model->index(list->selected));
+      v->shown_selection = list->selected;
     }
   }
 }
 
 void Bindings::sync_labels() {
   for (auto& v : labels_) {
-    const Label& l = *app_.label_of(v->ref);
-    if (!v->fresh && l.caption == v->shown.caption && l.fore == v->shown.fore && l.underline == v->shown.underline)
+    const std::optional<ControlView> l = control_view(app_, v->ref);
+    if (!l) continue;
+    if (!v->fresh && l->caption == v->shown.caption && l->colour == v->shown.fore && l->underline == v->shown.underline)
       continue;
-    v->widget->setText(v->prefix + QString::fromStdString(l.caption));
+    v->widget->setText(v->prefix + from_utf8(l->caption));
     if (v->ref.array == Ctl::L_ad) {
       QPalette p = v->widget->palette();
-      p.setColor(QPalette::WindowText, to_qcolor(l.fore));
+      p.setColor(QPalette::WindowText, to_qcolor(l->colour));
       v->widget->setPalette(p);
       QFont f = v->widget->font();
-      f.setUnderline(l.underline);
+      f.setUnderline(l->underline);
       v->widget->setFont(f);
     }
-    v->shown = l;
+    v->shown = {std::string(l->caption), l->colour, l->underline, l->visible};
     v->fresh = false;
   }
 }

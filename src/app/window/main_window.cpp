@@ -12,10 +12,10 @@
 #include <algorithm>
 
 #include "app/page_tables.h"
-#include "app/window/condition_page.h"
-#include "app/window/front6_page_view.h"
 #include "app/window/help_picture.h"
 #include "app/window/page_tools_strip.h"
+#include "app/window/page_view.h"
+#include "app/window/qt_text_measure.h"
 
 namespace tesvik {
 
@@ -53,13 +53,15 @@ MainWindow::MainWindow(UserPort& port) : app_(port), bindings_(app_, [this] { sy
   layout->setSpacing(2);
   layout->addWidget(top_bar());
   pages_ = new QStackedWidget(this);
-  for (const PageTable& t : page_tables()) {
-    condition_pages_[static_cast<std::size_t>(t.page)] = new ConditionPage(t, bindings_, pages_);
-    pages_->addWidget(condition_pages_[static_cast<std::size_t>(t.page)]);
+  const QtTextMeasure measure(pages_->font());
+  const ScrollBarWidget::Schedule schedule = [this](int ms, QObject* context, std::function<void()> fire) {
+    after(ms, context, std::move(fire));
+  };
+  for (int page = 0; page < 4; ++page) {
+    page_views_[static_cast<std::size_t>(page)] =
+        new PageView(page_geometry(page, measure), measure, bindings_, schedule, pages_);
+    pages_->addWidget(page_views_[static_cast<std::size_t>(page)]);
   }
-  pages_->addWidget(new Front6PageView(
-      bindings_, [this](int ms, QObject* context, std::function<void()> fire) { after(ms, context, std::move(fire)); },
-      pages_));
   scroll_ = new PageScroll(this);
   scroll_->setFrameShape(QFrame::NoFrame);
   scroll_->setWidgetResizable(true);
@@ -227,7 +229,9 @@ void MainWindow::sync() {
   const FrameState& f = app_.frame();
   bindings_.sync();
   if (pages_->currentIndex() != f.page) show_page(f.page);
-  for (ConditionPage* page : condition_pages_) page->sync(app_.panel());
+  // Front three and four have sub-panels, each page its own switch.
+  page_views_[0]->show_sub_panel(app_.panel().q3_sub_panel);
+  page_views_[1]->show_sub_panel(app_.panel().q4_sub_panel);
   if (windowTitle() != QString::fromStdString(f.caption)) setWindowTitle(QString::fromStdString(f.caption));
   if (news_->text() != QString::fromStdString(f.news)) news_->setText(QString::fromStdString(f.news));
   overlay_->setVisible(f.overlay);

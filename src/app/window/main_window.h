@@ -21,8 +21,8 @@ class QStackedWidget;
 
 namespace tesvik {
 
-class ConditionPage;
 class HelpPicturePanel;
+class PageView;
 
 class MainWindow : public QWidget {
  public:
@@ -76,7 +76,7 @@ class MainWindow : public QWidget {
   Bindings bindings_;
   QScrollArea* scroll_ = nullptr;
   QStackedWidget* pages_ = nullptr;
-  std::array<ConditionPage*, 3> condition_pages_{};
+  std::array<PageView*, 4> page_views_{};
   QFrame* overlay_ = nullptr;
   QFrame* progress_ = nullptr;
   QFrame* bar_ = nullptr;

@@ -13,12 +13,12 @@ QVariant ResultListModel::data(const QModelIndex& index, int role) const {
   return QString::fromStdString(rows_[static_cast<std::size_t>(index.row())]);
 }
 
-bool ResultListModel::update(const ListBox& list) {
+bool ResultListModel::update(std::uint64_t revision, std::span<const std::string> rows) {
   // The size guards against rows replaced without going through the list.
-  if (loaded_ && list.revision == revision_ && list.rows.size() == rows_.size()) return false;
+  if (loaded_ && revision == revision_ && rows.size() == rows_.size()) return false;
   beginResetModel();
-  rows_ = list.rows;
-  revision_ = list.revision;
+  rows_.assign(rows.begin(), rows.end());
+  revision_ = revision;
   loaded_ = true;
   endResetModel();
   return true;

@@ -5,10 +5,9 @@
 
 #include <QAbstractListModel>
 #include <cstdint>
+#include <span>
 #include <string>
 #include <vector>
-
-#include "app/controls.h"
 
 namespace tesvik {
 
@@ -17,9 +16,9 @@ class ResultListModel : public QAbstractListModel {
   using QAbstractListModel::QAbstractListModel;
   int rowCount(const QModelIndex& parent = {}) const override;
   QVariant data(const QModelIndex& index, int role) const override;
-  // Takes the list's rows when the list changed since the last update;
+  // Takes the list's rows when its revision moved since the last update;
   // true when it did.
-  bool update(const ListBox& list);
+  bool update(std::uint64_t revision, std::span<const std::string> rows);
 
  private:
   std::vector<std::string> rows_;

@@ -5,23 +5,18 @@
 #include <QPainter>
 #include <QWheelEvent>
 #include <algorithm>
-#include <cmath>
 
 #include "app/app.h"
+#include "app/control_view.h"
+#include "app/layout/viewer_metrics.h"
+#include "app/window/qt_text_measure.h"
 
 namespace tesvik {
 
 namespace {
 
-constexpr int kMargin = 2;        // the frame around the area (30 twips)
-constexpr int kFirstTop = 1;      // the first row's top (20 twips)
-constexpr int kLeft = 2;          // the rows' left edge (30 twips)
-constexpr int kAreaWidth = 132;   // 1980 twips, widened when the font needs it
-constexpr int kAreaHeight = 238;  // 3570 twips, heightened when the font needs it
 const QColor kFrameColour(0x40, 0x40, 0x40);
-
-// A row's height: the text height of "8" and a quarter of it as the gap.
-int row_step(const QFontMetrics& fm) { return fm.height() + static_cast<int>(std::lround(fm.height() / 4.0)); }
+static_assert(ScrollBarWidget::kWidth == ViewerMetrics::kScrollWidth);
 
 // The frame takes the focus on a click and then the keys: Up and Down move
 // a pick, PageUp and PageDown a page of rows, Home and End to either end.
@@ -66,10 +61,11 @@ class RowArea : public QWidget {
     p.fillRect(rect(), Qt::white);
     p.setPen(palette().color(QPalette::WindowText));
     const QFontMetrics fm(font());
-    int top = kFirstTop;
+    const ViewerMetrics m = viewer_metrics(QtTextMeasure(font()));
+    int top = ViewerMetrics::kFirstTop;
     for (const QString& row : rows_) {
-      p.drawText(kLeft, top + fm.ascent(), row);
-      top += row_step(fm);
+      p.drawText(ViewerMetrics::kLeft, top + fm.ascent(), row);
+      top += m.row_step;
     }
   }
 
@@ -92,22 +88,22 @@ ResultViewerWidget::ResultViewerWidget(const ScrollBarWidget::Schedule& schedule
   scroll_->set_colours(QColor(0xE0, 0xE0, 0xE0), QColor(0xC0, 0xC0, 0xC0));
   scroll_->on_change = [this](int value) { forward([value](App& app) { app.scroll_viewer(value); }); };
   // Fifteen rows of the widest line fit beside the scroll bar.
-  const QFontMetrics fm(area_->font());
-  const int width =
-      std::max(kAreaWidth, kLeft + fm.horizontalAdvance("10 09 08 07 06 05") + 4 + ScrollBarWidget::kWidth);
-  const int height = std::max(kAreaHeight, kFirstTop + ResultViewer::kRows * row_step(fm));
-  area_->setGeometry(kMargin, kMargin, width, height);
-  scroll_->setGeometry(kMargin + width - ScrollBarWidget::kWidth - 1, kMargin, ScrollBarWidget::kWidth, height);
-  frame_->setFixedSize(width + 2 * kMargin - 1, height + 2 * kMargin);
+  const ViewerMetrics m = viewer_metrics(QtTextMeasure(area_->font()));
+  constexpr int kMargin = ViewerMetrics::kMargin;
+  area_->setGeometry(kMargin, kMargin, m.area_width, m.area_height);
+  scroll_->setGeometry(kMargin + m.area_width - ScrollBarWidget::kWidth - 1, kMargin, ScrollBarWidget::kWidth, m.area_height);
+  frame_->setFixedSize(m.frame_width(), m.frame_height());
 }
 
 void ResultViewerWidget::render(App& app) {
-  const ResultViewer& viewer = app.viewer();
-  if (viewer.value() == value_ && viewer.max() == max_ && viewer.rows() == rows_) return;
-  if (viewer.max() != max_ || viewer.value() != scroll_->value()) scroll_->show_range(0, viewer.max(), viewer.value());
-  value_ = viewer.value();
-  max_ = viewer.max();
-  rows_ = viewer.rows();
+  const ControlRef ref{Ctl::ucf_q6show, 0};
+  const std::optional<ControlView> viewer = control_view(app, ref);
+  const std::span<const std::string> rows = control_rows(app, ref, 0, viewer->rows);
+  if (viewer->selected == value_ && viewer->scroll_max == max_ && std::ranges::equal(rows, rows_)) return;
+  if (viewer->scroll_max != max_ || viewer->selected != scroll_->value()) scroll_->show_range(0, viewer->scroll_max, viewer->selected);
+  value_ = viewer->selected;
+  max_ = viewer->scroll_max;
+  rows_.assign(rows.begin(), rows.end());
   shown_.clear();
   for (const std::string& row : rows_) shown_ << QString::fromStdString(row);
   area_->update();

@@ -6,6 +6,7 @@
 #include <QSignalBlocker>
 
 #include "app/app.h"
+#include "app/layout/page_geometry.h"
 #include "app/window/wheel_guard.h"
 
 namespace tesvik {
@@ -14,11 +15,11 @@ ToleranceSelectorWidget::ToleranceSelectorWidget(ControlRef ref, QWidget* parent
     : ref_(ref), widget_(new QWidget(parent)) {
   auto* row = new QHBoxLayout(widget_);
   row->setContentsMargins(0, 0, 0, 0);
-  row->setSpacing(2);
+  row->setSpacing(kSelectorSpacing);
   for (int k = 0; k < 2; ++k) {
     if (k == 1) row->addWidget(new QLabel("至", widget_));
     lists_[k] = new QComboBox(widget_);
-    lists_[k]->setFixedWidth(kListWidth);
+    lists_[k]->setFixedWidth(kSelectorListWidth);
     take_wheel_when_focused(lists_[k]);
     QObject::connect(lists_[k], &QComboBox::activated, widget_, [this] { chosen(); });
     row->addWidget(lists_[k]);

@@ -16,8 +16,6 @@ namespace tesvik {
 
 class ToleranceSelectorWidget : public CustomView {
  public:
-  static constexpr int kListWidth = 40;  // 600 twips
-
   ToleranceSelectorWidget(ControlRef ref, QWidget* parent);
   QWidget* widget() override { return widget_; }
   void render(App& app) override;

@@ -1,0 +1,13 @@
+#pragma once
+// The few JSON texts that the binding hands the page: strings escaped, the
+// rest written by hand.
+
+#include <string>
+#include <string_view>
+
+namespace tesvik::web {
+
+// `text` as a JSON string, quotes included.
+std::string json_string(std::string_view text);
+
+}  // namespace tesvik::web
