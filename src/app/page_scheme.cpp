@@ -3,6 +3,7 @@
 #include <map>
 
 #include "app/app.h"
+#include "support/quiet_port.h"
 
 namespace tesvik {
 
@@ -10,20 +11,7 @@ namespace {
 
 // An App as the window opens, for the initial state of every control.
 App& pristine() {
-  class Silent final : public UserPort {
-   public:
-    void message(std::string_view, std::string_view) override {}
-    bool question(std::string_view, std::string_view) override { return true; }
-    bool write_clipboard(std::string_view) override { return false; }
-    std::optional<std::string> read_clipboard() override { return std::nullopt; }
-    void show_tip(std::string_view) override {}
-    void show_progress(bool, int) override {}
-    bool open_link(std::string_view) override { return false; }
-    void pump() override {}
-    void title_changed(std::string_view) override {}
-    void quit() override {}
-  };
-  static Silent port;
+  static QuietPort port;
   static App app(port);
   return app;
 }

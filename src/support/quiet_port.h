@@ -1,6 +1,7 @@
 #pragma once
 // A UserPort that shows nothing and whose clipboard always accepts, for an
-// App that no one sees: the benchmarks, the warm-up of src/app/warm_up.h.
+// App that no one sees: the benchmarks, the warm-up of src/app/warm_up.h and
+// the pristine App whose controls give every page's initial state.
 
 #include <string>
 
