@@ -18,10 +18,7 @@ namespace {
 
 constexpr int kRun = 0, kCopyAll = 1, kPasteKill = 10;
 
-struct Page {
-  QuietPort port;
-  App app{port};
-  Page() { app.start_without_window(); }
+struct Page : bench::QuietPage {
   const std::string& count() { return app.front6().state().count.caption; }
 };
 

@@ -9,8 +9,16 @@
 #include "app/app.h"
 #include "model/number_text.h"
 #include "model/universe.h"
+#include "support/quiet_port.h"
 
 namespace tesvik::bench {
+
+// An App as the window leaves it after start-up, on a port that shows nothing.
+struct QuietPage {
+  QuietPort port;
+  App app{port};
+  QuietPage() { app.start_without_window(); }
+};
 
 // Every pick of a mode as a list, one pick line per line.
 inline std::string pick_list(Mode mode) {

@@ -29,11 +29,7 @@ namespace {
 
 constexpr int kRun6 = 0, kCopyAll6 = 1, kRun5 = 10;
 
-struct Page {
-  QuietPort port;
-  App app{port};
-  Page() { app.start_without_window(); }
-};
+using Page = QuietPage;
 
 double milliseconds(const std::function<void()>& step) {
   const auto start = std::chrono::steady_clock::now();
