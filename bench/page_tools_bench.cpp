@@ -10,7 +10,7 @@
 #include <random>
 
 #include "app/app.h"
-#include "app/mode_table.h"
+#include "app/pages/mode_table.h"
 #include "model/number_text.h"
 #include "support/quiet_port.h"
 

@@ -7,7 +7,7 @@
 #include <string_view>
 
 #include "app/net/response_text.h"
-#include "app/notice_ports.h"
+#include "app/notice/notice_ports.h"
 #include "quiet_app.h"
 
 namespace {

@@ -6,8 +6,8 @@
 #include <cstdint>
 #include <string>
 
-#include "app/front6_page_table.h"
-#include "app/mode_table.h"
+#include "app/front_six/front6_page_table.h"
+#include "app/pages/mode_table.h"
 #include "quiet_app.h"
 
 namespace {

@@ -8,10 +8,10 @@
 #include <string>
 #include <variant>
 
-#include "app/front6_page_table.h"
-#include "app/mode_table.h"
-#include "app/page_scheme.h"
-#include "app/scheme_file.h"
+#include "app/front_six/front6_page_table.h"
+#include "app/pages/mode_table.h"
+#include "app/tools/page_scheme.h"
+#include "app/tools/scheme_file.h"
 #include "quiet_app.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {

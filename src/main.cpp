@@ -5,7 +5,7 @@
 
 #include "app/batch/batch_runner.h"
 #include "app/net/qt_network.h"
-#include "app/notice_config.h"
+#include "app/notice/notice_config.h"
 #include "app/window/window_main.h"
 #include "build_config.h"
 #include "support/huge_pages.h"

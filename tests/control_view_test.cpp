@@ -3,7 +3,7 @@
 
 #include "app/app.h"
 #include "app/control_view.h"
-#include "app/page_tables.h"
+#include "app/pages/page_tables.h"
 #include "recording_port.h"
 
 namespace tesvik {

@@ -5,7 +5,7 @@
 #include <gtest/gtest.h>
 
 #include "app/app.h"
-#include "app/front6_page_table.h"
+#include "app/front_six/front6_page_table.h"
 #include "app/help_texts.h"
 #include "recording_port.h"
 

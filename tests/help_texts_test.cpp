@@ -14,8 +14,8 @@
 #include <set>
 
 #include "app/app.h"
-#include "app/front6_page_table.h"
-#include "app/page_tool_buttons.h"
+#include "app/front_six/front6_page_table.h"
+#include "app/tools/page_tool_buttons.h"
 #include "recording_port.h"
 #include "support/code_page.h"
 #include "support/resources.h"

@@ -8,7 +8,7 @@
 #include <string>
 #include <vector>
 
-#include "app/notice_config.h"
+#include "app/notice/notice_config.h"
 #include "support/http_exchange.h"
 #include "support/notice_file.h"
 #include "support/url_escape.h"

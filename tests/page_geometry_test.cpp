@@ -8,9 +8,9 @@
 #include <utility>
 
 #include "app/control_table.h"
-#include "app/front6_page_table.h"
+#include "app/front_six/front6_page_table.h"
 #include "app/layout/page_geometry.h"
-#include "app/page_tables.h"
+#include "app/pages/page_tables.h"
 
 namespace tesvik {
 namespace {

@@ -9,8 +9,8 @@
 #include <string>
 
 #include "app/control_table.h"
-#include "app/front6_page_table.h"
-#include "app/page_tables.h"
+#include "app/front_six/front6_page_table.h"
+#include "app/pages/page_tables.h"
 
 namespace tesvik {
 namespace {

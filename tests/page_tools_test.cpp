@@ -13,9 +13,9 @@
 
 #include "app/app.h"
 #include "app/batch/control_printer.h"
-#include "app/front6_page_table.h"
-#include "app/mode_table.h"
-#include "app/page_scheme.h"
+#include "app/front_six/front6_page_table.h"
+#include "app/pages/mode_table.h"
+#include "app/tools/page_scheme.h"
 #include "model/draw_text.h"
 #include "recording_port.h"
 

@@ -4,8 +4,8 @@
 #include <gtest/gtest.h>
 
 #include "app/app.h"
-#include "app/page_tables.h"
-#include "app/panel_actions.h"
+#include "app/pages/page_tables.h"
+#include "app/pages/panel_actions.h"
 #include "recording_port.h"
 
 namespace tesvik {

@@ -8,8 +8,8 @@
 #include <set>
 
 #include "app/app.h"
-#include "app/page_tables.h"
-#include "app/panel_actions.h"
+#include "app/pages/page_tables.h"
+#include "app/pages/panel_actions.h"
 #include "recording_port.h"
 
 namespace tesvik {

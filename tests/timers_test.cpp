@@ -4,7 +4,7 @@
 
 #include <string>
 
-#include "app/timers.h"
+#include "app/frame/timers.h"
 
 namespace tesvik {
 namespace {

@@ -21,7 +21,7 @@
 #include <string>
 
 #include "app/control_table.h"
-#include "app/front6_page_table.h"
+#include "app/front_six/front6_page_table.h"
 #include "app/window/main_window.h"
 #include "app/window/page_view.h"
 #include "app/window/qt_text_measure.h"

@@ -5,7 +5,7 @@
 #include <functional>
 #include <string>
 
-#include "app/panel_state.h"
+#include "app/pages/panel_state.h"
 #include "filter/filter_engine.h"
 #include "support/user_port.h"
 

@@ -7,7 +7,7 @@
 #include <QTextCursor>
 #include <random>
 
-#include "app/front6_page_table.h"
+#include "app/front_six/front6_page_table.h"
 #include "app/window/busy_cursor.h"
 #include "window_fixture.h"
 

@@ -11,7 +11,7 @@
 #include <QScrollArea>
 #include <QWheelEvent>
 
-#include "app/front6_page_table.h"
+#include "app/front_six/front6_page_table.h"
 #include "app/window/scroll_bar_widget.h"
 #include "app/window/tip_window.h"
 #include "window_fixture.h"

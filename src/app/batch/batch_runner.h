@@ -6,8 +6,8 @@
 #include <iosfwd>
 #include <memory>
 
-#include "app/notice_config.h"
-#include "app/notice_ports.h"
+#include "app/notice/notice_config.h"
+#include "app/notice/notice_ports.h"
 
 namespace tesvik {
 

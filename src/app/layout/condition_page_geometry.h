@@ -2,7 +2,7 @@
 // The geometry of a page of front three, four or five, from its page table.
 
 #include "app/layout/page_geometry.h"
-#include "app/page_tables.h"
+#include "app/pages/page_tables.h"
 
 namespace tesvik {
 

@@ -7,7 +7,7 @@
 #include <algorithm>
 #include <set>
 
-#include "app/front6_page_table.h"
+#include "app/front_six/front6_page_table.h"
 #include "app/layout/page_builder.h"
 #include "app/layout/viewer_metrics.h"
 

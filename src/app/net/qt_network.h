@@ -9,8 +9,8 @@
 #include <string>
 #include <string_view>
 
-#include "app/notice_config.h"
-#include "app/notice_ports.h"
+#include "app/notice/notice_config.h"
+#include "app/notice/notice_ports.h"
 
 namespace tesvik {
 

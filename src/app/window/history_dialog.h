@@ -6,7 +6,7 @@
 
 #include <QDialog>
 
-#include "app/history_check.h"
+#include "app/tools/history_check.h"
 #include "model/mode.h"
 
 class QLabel;

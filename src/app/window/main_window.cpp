@@ -11,7 +11,7 @@
 #include <QVBoxLayout>
 #include <algorithm>
 
-#include "app/page_tables.h"
+#include "app/pages/page_tables.h"
 #include "app/window/help_picture.h"
 #include "app/window/page_tools_strip.h"
 #include "app/window/page_view.h"

@@ -7,7 +7,7 @@
 
 #include "app/app.h"
 #include "app/help_texts.h"
-#include "app/page_tool_buttons.h"
+#include "app/tools/page_tool_buttons.h"
 #include "app/window/history_dialog.h"
 #include "app/window/qt_text.h"
 

@@ -10,7 +10,7 @@
 #include <memory>
 
 #include "app/control_table.h"
-#include "app/front6_page_table.h"
+#include "app/front_six/front6_page_table.h"
 #include "app/window/bindings.h"
 #include "app/window/qt_text.h"
 #include "app/window/qt_text_measure.h"

@@ -11,7 +11,7 @@
 #include <QTranslator>
 #include <iostream>
 
-#include "app/front6_page_table.h"
+#include "app/front_six/front6_page_table.h"
 #include "app/net/qt_network.h"
 #include "app/window/desktop_entry.h"
 #include "app/window/history_dialog.h"

@@ -1,4 +1,4 @@
-#include "app/mode_table.h"
+#include "app/pages/mode_table.h"
 
 #include <stdexcept>
 

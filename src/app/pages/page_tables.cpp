@@ -1,11 +1,11 @@
-#include "app/page_tables.h"
+#include "app/pages/page_tables.h"
 
 #include <algorithm>
 #include <array>
 #include <stdexcept>
 
-#include "app/caption_lists.h"
-#include "app/mode_table.h"
+#include "app/pages/caption_lists.h"
+#include "app/pages/mode_table.h"
 #include "filter/conditions.h"
 #include "model/number_text.h"
 

@@ -1,12 +1,12 @@
-#include "app/condition_pages.h"
+#include "app/pages/condition_pages.h"
 
-#include "app/compound_list_3x.h"
+#include "app/pages/compound_list_3x.h"
 #include "app/help_texts.h"
 #include "app/key_filter.h"
-#include "app/master_switch.h"
-#include "app/mode_table.h"
-#include "app/page_tables.h"
-#include "app/panel_actions.h"
+#include "app/pages/master_switch.h"
+#include "app/pages/mode_table.h"
+#include "app/pages/page_tables.h"
+#include "app/pages/panel_actions.h"
 #include "app/while_disabled.h"
 
 namespace tesvik {

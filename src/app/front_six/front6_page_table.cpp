@@ -1,10 +1,10 @@
-#include "app/front6_page_table.h"
+#include "app/front_six/front6_page_table.h"
 
 #include <stdexcept>
 
 #include <array>
 
-#include "app/caption_lists.h"
+#include "app/pages/caption_lists.h"
 #include "filter/conditions.h"
 #include "front6/conditions_6x.h"
 #include "model/number_text.h"

@@ -1,6 +1,6 @@
-#include "app/panel_state.h"
+#include "app/pages/panel_state.h"
 
-#include "app/page_tables.h"
+#include "app/pages/page_tables.h"
 
 namespace tesvik {
 

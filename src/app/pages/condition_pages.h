@@ -8,7 +8,7 @@
 
 #include "app/controls.h"
 #include "app/page_context.h"
-#include "app/panel_state.h"
+#include "app/pages/panel_state.h"
 #include "filter/filter_engine.h"
 
 namespace tesvik {

@@ -4,7 +4,7 @@
 
 #include <vector>
 
-#include "app/scheme_file.h"
+#include "app/tools/scheme_file.h"
 
 namespace tesvik {
 

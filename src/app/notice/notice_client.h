@@ -12,10 +12,10 @@
 #include <string>
 #include <string_view>
 
-#include "app/event_gate.h"
-#include "app/frame.h"
-#include "app/notice_config.h"
-#include "app/notice_ports.h"
+#include "app/notice/event_gate.h"
+#include "app/frame/frame.h"
+#include "app/notice/notice_config.h"
+#include "app/notice/notice_ports.h"
 #include "support/user_port.h"
 
 namespace tesvik {

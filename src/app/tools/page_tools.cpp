@@ -5,11 +5,11 @@
 #include <variant>
 
 #include "app/app.h"
-#include "app/front6_page_table.h"
-#include "app/mode_table.h"
-#include "app/page_scheme.h"
-#include "app/page_tables.h"
-#include "app/result_side.h"
+#include "app/front_six/front6_page_table.h"
+#include "app/pages/mode_table.h"
+#include "app/tools/page_scheme.h"
+#include "app/pages/page_tables.h"
+#include "app/pages/result_side.h"
 #include "support/text.h"
 
 namespace tesvik {

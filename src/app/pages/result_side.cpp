@@ -1,7 +1,7 @@
-#include "app/result_side.h"
+#include "app/pages/result_side.h"
 
-#include "app/mode_table.h"
-#include "app/page_tables.h"
+#include "app/pages/mode_table.h"
+#include "app/pages/page_tables.h"
 #include "filter/result_picks.h"
 #include "support/clipboard_copy.h"
 #include "support/text.h"

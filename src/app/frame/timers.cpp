@@ -1,4 +1,4 @@
-#include "app/timers.h"
+#include "app/frame/timers.h"
 
 #include <algorithm>
 

@@ -4,7 +4,7 @@
 // base list, the overall tolerance, then the result list.
 
 #include "app/page_context.h"
-#include "app/page_tables.h"
+#include "app/pages/page_tables.h"
 
 namespace tesvik {
 

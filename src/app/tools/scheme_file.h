@@ -14,7 +14,7 @@
 #include <variant>
 #include <vector>
 
-#include "app/scheme_controls.h"
+#include "app/tools/scheme_controls.h"
 
 namespace tesvik {
 

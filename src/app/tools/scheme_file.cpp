@@ -1,11 +1,11 @@
-#include "app/scheme_file.h"
+#include "app/tools/scheme_file.h"
 
 #include <charconv>
 #include <optional>
 #include <set>
 #include <utility>
 
-#include "app/front6_page_table.h"
+#include "app/front_six/front6_page_table.h"
 #include "front6/pasted_list.h"
 #include "support/text.h"
 #include "support/text_escape.h"

@@ -1,4 +1,4 @@
-#include "app/notice_client.h"
+#include "app/notice/notice_client.h"
 
 #include <random>
 

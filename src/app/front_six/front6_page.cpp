@@ -1,9 +1,9 @@
-#include "app/front6_page.h"
+#include "app/front_six/front6_page.h"
 
-#include "app/front6_page_table.h"
+#include "app/front_six/front6_page_table.h"
 #include "app/help_texts.h"
 #include "app/key_filter.h"
-#include "app/panel_actions.h"
+#include "app/pages/panel_actions.h"
 #include "app/while_disabled.h"
 #include "front6/universe_6x.h"
 

@@ -1,4 +1,4 @@
-#include "app/scheme_controls.h"
+#include "app/tools/scheme_controls.h"
 
 #include <algorithm>
 #include <array>
@@ -6,8 +6,8 @@
 #include <utility>
 
 #include "app/control_table.h"
-#include "app/front6_page_table.h"
-#include "app/page_tables.h"
+#include "app/front_six/front6_page_table.h"
+#include "app/pages/page_tables.h"
 
 namespace tesvik {
 

@@ -1,4 +1,4 @@
-#include "app/notice_config.h"
+#include "app/notice/notice_config.h"
 
 #include <cstdlib>
 

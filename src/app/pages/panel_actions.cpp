@@ -1,4 +1,4 @@
-#include "app/panel_actions.h"
+#include "app/pages/panel_actions.h"
 
 #include <map>
 #include <stdexcept>

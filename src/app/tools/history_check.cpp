@@ -1,4 +1,4 @@
-#include "app/history_check.h"
+#include "app/tools/history_check.h"
 
 #include "front6/universe_6x.h"
 #include "model/draw_text.h"

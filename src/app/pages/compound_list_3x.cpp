@@ -1,6 +1,6 @@
-#include "app/compound_list_3x.h"
+#include "app/pages/compound_list_3x.h"
 
-#include "app/panel_actions.h"
+#include "app/pages/panel_actions.h"
 
 namespace tesvik {
 

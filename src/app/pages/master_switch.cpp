@@ -1,13 +1,13 @@
-#include "app/master_switch.h"
+#include "app/pages/master_switch.h"
 
 #include <exception>
 #include <stdexcept>
 #include <string>
 
-#include "app/condition_run.h"
-#include "app/mode_table.h"
-#include "app/panel_actions.h"
-#include "app/result_side.h"
+#include "app/pages/condition_run.h"
+#include "app/pages/mode_table.h"
+#include "app/pages/panel_actions.h"
+#include "app/pages/result_side.h"
 
 namespace tesvik {
 

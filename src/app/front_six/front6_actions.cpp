@@ -5,8 +5,8 @@
 #include <exception>
 #include <stdexcept>
 
-#include "app/front6_page.h"
-#include "app/front6_page_table.h"
+#include "app/front_six/front6_page.h"
+#include "app/front_six/front6_page_table.h"
 #include "app/page_context.h"
 #include "filter/box_text.h"
 #include "front6/compound_6x.h"

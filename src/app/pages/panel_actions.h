@@ -7,8 +7,8 @@
 #include <string>
 #include <string_view>
 
-#include "app/page_tables.h"
-#include "app/panel_state.h"
+#include "app/pages/page_tables.h"
+#include "app/pages/panel_state.h"
 
 namespace tesvik {
 

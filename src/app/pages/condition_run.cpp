@@ -1,7 +1,7 @@
-#include "app/condition_run.h"
+#include "app/pages/condition_run.h"
 
-#include "app/mode_table.h"
-#include "app/result_side.h"
+#include "app/pages/mode_table.h"
+#include "app/pages/result_side.h"
 #include "model/mode.h"
 #include "support/text.h"
 

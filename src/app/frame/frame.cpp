@@ -1,8 +1,8 @@
-#include "app/frame.h"
+#include "app/frame/frame.h"
 
 #include <algorithm>
 
-#include "app/mode_table.h"
+#include "app/pages/mode_table.h"
 #include "app/while_disabled.h"
 #include "build_config.h"
 #include "support/web_link.h"

@@ -1,4 +1,4 @@
-#include "app/page_scheme.h"
+#include "app/tools/page_scheme.h"
 
 #include <map>
 
