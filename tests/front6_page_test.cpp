@@ -258,7 +258,7 @@ TEST_F(Front6Page, ClearAllEmptiesThePageAndCancelsTheViewersFirstDraw) {
 }
 
 TEST_F(Front6Page, HelpButtonsShowTheirSectionsOrThePicture) {
-  for (int k = 0; k < kQ6HelpButtons; ++k) {
+  for (int k = 0; k < static_cast<int>(slot_count(Ctl::C_q6_shuoming)); ++k) {
     port.events.clear();
     click(Ctl::C_q6_shuoming, k);
     if (k == 11) {

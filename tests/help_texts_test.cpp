@@ -112,7 +112,7 @@ TEST(HelpTexts, EveryPageToolButtonFindsItsSection) {
 }
 
 TEST(HelpTexts, EveryFrontSixButtonFindsItsSection) {
-  for (int i = 0; i < kQ6HelpButtons; ++i) {
+  for (int i = 0; i < static_cast<int>(slot_count(Ctl::C_q6_shuoming)); ++i) {
     const HelpKey& k = q6_help_key(i);
     if (i == 11) {
       EXPECT_TRUE(k.section.empty());  // the dan-code picture

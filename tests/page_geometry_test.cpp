@@ -101,9 +101,9 @@ TEST(PageGeometry, EveryPanelButtonOfThePagesIsPlaced) {
   for (const Q6Panel& p : q6_panels())
     for (const Q6Row& r : p.rows)
       for (int k = r.first; k <= r.last; ++k) EXPECT_NE(six.find({Ctl::C_q6, k}), nullptr) << k;
-  for (int k = 0; k < kQ6Functions; ++k) EXPECT_NE(six.find({Ctl::C_q6_gn, k}), nullptr) << k;
-  for (int k = 0; k < kQ6Boxes; ++k) EXPECT_NE(six.find({Ctl::T_q6, k}), nullptr) << k;
-  for (int k = 0; k < kQ6Selectors; ++k) EXPECT_NE(six.find({Ctl::rc_q6, k}), nullptr) << k;
+  for (int k = 0; k < static_cast<int>(slot_count(Ctl::C_q6_gn)); ++k) EXPECT_NE(six.find({Ctl::C_q6_gn, k}), nullptr) << k;
+  for (int k = 0; k < static_cast<int>(slot_count(Ctl::T_q6)); ++k) EXPECT_NE(six.find({Ctl::T_q6, k}), nullptr) << k;
+  for (int k = 0; k < static_cast<int>(slot_count(Ctl::rc_q6)); ++k) EXPECT_NE(six.find({Ctl::rc_q6, k}), nullptr) << k;
   for (const PageTable& t : page_tables()) {
     const PageGeometry g = page_geometry(t.page, kMeasure);
     for (const Block& b : t.blocks)

@@ -1,100 +1,50 @@
-// Every control index that the page tables name belongs to one place of one
+// Every control index that the page model names belongs to one place of one
 // page: a block, the result side or a front-six panel. A second claim means
 // two conditions (or a condition and a tool) read or clear the same control.
+// The control table's indices come from the same names, so the indices that
+// scripts may use are checked here against the batch runner's contract.
 
 #include <gtest/gtest.h>
 
 #include <map>
-#include <set>
 #include <string>
 
 #include "app/control_table.h"
-#include "app/front_six/front6_page_table.h"
-#include "app/pages/page_tables.h"
+#include "app/page_controls.h"
 
 namespace tesvik {
 namespace {
 
-class Claims {
- public:
-  void claim(Ctl array, int index, const std::string& by) {
-    if (index < 0) return;
-    EXPECT_TRUE(control_exists({array, index})) << control_array(array).name << " " << index << " of " << by;
-    const auto [it, fresh] = owners_.emplace(std::make_pair(array, index), by);
-    EXPECT_TRUE(fresh) << control_array(array).name << " " << index << " is claimed by " << it->second << " and " << by;
-  }
-  void claim_range(Ctl array, int first, int last, const std::string& by) {
-    for (int i = first; i <= last; ++i) claim(array, i, by);
-  }
-  std::size_t size() const { return owners_.size(); }
-
- private:
-  std::map<std::pair<Ctl, int>, std::string> owners_;
-};
-
-void claim_block(Claims& c, const Block& b, const std::string& by) {
-  for (const ButtonRow& r : b.rows) {
-    c.claim_range(r.kind == RowKind::Kill ? Ctl::C_annv : Ctl::C_annv_chu, r.first, r.last, by + "/" + r.label);
-    c.claim(Ctl::C_cls, r.select_all, by + "/" + r.label + " 全");
-    c.claim(Ctl::C_cls, r.clear, by + "/" + r.label + " 清");
-  }
-  for (const TextField& f : b.boxes) {
-    c.claim(Ctl::T_nei_txt_ip, f.box, by);
-    c.claim(Ctl::C_cls, f.clear, by + " box clear");
-  }
-  if (b.range >= 0) c.claim_range(Ctl::Comb_rc, b.range, b.range + 1, by);
-  c.claim(Ctl::C_cls, b.clear, by + " clear");
-  c.claim(Ctl::C_shuoming, b.help, by + " help");
-  c.claim(Ctl::C_n_xuan_1, b.mode_keep, by + " 保留");
-  c.claim(Ctl::C_n_xuan_1, b.mode_exclude, by + " 排除");
-  c.claim(Ctl::C_jg_gn, b.add_button, by + " add");
-}
-
-void claim_result_side(Claims& c, const ResultSide& r, const std::string& page) {
-  c.claim(Ctl::T_nei_txt_ip, r.base.box, page + " 大底号码");
-  c.claim(Ctl::C_cls, r.base.clear, page + " 大底号码 clear");
-  c.claim(Ctl::C_shuoming, r.base_help, page + " 大底号码 help");
-  c.claim(Ctl::List_jg, r.result_list, page + " result");
-  c.claim(Ctl::L_jg_zhushu, r.result_list, page + " count");
-  c.claim_range(Ctl::C_jg_gn, r.first_function, r.first_function + 3, page + " functions");
-  c.claim_range(Ctl::C_n_xuan_1, r.separator_first, r.separator_first + 2, page + " separators");
-  c.claim(Ctl::C_shuoming, r.separator_help, page + " separator help");
-  c.claim_range(Ctl::Comb_jg_rc, r.total_lower, r.total_lower + 1, page + " 总容错");
-  c.claim(Ctl::C_shuoming, r.total_help, page + " 总容错 help");
-  c.claim(Ctl::T_duijiang, r.prize_box, page + " prize box");
-  c.claim(Ctl::C_jg_gn, r.prize_button, page + " prize");
-  c.claim(Ctl::C_shuoming, r.prize_help, page + " prize help");
-}
-
-// A front-six panel's controls; one "清" or help button may serve several
-// rows of its panel (a group's numbers and counts), never two panels.
-void claim_panel(Claims& c, const Q6Panel& p, int number) {
-  const std::string by = "front six panel " + std::to_string(number) + " " + std::string(p.title);
-  std::set<std::pair<Ctl, int>> shared;
-  for (const Q6Row& r : p.rows) {
-    c.claim_range(Ctl::C_q6, r.first, r.last, by + "/" + std::string(r.label));
-    shared.insert({{Ctl::C_q6_cls, r.clear}, {Ctl::C_q6_cls, r.select_all}, {Ctl::C_q6_shuoming, r.help}});
-  }
-  for (const Q6Box& b : p.boxes) {
-    c.claim(Ctl::T_q6, b.box, by + " box");
-    c.claim(Ctl::C_q6_gn, b.paste, by + " paste");
-    shared.insert({{Ctl::C_q6_cls, b.clear}, {Ctl::C_q6_shuoming, b.help}, {Ctl::rc_q6, b.selector}});
-  }
-  shared.insert({{Ctl::rc_q6, p.selector}, {Ctl::C_q6_cls, p.clear}});
-  for (int h : p.helps) shared.insert({Ctl::C_q6_shuoming, h});
-  for (int f : p.functions) shared.insert({Ctl::C_q6_gn, f});
-  for (const auto& [array, index] : shared) c.claim(array, index, by);
-}
-
 TEST(PageModel, EveryControlIndexBelongsToOnePlace) {
-  Claims claims;
-  for (const PageTable& page : page_tables()) {
-    for (const Block& b : page.blocks) claim_block(claims, b, page.mode_caption + " " + b.title);
-    claim_result_side(claims, page.result, page.mode_caption);
+  std::map<std::pair<Ctl, int>, std::string> places;
+  for (const NamedControl& n : page_controls()) {
+    const auto [it, fresh] = places.emplace(std::make_pair(n.ref.array, n.ref.index), n.place);
+    EXPECT_TRUE(fresh) << control_array(n.ref.array).name << " " << n.ref.index << " is named by " << it->second
+                       << " and " << n.place;
+    EXPECT_EQ(owner_of(n.ref), n.owner) << n.place;
   }
-  int number = 0;
-  for (const Q6Panel& p : q6_panels()) claim_panel(claims, p, number++);
-  EXPECT_GT(claims.size(), 1000u);
+  EXPECT_GT(places.size(), 1000u);
+}
+
+TEST(PageModel, ThePagesNameEveryIndexThatScriptsMayUse) {
+  const std::map<std::string_view, std::string> expected = {
+      {"C_annv", "0..614"},      {"C_annv_chu", "0..322"},    {"C_cls", "0..114"},       {"C_n_xuan_1", "0..16"},
+      {"C_jg_gn", "0..16"},      {"C_q3_nei", "0..4, 6..8"},  {"C_shuoming", "0..60"},   {"T_nei_txt_ip", "0..34"},
+      {"T_duijiang", "1..3"},    {"Comb_rc", "0..51"},        {"Comb_jg_rc", "0..5"},    {"L_jg_zhushu", "0..3"},
+      {"List_jg", "0..2"},       {"C_q6", "0..202, 209..300"}, {"C_q6_cls", "0..46"},    {"C_q6_gn", "0..13"},
+      {"C_q6_shuoming", "0..20"}, {"T_q6", "0..12"},          {"rc_q6", "0..10"},        {"C_ding", "0..3"},
+      {"C_ding_an", "1..6, 8"},  {"L_ad", "1..2"},
+  };
+  for (const auto& [name, indices] : expected) {
+    const ControlArray* array = find_control(name);
+    ASSERT_NE(array, nullptr) << name;
+    EXPECT_EQ(array->index_description(), indices) << name;
+  }
+  // The front-six count label stands among the page's controls, the other counts with their pages.
+  EXPECT_EQ(owner_of({Ctl::L_jg_zhushu, 3}), Owner::FrontSix);
+  EXPECT_EQ(owner_of({Ctl::L_jg_zhushu, 2}), Owner::ConditionPages);
+  EXPECT_EQ(slot_count(Ctl::C_q6), 301u);
+  EXPECT_EQ(slot_count(Ctl::C_q3_nei), 9u);
 }
 
 }  // namespace

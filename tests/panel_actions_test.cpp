@@ -161,7 +161,7 @@ TEST_F(PanelActions, PageClearRestoresThePageAndNothingElse) {
       EXPECT_EQ(p.annv_chu[i].colour, initial.annv_chu[i].colour) << i;
     for (std::size_t i = 0; i < p.n_xuan_1.size(); ++i)
       EXPECT_EQ(p.n_xuan_1[i].colour, initial.n_xuan_1[i].colour) << i;
-    for (int i = 0; i < kConditionBoxes; ++i) {
+    for (int i = 0; i < static_cast<int>(slot_count(Ctl::T_nei_txt_ip)); ++i) {
       if (i == 7) continue;
       EXPECT_EQ(p.txt_ip[static_cast<std::size_t>(i)], "") << places << " box " << i;
     }

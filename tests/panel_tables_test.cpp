@@ -37,7 +37,7 @@ TEST(PanelTables, EveryRowCaptionIsOnItsButton) {
     }
   }
   // Every kill and keep button belongs to exactly one row.
-  EXPECT_EQ(seen.size(), static_cast<std::size_t>(kKillButtons + kKeepButtons));
+  EXPECT_EQ(seen.size(), static_cast<std::size_t>(static_cast<int>(slot_count(Ctl::C_annv)) + static_cast<int>(slot_count(Ctl::C_annv_chu))));
 }
 
 TEST(PanelTables, CaptionsFollowTheIndexRules) {
@@ -81,7 +81,7 @@ TEST(PanelTables, CaptionsFollowTheIndexRules) {
 
 TEST(PanelTables, EveryClearButtonHasAnActionAndCaption) {
   Started s;
-  for (int k = 0; k < kClearButtons; ++k) {
+  for (int k = 0; k < static_cast<int>(slot_count(Ctl::C_cls)); ++k) {
     const std::string& cap = s.app.panel().cls[static_cast<std::size_t>(k)].caption;
     EXPECT_TRUE(cap == "清" || cap == "全") << k;
     EXPECT_TRUE(page_of_clear(k).has_value()) << k;
@@ -99,11 +99,11 @@ TEST(PanelTables, EveryClearButtonHasAnActionAndCaption) {
 TEST(PanelTables, InitialOptionsAndFunctionButtons) {
   Started s;
   const PanelState& p = s.app.panel();
-  for (int i = 0; i < kOptionButtons; ++i) {
+  for (int i = 0; i < static_cast<int>(slot_count(Ctl::C_n_xuan_1)); ++i) {
     const bool chosen = i == 0 || i == 2 || i == 7 || i == 9 || i == 4 || i == 11 || i == 14;
     EXPECT_EQ(p.n_xuan_1[static_cast<std::size_t>(i)].colour, chosen ? kKeep : kNeutral) << i;
   }
-  for (int i = 0; i < kFunctionButtons; ++i)
+  for (int i = 0; i < static_cast<int>(slot_count(Ctl::C_jg_gn)); ++i)
     EXPECT_EQ(p.jg_gn[static_cast<std::size_t>(i)].colour, i % 5 == 0 && i <= 10 ? kKeep : kNeutral) << i;
   EXPECT_EQ(p.jg_gn[9].caption, "添加到方框内");
   EXPECT_EQ(p.jg_gn[4].caption, "添加到方框");

@@ -38,6 +38,7 @@ struct IndexRange {
   int first;
   int last;
   std::optional<Owner> owner{};  // set where these indices have another owner than their array
+  bool operator==(const IndexRange&) const = default;
 };
 
 struct ControlArray {
@@ -57,6 +58,8 @@ std::span<const ControlArray> control_arrays();
 const ControlArray& control_array(Ctl ctl);
 // nullptr for a name the program does not have.
 const ControlArray* find_control(std::string_view name);
+// The slots that the state of an array needs: one past its highest index.
+std::size_t slot_count(Ctl ctl);
 // The control exists: its array has this index (any index for a single control).
 bool control_exists(ControlRef ref);
 // The owner of an existing control.

@@ -3,6 +3,7 @@
 #include <stdexcept>
 
 #include "app/page_context.h"
+#include "app/pages/page_tables.h"
 #include "support/code_page.h"
 #include "support/resources.h"
 
@@ -167,7 +168,7 @@ const std::array<HelpButton, kHelpButtonCount>& button_table() {
     for (int i : {57, 58, 59}) text(i, "qt", "兑奖查询说明");
     // The dan-code blocks show the picture; the picture's "关闭" hides it.
     for (int i : {6, 25, 47}) t[static_cast<std::size_t>(i)] = {K::ShowPicture, {}, {}};
-    t[60] = {K::HidePicture, {}, {}};
+    t[kPictureClose] = {K::HidePicture, {}, {}};
     return t;
   }();
   return table;

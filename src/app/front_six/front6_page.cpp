@@ -30,15 +30,14 @@ void set_row(Front6State& s, const Q6Row& r, Colour colour) {
 
 Front6State Front6State::initial() {
   Front6State s;
-  s.q6.resize(kQ6Buttons);
-  s.cls.resize(kQ6ClearButtons);
-  s.gn.resize(kQ6Functions);
-  s.shuoming.resize(kQ6HelpButtons);
-  s.boxes.resize(kQ6Boxes);
-  s.selectors.resize(kQ6Selectors);
-  // Button 0 is read by no condition; 203..208 do not exist.
-  s.q6[0].caption = "00";
-  for (int i = 203; i <= 208; ++i) s.q6[static_cast<std::size_t>(i)].visible = false;
+  s.q6.resize(slot_count(Ctl::C_q6));
+  s.cls.resize(slot_count(Ctl::C_q6_cls));
+  s.gn.resize(slot_count(Ctl::C_q6_gn));
+  s.shuoming.resize(slot_count(Ctl::C_q6_shuoming));
+  s.boxes.resize(slot_count(Ctl::T_q6));
+  s.selectors.resize(slot_count(Ctl::rc_q6));
+  s.q6[kQ6Unread].caption = "00";
+  for (std::size_t i = 0; i < s.q6.size(); ++i) s.q6[i].visible = control_exists({Ctl::C_q6, static_cast<int>(i)});
   for (const Q6Panel& panel : q6_panels()) {
     for (const Q6Row& r : panel.rows) {
       for (int i = r.first; i <= r.last; ++i)
@@ -52,10 +51,10 @@ Front6State Front6State::initial() {
     }
     if (panel.clear >= 0) at(s.cls, panel.clear)->caption = "清";
   }
-  for (int i = 0; i < kQ6Functions; ++i) s.gn[static_cast<std::size_t>(i)].caption = q6_function_caption(i);
+  for (std::size_t i = 0; i < s.gn.size(); ++i) s.gn[i].caption = q6_function_caption(static_cast<int>(i));
   s.gn[kQ6Run].colour = s.gn[kQ6Blank].colour = kKeep;
   for (Button& b : s.shuoming) b.caption = "说明";
-  for (int rc = 0; rc < kQ6Selectors; ++rc) {
+  for (int rc = 0; rc < static_cast<int>(s.selectors.size()); ++rc) {
     ToleranceSelector& sel = *at(s.selectors, rc);
     sel.set_items(q6_selector_items(rc));
     sel.set_preselection("0*0");

@@ -61,7 +61,8 @@ std::vector<Q6Panel> panels() {
       {.labels = {"前六注数:", "总容错", "间隔符号", "结果均分3份复制"},
        .selector = kQ6TotalSelector,
        .helps = {18, 17, 19},
-       .functions = {0, 1, 2, 3, 4, 5, 6, 7, 8, 9}},
+       .functions = {0, 1, 2, 3, 4, 5, 6, 7, 8, 9},
+       .count_label = kQ6CountLabel},
       {.title = "大底号码",
        .boxes = {{.box = 6, .clear = 6, .help = 6, .paste = kQ6PasteBase, .hint = "粘贴大底号码"}}},
       kills,
@@ -158,7 +159,7 @@ std::span<const Q6Step> q6_steps() {
 }
 
 const HelpKey& q6_help_key(int shuoming) {
-  static constexpr std::array<HelpKey, kQ6HelpButtons> kKeys = {{
+  static constexpr auto kKeys = std::to_array<HelpKey>({
       {"q6", "前六杀直选"},
       {"q6", "前六杀2码组合"},
       {"q6", "前六杀3码组合"},
@@ -180,14 +181,14 @@ const HelpKey& q6_help_key(int shuoming) {
       {"q6", "前六总容错"},
       {"q6", "复制号码"},
       {"q6", "前六特别排除"},
-  }};
+  });
   return kKeys.at(static_cast<std::size_t>(shuoming));
 }
 
 std::string_view q6_function_caption(int gn) {
-  static constexpr std::array<std::string_view, kQ6Functions> kCaptions = {
+  static constexpr auto kCaptions = std::to_array<std::string_view>({
       "开始缩水", "复制全部号码", "复1", "复2", "复3", "反选",         "清空条件",
-      "空格",     "逗号",         "无",  "粘",  "粘",  "添加到方框内", "兑奖查询"};
+      "空格",     "逗号",         "无",  "粘",  "粘",  "添加到方框内", "兑奖查询"});
   return kCaptions.at(static_cast<std::size_t>(gn));
 }
 

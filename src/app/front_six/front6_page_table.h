@@ -16,12 +16,6 @@
 
 namespace tesvik {
 
-inline constexpr int kQ6Buttons = 301;      // C_q6 0..300, 203..208 absent
-inline constexpr int kQ6ClearButtons = 47;  // C_q6_cls 0..46
-inline constexpr int kQ6Functions = 14;     // C_q6_gn 0..13
-inline constexpr int kQ6HelpButtons = 21;   // C_q6_shuoming 0..20
-inline constexpr int kQ6Boxes = 13;         // T_q6 0..12
-inline constexpr int kQ6Selectors = 11;     // rc_q6 0..10
 inline constexpr int kQ6CountLabel = 3;     // L_jg_zhushu 3
 
 // C_q6_gn indices that the page's actions dispatch on.
@@ -37,6 +31,8 @@ enum Q6Function {
   kQ6AddCompound = 12,
   kQ6Prize = 13,
 };
+// C_q6 0 ("00") exists, but no panel shows it and no condition reads it.
+inline constexpr int kQ6Unread = 0;
 inline constexpr int kQ6TotalSelector = 0;  // rc_q6 of the overall tolerance
 inline constexpr int kQ6CompoundBox = 11;
 inline constexpr int kQ6PrizeBox = 12;
@@ -70,6 +66,7 @@ struct Q6Panel {
   int clear = -1;                // C_q6_cls clearing every row and box of the panel
   std::vector<int> helps{};      // C_q6_shuoming not beside a row or box
   std::vector<int> functions{};  // C_q6_gn
+  int count_label = -1;          // L_jg_zhushu of the page's count
 };
 
 // One evaluation step of a run: its condition and what it reads.

@@ -94,9 +94,9 @@ void ConditionPages::click(ControlRef c, PageContext& ctx) {
     case Ctl::C_q3_nei:
       while_disabled(*button(c), [&] {
         switch (c.index) {
-          case 2: add_compound_3x(panel_); break;
-          case 3: delete_compound_3x(panel_); break;
-          case 4: clear_compounds_3x(panel_); break;
+          case kCompoundAdd: add_compound_3x(panel_); break;
+          case kCompoundDelete: delete_compound_3x(panel_); break;
+          case kCompoundClearAll: clear_compounds_3x(panel_); break;
           default: switch_sub_panel(panel_, c.index); break;
         }
       });

@@ -14,7 +14,7 @@ namespace tesvik {
 namespace {
 
 void empty_prize_inputs(PanelState& panel) {
-  for (int k = 1; k < kPrizeBoxes; ++k) panel.duijiang[static_cast<std::size_t>(k)].clear();
+  for (std::size_t k = 1; k < slot_count(Ctl::T_duijiang); ++k) panel.duijiang[k].clear();
 }
 
 void dispatch(PageContext& ctx, int index) {

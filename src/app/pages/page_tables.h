@@ -63,6 +63,15 @@ struct Block {
   Feeds feeds;
 };
 
+// The compound list's buttons (C_q3_nei): add the line, delete the selected
+// line, delete every line.
+inline constexpr int kCompoundListButtons = 2;
+enum CompoundListButton { kCompoundAdd = kCompoundListButtons, kCompoundDelete, kCompoundClearAll };
+// The C_shuoming that closes the explanation picture.
+inline constexpr int kPictureClose = 60;
+// T_nei_txt_ip 22 exists, but no block shows or reads it.
+inline constexpr int kSpareBox = 22;
+
 struct SubPanelSwitch {
   int button;  // C_q3_nei
   int sub_panel;

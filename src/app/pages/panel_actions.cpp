@@ -149,7 +149,7 @@ std::optional<Mode> page_of_clear(int cls) {
 
 void clear_page(PanelState& s, Mode mode) {
   const PageTable& page = page_table(mode);
-  for (int k = 1; k < kPrizeBoxes; ++k) s.duijiang[static_cast<std::size_t>(k)].clear();
+  for (std::size_t k = 1; k < slot_count(Ctl::T_duijiang); ++k) s.duijiang[k].clear();
   s.jg_rc.at(static_cast<std::size_t>(page.result.total_lower)).text = "0";
   s.jg_rc.at(static_cast<std::size_t>(page.result.total_lower + 1)).text = "0";
   s.list_jg.at(static_cast<std::size_t>(page.result.result_list)).clear();

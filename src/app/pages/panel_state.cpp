@@ -42,13 +42,14 @@ void caption_rows(PanelState& s, const PageTable& page) {
 PanelState PanelState::initial() {
   PanelState s;
   for (const PageTable& page : page_tables()) caption_rows(s, page);
-  for (int i = 0; i < kFunctionButtons; ++i) s.jg_gn[static_cast<std::size_t>(i)].caption = function_caption(i);
+  for (std::size_t i = 0; i < s.jg_gn.size(); ++i) s.jg_gn[i].caption = function_caption(static_cast<int>(i));
   for (const PageTable& page : page_tables()) s.jg_gn[static_cast<std::size_t>(page.result.first_function)].colour = kKeep;
-  s.q3_nei[2].caption = "添加到方框内";
-  s.q3_nei[3].caption = "删除选中";
-  s.q3_nei[4].caption = "删除全部";
-  s.q3_nei[5].visible = false;  // no such button; kept so that indices match
-  for (int i = 0; i < kHelpButtons; ++i) s.shuoming[static_cast<std::size_t>(i)].caption = i == 60 ? "关闭" : "说明";
+  s.q3_nei[kCompoundAdd].caption = "添加到方框内";
+  s.q3_nei[kCompoundDelete].caption = "删除选中";
+  s.q3_nei[kCompoundClearAll].caption = "删除全部";
+  // Indices that no control has stay in the state, invisible, so that indices match.
+  for (std::size_t i = 0; i < s.q3_nei.size(); ++i) s.q3_nei[i].visible = control_exists({Ctl::C_q3_nei, static_cast<int>(i)});
+  for (std::size_t i = 0; i < s.shuoming.size(); ++i) s.shuoming[i].caption = i == kPictureClose ? "关闭" : "说明";
   for (ComboBox& c : s.rc) c.text = "0";
   for (ComboBox& c : s.jg_rc) c.text = "0";
   return s;
