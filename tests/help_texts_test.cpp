@@ -2,6 +2,7 @@
 // its section, a section shows with its heading marker on top, and every
 // section's examples are run by a golden script.
 
+#include "app/control_table.h"
 #include "app/help_texts.h"
 
 #include <gtest/gtest.h>
@@ -94,7 +95,7 @@ TEST(HelpTexts, HoldEveryHeadingOfTheirPages) {
 }
 
 TEST(HelpTexts, EveryButtonFindsItsSection) {
-  for (int i = 0; i < kHelpButtonCount; ++i) {
+  for (int i = 0; i < static_cast<int>(slot_count(Ctl::C_shuoming)); ++i) {
     const HelpButton& b = help_button(i);
     if (b.kind != HelpKind::Text) continue;
     const std::string shown = help_texts().message(b.section, b.key);
@@ -188,7 +189,7 @@ TEST(HelpTexts, LookUpTheFirstHeadingAndCutAtItsEnd) {
 
 TEST(HelpTexts, WithoutResourcesEveryButtonMisses) {
   const HelpTexts none = texts_of({});
-  for (int i = 0; i < kHelpButtonCount; ++i) {
+  for (int i = 0; i < static_cast<int>(slot_count(Ctl::C_shuoming)); ++i) {
     if (help_button(i).kind == HelpKind::Text) {
       EXPECT_EQ(none.message(help_button(i).section, help_button(i).key), kHelpMissing);
     }

@@ -101,82 +101,33 @@ namespace {
 
 using K = HelpKind;
 
-const std::array<HelpButton, kHelpButtonCount>& button_table() {
-  static const std::array<HelpButton, kHelpButtonCount> table = [] {
-    std::array<HelpButton, kHelpButtonCount> t{};
-    auto text = [&t](int i, std::string_view section, std::string_view key) {
-      t[static_cast<std::size_t>(i)] = {K::Text, section, key};
-    };
-    // Front three.
-    text(0, "q3", "杀直选");
-    text(1, "q3", "杀2码组合");
-    text(2, "q3", "通杀码");
-    text(3, "q3", "杀跨度");
-    text(4, "q3", "杀和值");
-    text(5, "q3", "定位杀");
-    text(7, "q3", "排除前三复式");
-    text(8, "q3", "定位2码说明");
-    text(9, "q3", "定位杀2码说明");
-    text(10, "q3", "排除大小、奇偶、质合、012路说明");
-    text(11, "q3", "奇号个数、大号个数、质号个数说明");
-    text(12, "q3", "任意两码差说明");
-    text(13, "q3", "任意两码合说明");
-    text(14, "q3", "最小号与最大号说明");
-    text(15, "q3", "特别排除说明");
-    text(16, "q3", "号码分隔符号说明");
-    text(17, "q3", "总容错说明");
-    text(35, "q3", "大底号码说明");
-    // Front four.
-    text(18, "q4", "杀直选");
-    text(19, "q4", "杀2码组合");
-    text(20, "q4", "杀3码组合");
-    text(21, "q4", "通杀码");
-    text(22, "q4", "杀跨度");
-    text(23, "q4", "杀和值");
-    text(24, "q4", "定位杀");
-    text(26, "q4", "奇号个数、大号个数、质号个数说明");
-    text(27, "q4", "特别排除说明");
-    text(28, "q4", "任意两码差说明");
-    text(29, "q4", "任意两码合说明");
-    text(30, "q4", "最小号与最大号说明");
-    text(31, "q4", "杀垃圾复式");
-    text(32, "q4", "定位杀组合（二星拼四星）说明");
-    text(33, "q4", "定位杀组合（三星拼四星）说明");
-    text(34, "q4", "排除大小、奇偶、质合、012路说明");
-    text(36, "q4", "大底号码说明");
-    text(37, "q4", "号码分隔符号说明");
-    text(38, "q4", "总容错说明");
-    // Front five.
-    text(39, "q5", "杀直选");
-    text(40, "q5", "杀2码组合");
-    text(41, "q5", "杀3码组合");
-    text(42, "q5", "杀4码组合");
-    text(43, "q5", "通杀码");
-    text(44, "q5", "杀跨度");
-    text(45, "q5", "杀和值");
-    text(46, "q5", "定位杀");
-    text(48, "q5", "定位杀组合");
-    text(49, "q5", "排除大小、奇偶、质合、012路说明");
-    text(50, "q5", "奇号个数、大号个数、质号个数说明");
-    text(51, "q5", "最小号与最大号说明");
-    text(52, "q5", "特别排除说明");
-    text(53, "q5", "排除前五复式");
-    text(54, "q5", "总容错说明");
-    text(55, "q5", "号码分隔符号说明");
-    text(56, "q5", "大底号码说明");
-    // The prize checks of the three pages share one section.
-    for (int i : {57, 58, 59}) text(i, "qt", "兑奖查询说明");
-    // The dan-code blocks show the picture; the picture's "关闭" hides it.
-    for (int i : {6, 25, 47}) t[static_cast<std::size_t>(i)] = {K::ShowPicture, {}, {}};
-    t[kPictureClose] = {K::HidePicture, {}, {}};
-    return t;
-  }();
-  return table;
+// What each C_shuoming does, from the pages: a block's button shows its
+// text in the page's section, or the explanation picture; the result side's
+// buttons show the texts that every page has.
+std::vector<HelpButton> button_table() {
+  std::vector<HelpButton> t(slot_count(Ctl::C_shuoming));
+  auto set = [&t](int i, HelpButton b) {
+    if (i >= 0) t.at(static_cast<std::size_t>(i)) = b;
+  };
+  for (const PageTable& page : page_tables()) {
+    for (const Block& b : page.blocks)
+      set(b.help, b.help_key.empty() ? HelpButton{K::ShowPicture, {}, {}} : HelpButton{K::Text, page.help_section, b.help_key});
+    const ResultSide& r = page.result;
+    set(r.base_help, {K::Text, page.help_section, "大底号码说明"});
+    set(r.separator_help, {K::Text, page.help_section, "号码分隔符号说明"});
+    set(r.total_help, {K::Text, page.help_section, "总容错说明"});
+    set(r.prize_help, {K::Text, "qt", "兑奖查询说明"});
+  }
+  set(kPictureClose, {K::HidePicture, {}, {}});
+  return t;
 }
 
 }  // namespace
 
-const HelpButton& help_button(int shuoming) { return button_table().at(static_cast<std::size_t>(shuoming)); }
+const HelpButton& help_button(int shuoming) {
+  static const std::vector<HelpButton> table = button_table();
+  return table.at(static_cast<std::size_t>(shuoming));
+}
 
 void click_help(int shuoming, bool& picture_panel, UserPort& port) {
   const HelpButton& b = help_button(shuoming);

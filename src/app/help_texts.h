@@ -80,7 +80,6 @@ struct HelpButton {
   std::string_view section;
   std::string_view key;
 };
-inline constexpr int kHelpButtonCount = 61;  // C_shuoming 0..60
 const HelpButton& help_button(int shuoming);
 
 // A click on C_shuoming k: its section is shown, or the explanation picture

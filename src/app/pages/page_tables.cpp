@@ -109,14 +109,15 @@ std::vector<ButtonRow> dan_rows(int places, int first, int first_cls) {
   return rows;
 }
 
-Block block(std::string title, int help) {
+Block block(std::string title, BlockHelp help) {
   Block b;
   b.title = std::move(title);
-  b.help = help;
+  b.help = help.button;
+  b.help_key = help.key;
   return b;
 }
 
-Block box_block(std::string title, int box, int clear, int help, int range = -1) {
+Block box_block(std::string title, int box, int clear, BlockHelp help, int range = -1) {
   Block b = block(std::move(title), help);
   b.boxes.push_back({box, {}, -1});
   b.clear = clear;
@@ -124,21 +125,21 @@ Block box_block(std::string title, int box, int clear, int help, int range = -1)
   return b;
 }
 
-Block row_block(std::string title, ButtonRow row, int clear, int help) {
+Block row_block(std::string title, ButtonRow row, int clear, BlockHelp help) {
   Block b = block(std::move(title), help);
   b.rows.push_back(std::move(row));
   b.clear = clear;
   return b;
 }
 
-Block mode_block(std::string title, int first, int mode_keep, int clear, int help) {
+Block mode_block(std::string title, int first, int mode_keep, int clear, BlockHelp help) {
   Block b = row_block(std::move(title), keep_row(first, decimals(0, 9)), clear, help);
   b.mode_keep = mode_keep;
   b.mode_exclude = mode_keep + 1;
   return b;
 }
 
-Block count_block(int places, int first, std::vector<std::string> labels, int range, int clear, int help) {
+Block count_block(int places, int first, std::vector<std::string> labels, int range, int clear, BlockHelp help) {
   Block b = block("奇号个数、大号个数、质号个数", help);
   for (std::size_t i = 0; i < labels.size(); ++i)
     b.rows.push_back(keep_row(first + (places + 1) * static_cast<int>(i), decimals(0, places), labels[i]));
@@ -147,8 +148,8 @@ Block count_block(int places, int first, std::vector<std::string> labels, int ra
   return b;
 }
 
-Block feeding(Block b, ConditionFn condition, int column, int progress = -1) {
-  b.feeds = {condition, column, progress};
+Block feeding(Block b, ConditionFn condition, int column, std::string_view name, int progress = -1) {
+  b.feeds = {condition, column, name, progress};
   return b;
 }
 
@@ -185,7 +186,7 @@ void result_side(PageTable& t, TextField base, Feeds base_feeds, int base_help, 
 // The pattern rows of size, parity, prime and route, in that order, from
 // button `first` on: three- or four-letter captions of the two words of each
 // form, then the route patterns.
-Block form_block(int places, int first, int range, int clear, int help) {
+Block form_block(int places, int first, int range, int clear, BlockHelp help) {
   static constexpr std::array<std::array<const char*, 2>, 3> kWords = {{{"大", "小"}, {"奇", "偶"}, {"质", "合"}}};
   Block b = block("排除大小，奇偶，质合，012路", help);
   for (const auto& [one, two] : kWords) {
@@ -212,172 +213,166 @@ Block with_range(Block b, int range) {
 
 PageTable front_three() {
   PageTable t = page_of(Mode::Three);
+  t.help_section = "q3";
   ButtonRow pairs = kill_row(0, pair_captions());
   pairs.captions_at_startup = true;
 
-  Block dan = with_range(block("胆组(不定位胆)", 6), 4);
+  Block dan = with_range(block("胆组(不定位胆)", {6, {}}), 4);
   dan.subtitle = "胆码开出个数";
   dan.rows = dan_rows(3, 0, 8);
 
-  Block compound = with_range(sub(block("排除前三复式", 7), 0), 6);
+  Block compound = with_range(sub(block("排除前三复式", {7, "排除前三复式"}), 0), 6);
   compound.rows = place_rows(3, 115, {17, 19, 21}, {18, 20, 22});
   compound.clear = 16;
   compound.compound_list = true;
 
-  Block keep_pair = with_range(sub(block("定位出2码", 8), 1), 8);
+  Block keep_pair = with_range(sub(block("定位出2码", {8, "定位2码说明"}), 1), 8);
   keep_pair.boxes = {{1, "[定]AB", -1}, {2, "[定]AC", -1}, {3, "[定]BC", -1}};
   keep_pair.clear = 23;
-  Block kill_pair = with_range(sub(block("定位杀2码", 9), 1), 10);
+  Block kill_pair = with_range(sub(block("定位杀2码", {9, "定位杀2码说明"}), 1), 10);
   kill_pair.boxes = {{4, "[杀]AB", -1}, {5, "[杀]AC", -1}, {6, "[杀]BC", -1}};
   kill_pair.clear = 24;
 
-  const Block forms = form_block(3, 145, 12, 25, 10);
+  const Block forms = form_block(3, 145, 12, 25, {10, "排除大小、奇偶、质合、012路说明"});
 
-  Block extremes = block("最小号码与最大号码", 14);
+  Block extremes = block("最小号码与最大号码", {14, "最小号与最大号说明"});
   extremes.rows = {with_buttons(keep_row(88, two_digits(1, 8), "[最小号码]"), 29, 30),
                   with_buttons(keep_row(96, two_digits(3, 10), "[最大号码]"), 31, 32)};
 
-  Block place_kill = with_range(block("定位杀", 5), 2);
+  Block place_kill = with_range(block("定位杀", {5, "定位杀"}), 2);
   place_kill.rows = place_rows(3, 85, {}, {5, 6, 7});
 
   t.blocks = {
-      feeding(box_block("杀直选号码", 0, 0, 0), kill_exact_3x, 1, 5),
-      feeding(with_range(row_block("杀2码组合", pairs, 1, 1), 0), kill_pair_3x, 2),
-      feeding(row_block("通杀码", kill_row(45, two_digits(1, 10)), 2, 2), kill_number<3>, 3),
-      feeding(row_block("杀跨度", kill_row(55, decimals(2, 9)), 3, 3), kill_span<3>, 4),
-      feeding(row_block("杀和值", kill_row(63, decimals(6, 27)), 4, 4), kill_sum<3>, 5, 20),
-      feeding(place_kill, kill_position<3>, 6),
-      feeding(dan, sure_groups<3>, 7),
-      feeding(compound, kill_compound_3x, 8, 40),
-      feeding(keep_pair, position_boxes<3, false>, 9),
-      feeding(kill_pair, position_boxes<3, true>, 10),
-      feeding(forms, kill_form<3>, 11),
-      feeding(count_block(3, 56, {"奇号个数", "大号个数", "质号个数"}, 14, 26, 11), keep_count<3>, 12, 60),
-      feeding(mode_block("任意两码差", 68, 0, 27, 12), pair_difference<3>, 13),
-      feeding(mode_block("任意两码合", 78, 2, 28, 13), pair_sum_tail<3>, 14),
-      feeding(extremes, min_max<3>, 15, 70),
-      feeding(row_block("特别排除", kill_row(196, {"不连", "2连", "3连", "上山", "下山", "凸型", "凹型"}), 33, 15),
-              special_shape<3>, 16),
+      feeding(box_block("杀直选号码", 0, 0, {0, "杀直选"}), kill_exact_3x, 1, "杀直选", 5),
+      feeding(with_range(row_block("杀2码组合", pairs, 1, {1, "杀2码组合"}), 0), kill_pair_3x, 2, "杀2码组合"),
+      feeding(row_block("通杀码", kill_row(45, two_digits(1, 10)), 2, {2, "通杀码"}), kill_number<3>, 3, "通杀码"),
+      feeding(row_block("杀跨度", kill_row(55, decimals(2, 9)), 3, {3, "杀跨度"}), kill_span<3>, 4, "杀跨度"),
+      feeding(row_block("杀和值", kill_row(63, decimals(6, 27)), 4, {4, "杀和值"}), kill_sum<3>, 5, "杀和值", 20),
+      feeding(place_kill, kill_position<3>, 6, "定位杀"),
+      feeding(dan, sure_groups<3>, 7, "胆组"),
+      feeding(compound, kill_compound_3x, 8, "排除前三复式", 40),
+      feeding(keep_pair, position_boxes<3, false>, 9, "定位2码组合"),
+      feeding(kill_pair, position_boxes<3, true>, 10, "定位杀2码组合"),
+      feeding(forms, kill_form<3>, 11, "排除大小、奇偶、质合、012路"),
+      feeding(count_block(3, 56, {"奇号个数", "大号个数", "质号个数"}, 14, 26, {11, "奇号个数、大号个数、质号个数说明"}), keep_count<3>, 12, "奇号个数、大号个数、质号个数", 60),
+      feeding(mode_block("任意两码差", 68, 0, 27, {12, "任意两码差说明"}), pair_difference<3>, 13, "任意两码差"),
+      feeding(mode_block("任意两码合", 78, 2, 28, {13, "任意两码合说明"}), pair_sum_tail<3>, 14, "任意两码合"),
+      feeding(extremes, min_max<3>, 15, "最小号与最大号", 70),
+      feeding(row_block("特别排除", kill_row(196, {"不连", "2连", "3连", "上山", "下山", "凸型", "凹型"}), 33, {15, "特别排除说明"}),
+              special_shape<3>, 16, "特别排除"),
   };
   t.sub_panels = {{0, 0, "排除前三复式"}, {1, 1, "定位2码[出/杀]"}};
-  t.column_names = {"杀直选", "杀2码组合", "通杀码", "杀跨度", "杀和值", "定位杀", "胆组", "排除前三复式",
-                    "定位2码组合", "定位杀2码组合", "排除大小、奇偶、质合、012路", "奇号个数、大号个数、质号个数",
-                    "任意两码差", "任意两码合", "最小号与最大号", "特别排除"};
-  result_side(t, {7, "大底号码", 72}, {base_list_3x, kVerdictColumn, 90}, 35, 4, 16, 0, 17);
+  result_side(t, {7, "大底号码", 72}, {base_list_3x, kVerdictColumn, {}, 90}, 35, 4, 16, 0, 17);
   t.result.prize_help = 57;
   return t;
 }
 
 PageTable front_four() {
   PageTable t = page_of(Mode::Four);
+  t.help_section = "q4";
 
-  Block place_kill = with_range(block("定位杀", 24), 20);
+  Block place_kill = with_range(block("定位杀", {24, "定位杀"}), 20);
   place_kill.rows = place_rows(4, 245, {}, {40, 41, 42, 43});
 
-  Block dan = with_range(block("胆组(不定位胆)", 25), 22);
+  Block dan = with_range(block("胆组(不定位胆)", {25, {}}), 22);
   dan.subtitle = "胆码开出个数";
   dan.rows = dan_rows(4, 104, 44);
 
-  Block extremes = sub(block("最小号与最大号", 30), 0);
+  Block extremes = sub(block("最小号与最大号", {30, "最小号与最大号说明"}), 0);
   extremes.rows = {with_buttons(keep_row(199, two_digits(1, 7), "最小号"), 56, 57),
                   with_buttons(keep_row(206, two_digits(4, 10), "最大号"), 58, 59)};
 
-  Block compound = with_range(sub(block("排除前四复式", 31), 1), 26);
+  Block compound = with_range(sub(block("排除前四复式", {31, "杀垃圾复式"}), 1), 26);
   compound.rows = place_rows(4, 295, {61, 63, 65, 67}, {62, 64, 66, 68});
   compound.boxes = {{11, {}, -1}};
   compound.clear = 60;
   compound.add_button = 4;
 
-  Block two_of_four = with_range(sub(block("定位杀组合(2拼4)", 32), 2), 28);
+  Block two_of_four = with_range(sub(block("定位杀组合(2拼4)", {32, "定位杀组合（二星拼四星）说明"}), 2), 28);
   two_of_four.boxes = {{12, "AB**", -1}, {13, "A*C*", -1}, {14, "A**D", -1},
                        {15, "*BC*", -1}, {16, "*B*D", -1}, {17, "**CD", -1}};
   two_of_four.clear = 69;
-  Block three_of_four = with_range(sub(block("定位杀组合(3拼4)", 33), 2), 30);
+  Block three_of_four = with_range(sub(block("定位杀组合(3拼4)", {33, "定位杀组合（三星拼四星）说明"}), 2), 30);
   three_of_four.boxes = {{18, "ABC*", -1}, {19, "AB*D", -1}, {20, "A*CD", -1}, {21, "*BCD", -1}};
   three_of_four.clear = 70;
 
-  const Block forms = form_block(4, 335, 32, 71, 34);
+  const Block forms = form_block(4, 335, 32, 71, {34, "排除大小、奇偶、质合、012路说明"});
 
   t.blocks = {
-      feeding(box_block("杀直选号码", 8, 34, 18), kill_exact_list<4, 7>, 1, 10),
-      feeding(box_block("杀2码组合", 9, 35, 19, 16), kill_combination<4, kPairs4x>, 2),
-      feeding(box_block("杀3码组合", 10, 36, 20, 18), kill_combination<4, kTriples4x>, 3),
-      feeding(row_block("通杀码", kill_row(203, two_digits(1, 10)), 37, 21), kill_number<4>, 4, 20),
-      feeding(row_block("杀跨度", kill_row(213, decimals(3, 9)), 38, 22), kill_span<4>, 5),
-      feeding(row_block("杀和值", kill_row(220, decimals(10, 34)), 39, 23), kill_sum<4>, 6),
-      feeding(place_kill, kill_position<4>, 7),
-      feeding(dan, sure_groups<4>, 8),
-      feeding(count_block(4, 164, {"大号个数", "奇号个数", "质号个数"}, 24, 52, 26), keep_count<4>, 16),
+      feeding(box_block("杀直选号码", 8, 34, {18, "杀直选"}), kill_exact_list<4, 7>, 1, "杀直选", 10),
+      feeding(box_block("杀2码组合", 9, 35, {19, "杀2码组合"}, 16), kill_combination<4, kPairs4x>, 2, "杀2码组合"),
+      feeding(box_block("杀3码组合", 10, 36, {20, "杀3码组合"}, 18), kill_combination<4, kTriples4x>, 3, "杀3码组合"),
+      feeding(row_block("通杀码", kill_row(203, two_digits(1, 10)), 37, {21, "通杀码"}), kill_number<4>, 4, "通杀码", 20),
+      feeding(row_block("杀跨度", kill_row(213, decimals(3, 9)), 38, {22, "杀跨度"}), kill_span<4>, 5, "杀跨度"),
+      feeding(row_block("杀和值", kill_row(220, decimals(10, 34)), 39, {23, "杀和值"}), kill_sum<4>, 6, "杀和值"),
+      feeding(place_kill, kill_position<4>, 7, "定位杀"),
+      feeding(dan, sure_groups<4>, 8, "胆组"),
+      feeding(count_block(4, 164, {"大号个数", "奇号个数", "质号个数"}, 24, 52, {26, "奇号个数、大号个数、质号个数说明"}), keep_count<4>, 16, "奇号个数、大号个数、质号个数"),
       feeding(row_block("特别排除",
                         kill_row(285, {"不连", "2连", "3连", "4连", "上山", "凹型", "正N型", "下山", "凸型", "反N型"}),
-                        53, 27),
-              special_shape<4>, 17, 60),
-      feeding(sub(mode_block("任意两码差", 179, 7, 54, 28), 0), pair_difference<4>, 9, 40),
-      feeding(sub(mode_block("任意两码合", 189, 9, 55, 29), 0), pair_sum_tail<4>, 10),
-      feeding(extremes, min_max<4>, 11),
-      feeding(compound, kill_junk_compound<4, false>, 12),
-      feeding(two_of_four, position_boxes<4, true>, 13, 50),
-      feeding(three_of_four, position_boxes<4, true>, 14),
-      feeding(forms, kill_form<4>, 15),
+                        53, {27, "特别排除说明"}),
+              special_shape<4>, 17, "特别排除", 60),
+      feeding(sub(mode_block("任意两码差", 179, 7, 54, {28, "任意两码差说明"}), 0), pair_difference<4>, 9, "任意两码差", 40),
+      feeding(sub(mode_block("任意两码合", 189, 9, 55, {29, "任意两码合说明"}), 0), pair_sum_tail<4>, 10, "任意两码合"),
+      feeding(extremes, min_max<4>, 11, "最小号与最大号"),
+      feeding(compound, kill_junk_compound<4, false>, 12, "杀垃圾复式"),
+      feeding(two_of_four, position_boxes<4, true>, 13, "定位杀组合（二星拼四星）", 50),
+      feeding(three_of_four, position_boxes<4, true>, 14, "定位杀组合（三星拼四星）"),
+      feeding(forms, kill_form<4>, 15, "排除大小、奇偶、质合、012路"),
   };
   t.sub_panels = {{6, 0, "任意两码合差最大/最小号"}, {7, 1, "杀垃圾复式"}, {8, 2, "定位杀组合"}};
-  t.column_names = {"杀直选", "杀2码组合", "杀3码组合", "通杀码", "杀跨度", "杀和值", "定位杀", "胆组", "任意两码差",
-                    "任意两码合", "最小号与最大号", "杀垃圾复式", "定位杀组合（二星拼四星）", "定位杀组合（三星拼四星）",
-                    "排除大小、奇偶、质合、012路", "奇号个数、大号个数、质号个数", "特别排除"};
-  result_side(t, {23, "大底号码", 73}, {base_list<4, 7>, kVerdictColumn, 90}, 36, 11, 37, 2, 38);
+  result_side(t, {23, "大底号码", 73}, {base_list<4, 7>, kVerdictColumn, {}, 90}, 36, 11, 37, 2, 38);
   t.result.prize_help = 58;
   return t;
 }
 
 PageTable front_five() {
   PageTable t = page_of(Mode::Five);
+  t.help_section = "q5";
 
   ButtonRow kill_numbers = kill_row(464, two_digits(1, 10));
   kill_numbers.captions = {"10", "09", "08", "07", "06", "05", "04", "03", "02", "01"};
   kill_numbers.right_to_left = true;
 
-  Block place_kill = with_range(block("定位杀", 46), 40);
+  Block place_kill = with_range(block("定位杀", {46, "定位杀"}), 40);
   place_kill.rows = place_rows(5, 506, {}, {81, 82, 83, 84, 85});
 
-  Block dan = with_range(block("胆组(不定位胆)", 47), 42);
+  Block dan = with_range(block("胆组(不定位胆)", {47, {}}), 42);
   dan.subtitle = "胆码开出个数";
   dan.rows = dan_rows(5, 213, 86);
 
-  Block forms = with_range(block("排除大小，奇偶，质合，012路", 49), 46);
+  Block forms = with_range(block("排除大小，奇偶，质合，012路", {49, "排除大小、奇偶、质合、012路说明"}), 46);
   forms.boxes = {{29, "大1小0", 97}, {30, "奇1偶0", 98}, {31, "质1合0", 99}, {32, "012路", 100}};
 
-  Block extremes = block("最小号码与最大号码", 51);
+  Block extremes = block("最小号码与最大号码", {51, "最小号与最大号说明"});
   extremes.rows = {keep_row(311, two_digits(1, 6), "最小号码"), keep_row(317, two_digits(5, 10), "最大号码")};
 
-  Block compound = with_range(block("排除前五复式", 53), 50);
+  Block compound = with_range(block("排除前五复式", {53, "排除前五复式"}), 50);
   compound.rows = place_rows(5, 565, {104, 106, 108, 110, 112}, {105, 107, 109, 111, 113});
   compound.boxes = {{33, {}, -1}};
   compound.clear = 103;
   compound.add_button = 9;
 
   t.blocks = {
-      feeding(box_block("杀直选号码", 24, 74, 39), kill_exact_list<5, 12>, 1, 15),
-      feeding(box_block("杀2码组合", 25, 75, 40, 34), kill_combination<5, kPairs5x>, 2),
-      feeding(box_block("杀3码组合", 26, 76, 41, 36), kill_combination<5, kTriples5x>, 3),
-      feeding(box_block("杀4码组合", 27, 77, 42, 38), kill_combination<5, kQuads5x>, 4, 25),
-      feeding(row_block("通杀码", kill_numbers, 78, 43), kill_number<5>, 5),
-      feeding(row_block("杀跨度", kill_row(474, decimals(4, 9)), 79, 44), kill_span<5>, 6),
-      feeding(row_block("杀和值", kill_row(480, decimals(15, 40)), 80, 45), kill_sum<5>, 7, 35),
-      feeding(place_kill, kill_position<5>, 8),
-      feeding(dan, sure_groups<5>, 9),
-      feeding(box_block("定位杀组合", 28, 96, 48, 44), kill_position_pattern_5x, 10, 45),
-      feeding(forms, kill_form_boxes_5x, 11),
-      feeding(count_block(5, 293, {"大号个数", "奇号个数", "质号个数"}, 48, 101, 50), keep_count<5>, 12),
-      feeding(extremes, min_max<5>, 13, 65),
+      feeding(box_block("杀直选号码", 24, 74, {39, "杀直选"}), kill_exact_list<5, 12>, 1, "杀直选号码", 15),
+      feeding(box_block("杀2码组合", 25, 75, {40, "杀2码组合"}, 34), kill_combination<5, kPairs5x>, 2, "杀2码组合"),
+      feeding(box_block("杀3码组合", 26, 76, {41, "杀3码组合"}, 36), kill_combination<5, kTriples5x>, 3, "杀3码组合"),
+      feeding(box_block("杀4码组合", 27, 77, {42, "杀4码组合"}, 38), kill_combination<5, kQuads5x>, 4, "杀4码组合", 25),
+      feeding(row_block("通杀码", kill_numbers, 78, {43, "通杀码"}), kill_number<5>, 5, "通杀码"),
+      feeding(row_block("杀跨度", kill_row(474, decimals(4, 9)), 79, {44, "杀跨度"}), kill_span<5>, 6, "杀跨度"),
+      feeding(row_block("杀和值", kill_row(480, decimals(15, 40)), 80, {45, "杀和值"}), kill_sum<5>, 7, "杀和值", 35),
+      feeding(place_kill, kill_position<5>, 8, "定位杀"),
+      feeding(dan, sure_groups<5>, 9, "胆组(不定位胆)"),
+      feeding(box_block("定位杀组合", 28, 96, {48, "定位杀组合"}, 44), kill_position_pattern_5x, 10, "定位杀组合", 45),
+      feeding(forms, kill_form_boxes_5x, 11, "排除大小，奇偶，质合，012路"),
+      feeding(count_block(5, 293, {"大号个数", "奇号个数", "质号个数"}, 48, 101, {50, "奇号个数、大号个数、质号个数说明"}), keep_count<5>, 12, "大号个数 / 奇号个数 / 质号个数"),
+      feeding(extremes, min_max<5>, 13, "最小号码 / 最大号码", 65),
       feeding(row_block("特别排除", kill_row(556, {"不连", "2连", "3连", "4连", "5连", "上山", "下山", "凸形", "凹形"}), 102,
-                        52),
-              special_shape<5>, 14),
-      feeding(compound, kill_junk_compound<5, true>, 15, 75),
+                        {52, "特别排除说明"}),
+              special_shape<5>, 14, "特别排除"),
+      feeding(compound, kill_junk_compound<5, true>, 15, "排除前五复式", 75),
   };
-  t.column_names = {"杀直选号码", "杀2码组合", "杀3码组合", "杀4码组合", "通杀码", "杀跨度", "杀和值", "定位杀",
-                    "胆组(不定位胆)", "定位杀组合", "排除大小，奇偶，质合，012路", "大号个数 / 奇号个数 / 质号个数",
-                    "最小号码 / 最大号码", "特别排除", "排除前五复式"};
-  result_side(t, {34, "大底号码", 114}, {base_list<5, 12>, kVerdictColumn, 85}, 56, 14, 55, 4, 54);
+  result_side(t, {34, "大底号码", 114}, {base_list<5, 12>, kVerdictColumn, {}, 85}, 56, 14, 55, 4, 54);
   t.result.prize_help = 59;
   return t;
 }

@@ -39,12 +39,21 @@ struct TextField {
 };
 
 // The condition a block feeds: the routine that reads the block, its column
-// of the condition matrix and the progress value shown after it. A run calls
-// the conditions of a page in ascending column, its base list last.
+// of the condition matrix, its name in the page's list of conditions and the
+// progress value shown after it. A run calls the conditions of a page in
+// ascending column, its base list last.
 struct Feeds {
   ConditionFn condition = nullptr;  // nullptr: the column has no routine yet
   int column = 0;                   // 1..100, or the verdict column for a base list
-  int progress = -1;                // -1: no progress step after it
+  std::string_view name{};
+  int progress = -1;  // -1: no progress step after it
+};
+
+// A block's help button and the key of its text in the page's help section;
+// an empty key: the button shows the explanation picture.
+struct BlockHelp {
+  int button = -1;  // C_shuoming
+  std::string_view key{};
 };
 
 struct Block {
@@ -56,6 +65,7 @@ struct Block {
   int range = -1;        // Comb_rc of the lower bound; the upper bound is range + 1
   int clear = -1;        // C_cls clearing the whole block
   int help = -1;         // C_shuoming
+  std::string_view help_key{};  // its text's key; empty: it shows the explanation picture
   int mode_keep = -1;    // C_n_xuan_1 "保留" / "排除" of a difference or sum row
   int mode_exclude = -1;
   bool compound_list = false;  // the block holds List_nei and its three buttons
@@ -101,12 +111,10 @@ struct PageTable {
   int page = 0;                 // C_ding / Pic_dibu index
   int places = 3;               // 3, 4 or 5
   std::string mode_caption;     // caption of the C_ding button
+  std::string_view help_section;  // the section of the help texts that the page's help buttons show
   std::vector<Block> blocks;
   std::vector<SubPanelSwitch> sub_panels;
   ResultSide result;
-  // The name of the condition of each column, column 1 first, as the page's
-  // list of conditions writes it.
-  std::vector<std::string_view> column_names;
 };
 
 // The three pages, front three first.

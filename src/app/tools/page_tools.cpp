@@ -91,10 +91,9 @@ std::vector<RunCondition> App::run_conditions(Mode mode) {
       conditions.push_back({static_cast<int>(s) + 1, q6_steps()[static_cast<std::size_t>(slots[s])].name});
     return conditions;
   }
-  const std::vector<std::string_view>& names = page_table(mode).column_names;
   const ConditionMatrix& matrix = pages_.engine().matrix(mode);
-  for (std::size_t c = 1; c <= names.size(); ++c)
-    if (matrix.column_used(static_cast<int>(c))) conditions.push_back({static_cast<int>(c), names[c - 1]});
+  for (const Block* b : run_order(page_table(mode)))
+    if (matrix.column_used(b->feeds.column)) conditions.push_back({b->feeds.column, b->feeds.name});
   return conditions;
 }
 
