@@ -20,6 +20,7 @@
 
 #include "app/app.h"
 #include "model/universe.h"
+#include "brute_page.h"
 #include "plain_rules.h"
 #include "recording_port.h"
 
@@ -49,44 +50,9 @@ void PrintTo(const Row& r, std::ostream* out) { *out << r.id; }
 
 // ---- a front-four pick and the conditions over it ----
 
-struct Pick {
-  std::array<int, 4> n{};
-  std::array<std::string, 4> t;  // two-digit texts
-  std::string s;                 // shorthand digits of places 1..4
-  std::string line;
-};
-
-std::vector<Pick> all_picks() {
-  std::vector<Pick> picks;
-  for (int a = 1; a <= 10; ++a)
-    for (int b = 1; b <= 10; ++b)
-      for (int c = 1; c <= 10; ++c)
-        for (int d = 1; d <= 10; ++d) {
-          if (a == b || a == c || a == d || b == c || b == d || c == d) continue;
-          Pick p;
-          p.n = {a, b, c, d};
-          for (int k = 0; k < 4; ++k) {
-            p.t[k] = two_digits(p.n[k]);
-            p.s += shorthand(p.n[k]);
-          }
-          p.line = p.t[0] + " " + p.t[1] + " " + p.t[2] + " " + p.t[3];
-          picks.push_back(std::move(p));
-        }
-  return picks;
-}
-
-const std::vector<Pick>& picks() {
-  static const std::vector<Pick> all = all_picks();
-  return all;
-}
-
-using Fails = std::function<bool(const Pick&)>;
-
-struct Expected {
-  std::vector<Fails> conditions;  // the set conditions, each true for a pick that fails it
-  Fails outside_base;             // empty when no base list is given
-  std::map<int, std::string> boxes_after;
-};
+using Pick = plain::Pick<4>;
+using Expected = plain::Expected<4>;
+using Fails = Expected::Fails;
 
 // Shorthand digits as two-digit texts: "0" is 10, "1".."9" are 01..09.
 std::string expand(std::string_view cleaned) {
@@ -331,36 +297,21 @@ class FrontFourBrute : public ::testing::TestWithParam<Row> {};
 TEST_P(FrontFourBrute, KeepsWhatTheConditionsKeep) {
   const Row& row = GetParam();
   if (!row.fault.empty()) GTEST_SKIP() << row.fault;
-  testing::RecordingPort port;
-  App app{port};
-  app.start_without_window();
-  PanelState& panel = app.panel();
-  for (const auto& [k, text] : row.boxes) panel.txt_ip[static_cast<std::size_t>(k)] = text;
-  for (int i : row.kills) panel.annv[static_cast<std::size_t>(i)].colour = kKill;
-  for (int i : row.keeps) {
+  // A difference or sum row in exclude mode shows its chosen values red.
+  const auto keep_colour = [&row](int i) {
     const bool red = (i >= 179 && i <= 188 && row.difference_exclude) || (i >= 189 && i <= 198 && row.sum_exclude);
-    panel.annv_chu[static_cast<std::size_t>(i)].colour = red ? kExclude : kKeep;
-  }
-  if (row.difference_exclude) {
-    panel.n_xuan_1[7].colour = kNeutral;
-    panel.n_xuan_1[8].colour = kExclude;
-  }
-  if (row.sum_exclude) {
-    panel.n_xuan_1[9].colour = kNeutral;
-    panel.n_xuan_1[10].colour = kExclude;
-  }
-  for (const auto& [k, text] : row.ranges) panel.rc[static_cast<std::size_t>(k)].text = text;
-  panel.jg_rc[2].text = row.overall_lo;
-  panel.jg_rc[3].text = row.overall_hi;
-
-  app.click({Ctl::C_jg_gn, 5});
-
-  const Expected e = expect(row);
-  const std::vector<std::string> want = expected_kept(row, e, picks());
-  const std::vector<std::string>& got = app.panel().list_jg[1].rows;
-  EXPECT_TRUE(got == want) << describe(got, want);
-  for (const auto& [k, text] : e.boxes_after) EXPECT_EQ(app.panel().txt_ip[static_cast<std::size_t>(k)], text) << "T_nei_txt_ip " << k;
-  EXPECT_EQ(port.events, std::vector<std::string>{});  // no failure message
+    return red ? kExclude : kKeep;
+  };
+  expect_run_keeps<4>(Mode::Four, row, expect(row), keep_colour, [&row](PanelState& panel) {
+    if (row.difference_exclude) {
+      panel.n_xuan_1[7].colour = kNeutral;
+      panel.n_xuan_1[8].colour = kExclude;
+    }
+    if (row.sum_exclude) {
+      panel.n_xuan_1[9].colour = kNeutral;
+      panel.n_xuan_1[10].colour = kExclude;
+    }
+  });
 }
 
 std::string row_name(const ::testing::TestParamInfo<Row>& info) { return info.param.id; }

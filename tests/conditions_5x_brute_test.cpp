@@ -21,6 +21,7 @@
 
 #include "app/app.h"
 #include "model/universe.h"
+#include "brute_page.h"
 #include "plain_rules.h"
 #include "recording_port.h"
 
@@ -40,54 +41,9 @@ void PrintTo(const Row& r, std::ostream* out) { *out << r.id; }
 
 // ---- a front-five pick and the conditions over it ----
 
-struct Pick {
-  std::array<int, 5> n{};
-  std::array<std::string, 5> t;  // two-digit texts
-  std::array<int, 11> has{};     // has[v] = 1 when the pick holds v
-  std::array<int, 5> sorted{};   // the numbers in ascending order
-  std::string presence;          // "1" or "0" for each of 01..10
-  std::string line;
-};
-
-std::vector<Pick> all_picks() {
-  std::vector<Pick> picks;
-  picks.reserve(30240);
-  for (int a = 1; a <= 10; ++a)
-    for (int b = 1; b <= 10; ++b)
-      for (int c = 1; c <= 10; ++c)
-        for (int d = 1; d <= 10; ++d)
-          for (int e = 1; e <= 10; ++e) {
-            if (a == b || a == c || a == d || a == e || b == c || b == d || b == e || c == d || c == e || d == e) continue;
-            Pick& p = picks.emplace_back();
-            p.n = {a, b, c, d, e};
-            for (std::size_t k = 0; k < 5; ++k) {
-              p.has[static_cast<std::size_t>(p.n[k])] = 1;
-              p.t[k] = {static_cast<char>('0' + p.n[k] / 10), static_cast<char>('0' + p.n[k] % 10)};
-              if (k) p.line += ' ';
-              p.line += p.t[k];
-            }
-            p.presence = "0000000000";
-            for (std::size_t v = 1, r = 0; v <= 10; ++v)
-              if (p.has[v]) {
-                p.presence[v - 1] = '1';
-                p.sorted[r++] = static_cast<int>(v);
-              }
-          }
-  return picks;
-}
-
-const std::vector<Pick>& picks() {
-  static const std::vector<Pick> all = all_picks();
-  return all;
-}
-
-using Fails = std::function<bool(const Pick&)>;
-
-struct Expected {
-  std::vector<Fails> conditions;  // the set conditions, each true for a pick that fails it
-  Fails outside_base;             // empty when no base list is given
-  std::map<int, std::string> boxes_after;
-};
+using Pick = plain::Pick<5>;
+using Expected = plain::Expected<5>;
+using Fails = Expected::Fails;
 
 int number_of_digit(char d) { return d == '0' ? 10 : d - '0'; }
 
@@ -324,25 +280,7 @@ class FrontFiveBrute : public ::testing::TestWithParam<Row> {};
 TEST_P(FrontFiveBrute, KeepsWhatTheConditionsKeep) {
   const Row& row = GetParam();
   if (!row.fault.empty()) GTEST_SKIP() << row.fault;
-  testing::RecordingPort port;
-  App app{port};
-  app.start_without_window();
-  PanelState& panel = app.panel();
-  for (const auto& [k, text] : row.boxes) panel.txt_ip[static_cast<std::size_t>(k)] = text;
-  for (int i : row.kills) panel.annv[static_cast<std::size_t>(i)].colour = kKill;
-  for (int i : row.keeps) panel.annv_chu[static_cast<std::size_t>(i)].colour = kKeep;
-  for (const auto& [k, text] : row.ranges) panel.rc[static_cast<std::size_t>(k)].text = text;
-  panel.jg_rc[4].text = row.overall_lo;
-  panel.jg_rc[5].text = row.overall_hi;
-
-  app.click({Ctl::C_jg_gn, 10});
-
-  const Expected e = expect(row);
-  const std::vector<std::string> want = expected_kept(row, e, picks());
-  const std::vector<std::string>& got = app.panel().list_jg[2].rows;
-  EXPECT_TRUE(got == want) << describe(got, want);
-  for (const auto& [k, text] : e.boxes_after) EXPECT_EQ(app.panel().txt_ip[static_cast<std::size_t>(k)], text) << "T_nei_txt_ip " << k;
-  EXPECT_EQ(port.events, std::vector<std::string>{});  // no failure message
+  expect_run_keeps<5>(Mode::Five, row, expect(row));
 }
 
 std::string row_name(const ::testing::TestParamInfo<Row>& info) { return info.param.id; }
