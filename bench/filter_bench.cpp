@@ -45,7 +45,7 @@ void BM_EmptyRun(benchmark::State& state) {
   Bench b;
   const int button = static_cast<int>(state.range(0));
   for (auto _ : state) b.click(Ctl::C_jg_gn, button);
-  state.SetLabel(b.app.panel().zhushu[static_cast<std::size_t>(button / 5)].caption + " kept");
+  state.SetLabel(b.app.panel().zhushu[static_cast<std::size_t>(button / 5)].label.caption + " kept");
 }
 BENCHMARK(BM_EmptyRun)->Arg(0)->Arg(5)->Arg(10)->Unit(benchmark::kMicrosecond);
 
@@ -65,7 +65,7 @@ void BM_FullRun3x(benchmark::State& state) {
   Bench b;
   full_front_three(b);
   for (auto _ : state) b.click(Ctl::C_jg_gn, 0);
-  state.SetLabel(b.app.panel().zhushu[0].caption + " kept");
+  state.SetLabel(b.app.panel().zhushu[0].label.caption + " kept");
 }
 BENCHMARK(BM_FullRun3x)->Unit(benchmark::kMicrosecond);
 

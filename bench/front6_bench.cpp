@@ -19,7 +19,7 @@ namespace {
 constexpr int kRun = 0, kCopyAll = 1, kPasteKill = 10;
 
 struct Page : bench::QuietPage {
-  const std::string& count() { return app.front6().state().count.caption; }
+  const std::string& count() { return app.front6().state().count.label.caption; }
 };
 
 // Runs of a filled page; with cold=1 every box is read anew at each run.

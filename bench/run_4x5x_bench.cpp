@@ -20,7 +20,7 @@ void BM_Run(benchmark::State& state) {
   const int run = static_cast<int>(state.range(0));
   app.click({Ctl::C_jg_gn, run});  // first run cleans the boxes and builds the per-pick facts
   for (auto _ : state) app.click({Ctl::C_jg_gn, run});
-  state.SetLabel(app.panel().zhushu[static_cast<std::size_t>(run / 5)].caption + " kept");
+  state.SetLabel(app.panel().zhushu[static_cast<std::size_t>(run / 5)].label.caption + " kept");
 }
 // The same full runs with every box typed anew before each run (a blank
 // appended), so that every box is cleaned and read again.

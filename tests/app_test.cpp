@@ -111,7 +111,7 @@ TEST_F(AppTest, EmptyRunsKeepEveryPickWithinTheOverallRange) {
     app.panel().duijiang = {"", "123", "1234", "12345"};
     app.click({Ctl::C_jg_gn, run_button[list]});
     EXPECT_EQ(app.engine().matrix(Mode(list)).kept_count(), universe_size(places));
-    EXPECT_EQ(app.panel().zhushu[static_cast<std::size_t>(list)].caption, std::to_string(universe_size(places)));
+    EXPECT_EQ(app.panel().zhushu[static_cast<std::size_t>(list)].label.caption, std::to_string(universe_size(places)));
     EXPECT_EQ(app.panel().list_jg[static_cast<std::size_t>(list)].rows.front(), universe(places).lines[1]);
     for (int k = 1; k <= 3; ++k) EXPECT_EQ(app.panel().duijiang[static_cast<std::size_t>(k)], "");
     EXPECT_FALSE(port.progress_visible);
@@ -120,7 +120,7 @@ TEST_F(AppTest, EmptyRunsKeepEveryPickWithinTheOverallRange) {
     app.panel().jg_rc[lower + 1].text = "1";
     app.click({Ctl::C_jg_gn, run_button[list]});
     EXPECT_EQ(app.engine().matrix(Mode(list)).kept_count(), 0);
-    EXPECT_EQ(app.panel().zhushu[static_cast<std::size_t>(list)].caption, "0");
+    EXPECT_EQ(app.panel().zhushu[static_cast<std::size_t>(list)].label.caption, "0");
 
     app.panel().jg_rc[lower].text = "0";
     app.panel().jg_rc[lower + 1].text = "0.5abc";

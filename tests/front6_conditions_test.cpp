@@ -307,7 +307,7 @@ TEST(FrontSixConditions, EveryRuleAgreesWithItsPlainReading) {
       if (result.kept(static_cast<int>(i + 1)) != expected && ++mismatches <= 3)
         ADD_FAILURE() << c.name << ": pick " << i + 1 << " expected " << (expected ? "kept" : "removed");
     }
-    EXPECT_EQ(page.app.front6().state().count.caption, std::to_string(kept)) << c.name;
+    EXPECT_EQ(page.app.front6().state().count.label.caption, std::to_string(kept)) << c.name;
   }
 }
 

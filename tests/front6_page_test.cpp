@@ -113,16 +113,16 @@ TEST_F(Front6Page, PastedListBoxShowsTheListInUse) {
   EXPECT_EQ(port.events, Events(3, "tip 请用“粘”按钮粘贴号码"));
   port.events.clear();
   function(kQ6Run);
-  EXPECT_EQ(s().count.caption, "151198");
+  EXPECT_EQ(s().count.label.caption, "151198");
   app.double_click({Ctl::T_q6, 0});
   EXPECT_EQ(box(0), "");
   function(kQ6Run);
-  EXPECT_EQ(s().count.caption, "151200");
+  EXPECT_EQ(s().count.label.caption, "151200");
   paste(kQ6PasteKill, "01 02 03 04 05 06\r\n01 02 03 04 05 07");
   click(Ctl::C_q6_cls, 0);
   EXPECT_EQ(box(0), "粘贴您不要的大底号码");
   function(kQ6Run);
-  EXPECT_EQ(s().count.caption, "151200");
+  EXPECT_EQ(s().count.label.caption, "151200");
   EXPECT_TRUE(port.events.empty());
 }
 
@@ -133,7 +133,7 @@ TEST_F(Front6Page, PastesReadLinesOfAnyBreakAndRefuseNumbersAboveTen) {
   paste(kQ6PasteBase, "  010203040506\n100908070605\r010203040507  ");
   EXPECT_EQ(box(6), "010203040506\r\n100908070605\r\n010203040507");
   function(kQ6Run);
-  EXPECT_EQ(s().count.caption, "3");
+  EXPECT_EQ(s().count.label.caption, "3");
   paste(kQ6PasteBase, "010203040506\r\n010203040511");
   EXPECT_EQ(port.events, Events{"message 提示 错误，你输入的号码有错误，请检查"});
   EXPECT_EQ(box(6), "");
@@ -222,7 +222,7 @@ TEST_F(Front6Page, AFailedRunLeavesTheLastResultAsItWas) {
   function(kQ6Run);
   EXPECT_EQ(port.events, Events{"message 提示 错误，你输入的条件有错误，请检查"});
   EXPECT_FALSE(app.frame().progress_visible);
-  EXPECT_EQ(s().count.caption, "2");
+  EXPECT_EQ(s().count.label.caption, "2");
   EXPECT_EQ(copy_colours()[1], kKeep);
   app.advance_time(ResultViewer::kFirstDrawMs);
   EXPECT_EQ(app.viewer().rows(), (std::vector<std::string>{"01 02 03 04 05 06", "01 02 03 04 05 07"}));
@@ -244,7 +244,7 @@ TEST_F(Front6Page, ClearAllEmptiesThePageAndCancelsTheViewersFirstDraw) {
   app.advance_time(100);
   EXPECT_TRUE(app.viewer().rows().empty());
   EXPECT_EQ(app.viewer().max(), 0);
-  EXPECT_EQ(s().count.caption, "0");
+  EXPECT_EQ(s().count.label.caption, "0");
   EXPECT_EQ(colour(5), kNeutral);
   EXPECT_EQ(box(3), "");
   EXPECT_EQ(box(0), "粘贴您不要的大底号码");

@@ -148,7 +148,7 @@ TEST_F(PanelActions, PageClearRestoresThePageAndNothingElse) {
     box(page.result.base.box) = "01 02 03";
     app.panel().jg_rc[static_cast<std::size_t>(page.result.total_lower)].text = "4";
     app.panel().list_jg[static_cast<std::size_t>(page.result.result_list)].rows = {"01 02 03"};
-    app.panel().zhushu[static_cast<std::size_t>(page.result.result_list)].caption = "1";
+    app.panel().zhushu[static_cast<std::size_t>(page.result.result_list)].show(1);
     if (places == 3) app.panel().list_nei.rows = {"01/02/03"};
 
     click(Ctl::C_jg_gn, page.result.first_function + 3);
@@ -168,7 +168,7 @@ TEST_F(PanelActions, PageClearRestoresThePageAndNothingElse) {
     for (std::size_t i = 0; i < p.rc.size(); ++i) EXPECT_EQ(p.rc[i].text, "0") << i;
     for (std::size_t i = 0; i < p.jg_rc.size(); ++i) EXPECT_EQ(p.jg_rc[i].text, "0") << i;
     EXPECT_TRUE(p.list_jg[static_cast<std::size_t>(page.result.result_list)].rows.empty());
-    EXPECT_EQ(p.zhushu[static_cast<std::size_t>(page.result.result_list)].caption, "0");
+    EXPECT_EQ(p.zhushu[static_cast<std::size_t>(page.result.result_list)].label.caption, "0");
     EXPECT_TRUE(p.list_nei.rows.empty());
   }
 }
@@ -179,7 +179,7 @@ TEST_F(PanelActions, PageClearLeavesOtherPages) {
   range(0) = "1";
   box(0) = "01 02 03";
   app.panel().list_nei.rows = {"01/02/03"};
-  app.panel().zhushu[0].caption = "720";
+  app.panel().zhushu[0].show(720);
   click(Ctl::C_jg_gn, 8);
   click(Ctl::C_jg_gn, 13);
   EXPECT_EQ(kill(45), kKill);
@@ -187,7 +187,7 @@ TEST_F(PanelActions, PageClearLeavesOtherPages) {
   EXPECT_EQ(range(0), "1");
   EXPECT_EQ(box(0), "01 02 03");
   EXPECT_EQ(app.panel().list_nei.rows.size(), 1u);
-  EXPECT_EQ(app.panel().zhushu[0].caption, "720");
+  EXPECT_EQ(app.panel().zhushu[0].label.caption, "720");
 }
 
 TEST_F(PanelActions, CompoundLinesOfFrontFourAndFive) {

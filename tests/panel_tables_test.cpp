@@ -113,7 +113,7 @@ TEST(PanelTables, InitialOptionsAndFunctionButtons) {
   EXPECT_EQ(p.rc[51].text, "0");
   EXPECT_EQ(p.rc[0].items.size(), 7u);
   EXPECT_EQ(p.jg_rc[5].items.back(), "20");
-  EXPECT_EQ(p.zhushu[2].caption, "0");
+  EXPECT_EQ(p.zhushu[2].label.caption, "0");
 }
 
 }  // namespace

@@ -64,6 +64,17 @@ struct Label {
   bool visible = true;
 };
 
+// A count label (L_jg_zhushu): the count of a page's last run as data, and
+// the caption that shows it.
+struct Count {
+  int value = 0;
+  Label label{"0"};
+  void show(int n) {
+    value = n;
+    label.caption = std::to_string(n);
+  }
+};
+
 // Control arrays of the main window, by their names in the program.
 enum class Ctl {
   C_annv,

@@ -1,7 +1,5 @@
 #include "filter/result_picks.h"
 
-#include <cmath>
-
 #include "model/draw_text.h"
 #include "model/number_text.h"
 #include "model/universe.h"
@@ -29,11 +27,11 @@ std::string picks_text(const ConditionMatrix& matrix, Mode mode, std::string_vie
   return text;
 }
 
-std::string_view prize_verdict(std::string_view typed, Mode mode, double shown_count, const ConditionMatrix& matrix) {
+std::string_view prize_verdict(std::string_view typed, Mode mode, int shown_count, const ConditionMatrix& matrix) {
   const int places = places_of(mode);
   const std::string digits = prize_digits(typed, places);
   if (digits.size() != static_cast<std::size_t>(places)) return "输入奖号格式不对，请检查";
-  if (std::nearbyint(shown_count) == 0) return "大底为空，请先过滤";
+  if (shown_count == 0) return "大底为空，请先过滤";
   int numbers[kMaxPlaces];
   for (int p = 0; p < places; ++p) numbers[p] = number_of_digit(digits[static_cast<std::size_t>(p)]);
   // Repeated digits name no pick; a pick is found only when it is kept.

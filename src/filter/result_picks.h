@@ -19,6 +19,6 @@ std::string picks_text(const ConditionMatrix& matrix, Mode mode, std::string_vie
 
 // The answer to a prize check: `typed` is the prize box text, `shown_count`
 // the count the page shows for the last run.
-std::string_view prize_verdict(std::string_view typed, Mode mode, double shown_count, const ConditionMatrix& matrix);
+std::string_view prize_verdict(std::string_view typed, Mode mode, int shown_count, const ConditionMatrix& matrix);
 
 }  // namespace tesvik

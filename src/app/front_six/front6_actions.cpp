@@ -95,7 +95,7 @@ void Front6Page::run(Front6Context& ctx) {
   result_slots_ = std::move(slots);
   has_result_ = true;
   const int kept = result_.kept_count();
-  state_.count.caption = std::to_string(kept);
+  state_.count.show(kept);
   viewer_.set_data(result_.verdict(), kept, separator_mode());
   ctx.progress(0, 0);
   for (int gn = kQ6CopyAll; gn <= kQ6CopyRemoved; ++gn) state_.gn[static_cast<std::size_t>(gn)].colour = kNeutral;

@@ -59,7 +59,6 @@ Front6State Front6State::initial() {
     sel.set_items(q6_selector_items(rc));
     sel.set_preselection("0*0");
   }
-  s.count.caption = "0";
   return s;
 }
 
@@ -79,7 +78,7 @@ Button* Front6Page::button(ControlRef c) {
 std::string* Front6Page::text(ControlRef c) { return c.array == Ctl::T_q6 ? at(state_.boxes, c.index) : nullptr; }
 
 Label* Front6Page::label(ControlRef c) {
-  return c.array == Ctl::L_jg_zhushu && c.index == kQ6CountLabel ? &state_.count : nullptr;
+  return c.array == Ctl::L_jg_zhushu && c.index == kQ6CountLabel ? &state_.count.label : nullptr;
 }
 
 ToleranceSelector* Front6Page::selector(ControlRef c) {
@@ -115,7 +114,7 @@ void Front6Page::clear(int cls) {
 }
 
 void Front6Page::clear_all() {
-  state_.count.caption = "0";
+  state_.count.show(0);
   for (const Q6Panel& panel : q6_panels())
     for (const Q6Box& b : panel.boxes) empty_box(state_, b);
   for (Button& b : state_.q6) b.colour = kNeutral;

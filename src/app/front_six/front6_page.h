@@ -44,7 +44,7 @@ struct Front6State {
   std::vector<Button> shuoming;              // C_q6_shuoming
   std::vector<std::string> boxes;            // T_q6
   std::vector<ToleranceSelector> selectors;  // rc_q6
-  Label count;                               // L_jg_zhushu 3
+  Count count;                               // L_jg_zhushu 3
   std::array<PastedPicks, 2> pasted;         // by paste button: C_q6_gn 10 (kill-exact), 11 (base)
 
   // The page as the window is created: captions from the page table,

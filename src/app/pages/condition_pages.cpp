@@ -68,7 +68,7 @@ ListBox* ConditionPages::list(ControlRef c) {
 }
 
 Label* ConditionPages::label(ControlRef c) {
-  return c.array == Ctl::L_jg_zhushu ? &panel_.zhushu.at(static_cast<std::size_t>(c.index)) : nullptr;
+  return c.array == Ctl::L_jg_zhushu ? &panel_.zhushu.at(static_cast<std::size_t>(c.index)).label : nullptr;
 }
 
 void ConditionPages::load() {

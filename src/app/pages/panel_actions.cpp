@@ -153,7 +153,7 @@ void clear_page(PanelState& s, Mode mode) {
   s.jg_rc.at(static_cast<std::size_t>(page.result.total_lower)).text = "0";
   s.jg_rc.at(static_cast<std::size_t>(page.result.total_lower + 1)).text = "0";
   s.list_jg.at(static_cast<std::size_t>(page.result.result_list)).clear();
-  s.zhushu.at(static_cast<std::size_t>(page.result.result_list)).caption = "0";
+  s.zhushu.at(static_cast<std::size_t>(page.result.result_list)).show(0);
   // Every clear button of the page in ascending order; select-all buttons are
   // left out, since each is followed by its own row clear anyway.
   for (const auto& [cls, action] : index().clears)

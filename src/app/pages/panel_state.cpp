@@ -34,7 +34,6 @@ void caption_rows(PanelState& s, const PageTable& page) {
     b.caption = sw.caption;
     b.colour = sw.sub_panel == 0 ? kKeep : kNeutral;
   }
-  s.zhushu[static_cast<std::size_t>(page.result.result_list)].caption = "0";
 }
 
 }  // namespace

@@ -26,7 +26,7 @@ struct PanelState {
   std::vector<ComboBox> jg_rc = std::vector<ComboBox>(slot_count(Ctl::Comb_jg_rc));
   std::array<ListBox, 3> list_jg;
   ListBox list_nei;
-  std::array<Label, 3> zhushu;
+  std::array<Count, 3> zhushu;
   // Shown sub-panel of front three (0, 1) and front four (0 = A, 1 = B, 2 = C).
   int q3_sub_panel = 0;
   int q4_sub_panel = 0;

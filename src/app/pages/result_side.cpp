@@ -20,7 +20,7 @@ void show_result(PageContext& ctx, Mode mode) {
   const auto list = static_cast<std::size_t>(mode_info(mode).result_list);
   ListBox& rows = ctx.panel.list_jg.at(list);
   rows.assign(kept_lines(ctx.engine.matrix(mode), mode, page_separator(ctx.panel, mode)));
-  ctx.panel.zhushu.at(list).caption = std::to_string(rows.rows.size());
+  ctx.panel.zhushu.at(list).show(static_cast<int>(rows.rows.size()));
 }
 
 std::optional<std::string> copy_text(PageContext& ctx, Mode mode, bool removed) {
@@ -40,7 +40,7 @@ void copy_result(PageContext& ctx, Mode mode, bool removed) {
 
 void prize_check(PageContext& ctx, Mode mode) {
   const ModeInfo& m = mode_info(mode);
-  const double count = leading_number(ctx.panel.zhushu.at(static_cast<std::size_t>(m.result_list)).caption);
+  const int count = ctx.panel.zhushu.at(static_cast<std::size_t>(m.result_list)).value;
   ctx.port.message(kNoticeTitle, prize_verdict(ctx.panel.duijiang.at(static_cast<std::size_t>(m.prize_box)), mode,
                                                count, ctx.engine.matrix(mode)));
 }

@@ -10,7 +10,6 @@
 #include "app/tools/page_scheme.h"
 #include "app/pages/page_tables.h"
 #include "app/pages/result_side.h"
-#include "support/text.h"
 
 namespace tesvik {
 
@@ -78,9 +77,8 @@ void App::export_picks(Mode mode, std::optional<std::string> file) {
 }
 
 int App::kept_count(Mode mode) const {
-  const Label& count = mode == Mode::Six ? front6_.state().count
-                                         : pages_.panel().zhushu.at(static_cast<std::size_t>(mode_info(mode).result_list));
-  return static_cast<int>(leading_number(count.caption));
+  return mode == Mode::Six ? front6_.state().count.value
+                           : pages_.panel().zhushu.at(static_cast<std::size_t>(mode_info(mode).result_list)).value;
 }
 
 std::vector<RunCondition> App::run_conditions(Mode mode) {
