@@ -65,15 +65,15 @@ void name_panel(Names& n, const Q6Panel& p, int number) {
   std::set<std::pair<Ctl, int>> shared;
   for (const Q6Row& r : p.rows) {
     n.add_range(Ctl::C_q6, r.first, r.last, by + "/" + std::string(r.label));
-    shared.insert({{Ctl::C_q6_cls, r.clear}, {Ctl::C_q6_cls, r.select_all}, {Ctl::C_q6_shuoming, r.help}});
+    shared.insert({{Ctl::C_q6_cls, r.clear}, {Ctl::C_q6_cls, r.select_all}, {Ctl::C_q6_shuoming, r.help.button}});
   }
   for (const Q6Box& b : p.boxes) {
     n.add(Ctl::T_q6, b.box, by + " box");
     n.add(Ctl::C_q6_gn, b.paste, by + " paste");
-    shared.insert({{Ctl::C_q6_cls, b.clear}, {Ctl::C_q6_shuoming, b.help}, {Ctl::rc_q6, b.selector}});
+    shared.insert({{Ctl::C_q6_cls, b.clear}, {Ctl::C_q6_shuoming, b.help.button}, {Ctl::rc_q6, b.selector}});
   }
   shared.insert({{Ctl::rc_q6, p.selector}, {Ctl::C_q6_cls, p.clear}});
-  for (int h : p.helps) shared.insert({Ctl::C_q6_shuoming, h});
+  for (const Q6Help& h : p.helps) shared.insert({Ctl::C_q6_shuoming, h.button});
   for (int f : p.functions) shared.insert({Ctl::C_q6_gn, f});
   for (const auto& [array, index] : shared) n.add(array, index, by);
   n.add(Ctl::L_jg_zhushu, p.count_label, by + " count");

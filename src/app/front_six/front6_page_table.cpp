@@ -13,7 +13,10 @@ namespace tesvik {
 
 namespace {
 
-Q6Row row(std::string_view label, int first, Captions captions, int clear, int help = -1) {
+// A help button that shows a text of front six's section.
+Q6Help six(int button, std::string_view key) { return {button, {"q6", key}}; }
+
+Q6Row row(std::string_view label, int first, Captions captions, int clear, Q6Help help = {}) {
   const int last = first + static_cast<int>(captions.size()) - 1;
   return {label, first, last, std::move(captions), clear, -1, help};
 }
@@ -51,44 +54,50 @@ Captions special_captions() {
 std::vector<Q6Panel> panels() {
   Q6Panel kills{
       .boxes = {
-          {.box = 0, .label = "杀直选", .clear = 0, .help = 0, .paste = kQ6PasteKill, .hint = "粘贴您不要的大底号码"}}};
+          {.box = 0, .label = "杀直选", .clear = 0, .help = six(0, "前六杀直选"), .paste = kQ6PasteKill, .hint = "粘贴您不要的大底号码"}}};
   static constexpr std::array<std::string_view, 5> kKillLabels = {"杀2码组合", "杀3码组合", "杀4码组合", "杀5码组合",
                                                                   "杀定位组合"};
-  for (int k = 1; k <= 5; ++k)
-    kills.boxes.push_back(
-        {.box = k, .label = kKillLabels[static_cast<std::size_t>(k - 1)], .clear = k, .selector = k, .help = k});
+  static constexpr std::array<std::string_view, 5> kKillHelps = {"前六杀2码组合", "前六杀3码组合", "前六杀4码组合",
+                                                                 "前六杀5码组合", "前六定位杀组合"};
+  for (std::size_t k = 1; k <= 5; ++k)
+    kills.boxes.push_back({.box = static_cast<int>(k),
+                           .label = kKillLabels[k - 1],
+                           .clear = static_cast<int>(k),
+                           .selector = static_cast<int>(k),
+                           .help = six(static_cast<int>(k), kKillHelps[k - 1])});
   return {
       {.labels = {"前六注数:", "总容错", "间隔符号", "结果均分3份复制"},
        .selector = kQ6TotalSelector,
-       .helps = {18, 17, 19},
+       .helps = {six(18, "前六总容错"), six(17, "间隔符号"), six(19, "复制号码")},
        .functions = {0, 1, 2, 3, 4, 5, 6, 7, 8, 9},
        .count_label = kQ6CountLabel},
       {.title = "大底号码",
-       .boxes = {{.box = 6, .clear = 6, .help = 6, .paste = kQ6PasteBase, .hint = "粘贴大底号码"}}},
+       .boxes = {{.box = 6, .clear = 6, .help = six(6, "前六大底号码"), .paste = kQ6PasteBase, .hint = "粘贴大底号码"}}},
       kills,
-      {.rows = {row("通杀码", 1, two_digits(1, 10), 12, 7), row("杀跨度", 11, decimals(5, 9), 13, 8),
-                row("杀和值", 16, decimals(21, 45), 14, 9)}},
-      {.title = "定位杀", .rows = six_rows(kPlaceNames, 41, 15), .selector = 6, .helps = {10}},
-      {.title = "胆组(不定位胆)", .labels = {"胆码开出个数"}, .rows = group_rows(), .selector = 7, .helps = {11}},
+      {.rows = {row("通杀码", 1, two_digits(1, 10), 12, six(7, "前六通杀码")),
+                row("杀跨度", 11, decimals(5, 9), 13, six(8, "前六杀跨度")),
+                row("杀和值", 16, decimals(21, 45), 14, six(9, "前六杀和值"))}},
+      {.title = "定位杀", .rows = six_rows(kPlaceNames, 41, 15), .selector = 6, .helps = {six(10, "前六定位杀")}},
+      {.title = "胆组(不定位胆)", .labels = {"胆码开出个数"}, .rows = group_rows(), .selector = 7, .helps = {{11, {}}}},
       {.title = "排除大小，奇偶，质合，012路",
        .boxes = {{.box = 7, .label = "大1小0", .clear = 7},
                  {.box = 8, .label = "奇1偶0", .clear = 8},
                  {.box = 9, .label = "质1合0", .clear = 9},
                  {.box = 10, .label = "012路", .clear = 10}},
        .selector = 8,
-       .helps = {12}},
-      {.rows = {row("大号个数", 209, decimals(1, 5), 21, 13), row("奇号个数", 214, decimals(1, 5), 21),
-                row("质号个数", 219, decimals(1, 5), 21), row("最小号码", 224, two_digits(1, 5), 22, 14),
-                row("最大号码", 229, two_digits(6, 10), 22), row("特别排除", 234, special_captions(), 22, 20)},
+       .helps = {six(12, "前六排除大小、奇偶、质合、012路说明")}},
+      {.rows = {row("大号个数", 209, decimals(1, 5), 21, six(13, "前六  大号、奇号、质号个数说明")), row("奇号个数", 214, decimals(1, 5), 21),
+                row("质号个数", 219, decimals(1, 5), 21), row("最小号码", 224, two_digits(1, 5), 22, six(14, "前六最小号、最大号说明")),
+                row("最大号码", 229, two_digits(6, 10), 22), row("特别排除", 234, special_captions(), 22, six(20, "前六特别排除"))},
        .selector = 9},
       {.title = "排除前六复式",
        .rows = six_rows(kCompoundNames, 241, 41, 35),
        .boxes = {{.box = kQ6CompoundBox}},
        .selector = 10,
        .clear = 11,
-       .helps = {15},
+       .helps = {six(15, "前六排除复式")},
        .functions = {kQ6AddCompound}},
-      {.title = "输入前六号码", .boxes = {{.box = kQ6PrizeBox}}, .helps = {16}, .functions = {kQ6Prize}},
+      {.title = "输入前六号码", .boxes = {{.box = kQ6PrizeBox}}, .helps = {{16, {"qt", "兑奖查询说明"}}}, .functions = {kQ6Prize}},
   };
 }
 
@@ -159,30 +168,19 @@ std::span<const Q6Step> q6_steps() {
 }
 
 const HelpKey& q6_help_key(int shuoming) {
-  static constexpr auto kKeys = std::to_array<HelpKey>({
-      {"q6", "前六杀直选"},
-      {"q6", "前六杀2码组合"},
-      {"q6", "前六杀3码组合"},
-      {"q6", "前六杀4码组合"},
-      {"q6", "前六杀5码组合"},
-      {"q6", "前六定位杀组合"},
-      {"q6", "前六大底号码"},
-      {"q6", "前六通杀码"},
-      {"q6", "前六杀跨度"},
-      {"q6", "前六杀和值"},
-      {"q6", "前六定位杀"},
-      {{}, {}},  // the 胆码 picture
-      {"q6", "前六排除大小、奇偶、质合、012路说明"},
-      {"q6", "前六  大号、奇号、质号个数说明"},
-      {"q6", "前六最小号、最大号说明"},
-      {"q6", "前六排除复式"},
-      {"qt", "兑奖查询说明"},
-      {"q6", "间隔符号"},
-      {"q6", "前六总容错"},
-      {"q6", "复制号码"},
-      {"q6", "前六特别排除"},
-  });
-  return kKeys.at(static_cast<std::size_t>(shuoming));
+  static const std::vector<HelpKey> table = [] {
+    std::vector<HelpKey> keys(slot_count(Ctl::C_q6_shuoming));
+    auto set = [&keys](const Q6Help& h) {
+      if (h.button >= 0) keys.at(static_cast<std::size_t>(h.button)) = h.key;
+    };
+    for (const Q6Panel& panel : q6_panels()) {
+      for (const Q6Row& r : panel.rows) set(r.help);
+      for (const Q6Box& b : panel.boxes) set(b.help);
+      for (const Q6Help& h : panel.helps) set(h);
+    }
+    return keys;
+  }();
+  return table.at(static_cast<std::size_t>(shuoming));
 }
 
 std::string_view q6_function_caption(int gn) {

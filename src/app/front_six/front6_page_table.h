@@ -37,6 +37,17 @@ inline constexpr int kQ6TotalSelector = 0;  // rc_q6 of the overall tolerance
 inline constexpr int kQ6CompoundBox = 11;
 inline constexpr int kQ6PrizeBox = 12;
 
+struct HelpKey {
+  std::string_view section{};  // "q6", "qt"; empty for the picture
+  std::string_view key{};
+};
+
+// A help button (C_q6_shuoming) and the text it shows.
+struct Q6Help {
+  int button = -1;
+  HelpKey key{};
+};
+
 struct Q6Row {
   std::string_view label{};  // "第一名", "大号个数"; may be empty
   int first = 0;             // C_q6 indices first..last
@@ -44,7 +55,7 @@ struct Q6Row {
   std::vector<std::string> captions{};  // one per index
   int clear = -1;                       // C_q6_cls "清" greying the row
   int select_all = -1;                  // C_q6_cls "全" turning the whole row on
-  int help = -1;                        // C_q6_shuoming beside the row
+  Q6Help help{};                        // beside the row
 };
 
 struct Q6Box {
@@ -52,7 +63,7 @@ struct Q6Box {
   std::string_view label{};
   int clear = -1;     // C_q6_cls emptying the box
   int selector = -1;  // rc_q6 of the box's condition
-  int help = -1;
+  Q6Help help{};
   int paste = -1;           // C_q6_gn pasting a pick list into the box
   std::string_view hint{};  // text the box shows while no list is pasted
 };
@@ -64,7 +75,7 @@ struct Q6Panel {
   std::vector<Q6Box> boxes{};
   int selector = -1;             // rc_q6 of the panel's condition
   int clear = -1;                // C_q6_cls clearing every row and box of the panel
-  std::vector<int> helps{};      // C_q6_shuoming not beside a row or box
+  std::vector<Q6Help> helps{};   // help buttons not beside a row or box
   std::vector<int> functions{};  // C_q6_gn
   int count_label = -1;          // L_jg_zhushu of the page's count
 };
@@ -82,11 +93,6 @@ struct Q6Step {
   int selector = -1;         // rc_q6; -1: the step has no range
   int pasted = -1;           // C_q6_gn of the paste button whose list it reads
   int progress = -1;         // percentage shown after the step; -1 for none
-};
-
-struct HelpKey {
-  std::string_view section{};  // "q6", "qt"; empty for the picture
-  std::string_view key{};
 };
 
 std::span<const Q6Panel> q6_panels();

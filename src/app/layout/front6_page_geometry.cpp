@@ -46,7 +46,7 @@ class Front6Layout {
       Line header(page_, x + kPanelLeft, at, inner);
       header.left_text(p.title, TextStyle::Bold);
       for (std::string_view l : p.labels) header.left_text(l);
-      for (auto h = p.helps.rbegin(); h != p.helps.rend(); ++h) header.right({Ctl::C_q6_shuoming, *h}, kHelpWidth, kSmall);
+      for (auto h = p.helps.rbegin(); h != p.helps.rend(); ++h) header.right({Ctl::C_q6_shuoming, h->button}, kHelpWidth, kSmall);
       cls(header, p.clear);
       if (p.selector >= 0) selector(header, "容错", p.selector);
       at += header.height() + 1;
@@ -88,7 +88,7 @@ class Front6Layout {
 
     Line thirds_title(page_, x, at, kSideWidth);
     thirds_title.left_text(f.labels.at(3));
-    thirds_title.right({Ctl::C_q6_shuoming, f.helps.at(2)}, kHelpWidth, kSmall);
+    thirds_title.right({Ctl::C_q6_shuoming, f.helps.at(2).button}, kHelpWidth, kSmall);
     at += thirds_title.height() + 2;
     Line thirds(page_, x, at, kSideWidth);
     for (int gn = kQ6CopyAll + 1; gn < kQ6CopyRemoved; ++gn) thirds.left({Ctl::C_q6_gn, gn}, 48, kSmall);
@@ -97,11 +97,11 @@ class Front6Layout {
     Line separators(page_, x, at, kSideWidth);
     separators.left_text(f.labels.at(2));
     for (int gn = kQ6Blank; gn <= kQ6None; ++gn) separators.left({Ctl::C_q6_gn, gn}, 36, kSmall);
-    separators.right({Ctl::C_q6_shuoming, f.helps.at(1)}, kHelpWidth, kSmall);
+    separators.right({Ctl::C_q6_shuoming, f.helps.at(1).button}, kHelpWidth, kSmall);
     at += separators.height() + 2;
 
     Line total(page_, x, at, kSideWidth);
-    total.right({Ctl::C_q6_shuoming, f.helps.at(0)}, kHelpWidth, kSmall);
+    total.right({Ctl::C_q6_shuoming, f.helps.at(0).button}, kHelpWidth, kSmall);
     selector(total, f.labels.at(1), kQ6TotalSelector);
     at += total.height() + 2;
 
@@ -111,7 +111,7 @@ class Front6Layout {
     at += lh + 2;
     Line prize_row(page_, x, at, kSideWidth);
     for (auto h = prize.helps.rbegin(); h != prize.helps.rend(); ++h)
-      prize_row.right({Ctl::C_q6_shuoming, *h}, kHelpWidth, kSmall);
+      prize_row.right({Ctl::C_q6_shuoming, h->button}, kHelpWidth, kSmall);
     prize_row.right({Ctl::C_q6_gn, kQ6Prize}, 64, 22);
     prize_row.left({Ctl::T_q6, kQ6PrizeBox}, prize_row.room() - 1, kLineEditHeight);
     page_.enter_presses({Ctl::T_q6, kQ6PrizeBox}, {Ctl::C_q6_gn, kQ6Prize});
@@ -153,7 +153,7 @@ class Front6Layout {
         const Rect label = line.left(label_width + 2, page_.measure().line_height());
         page_.text(r->label, label);
       }
-      if (r->help >= 0) line.right({Ctl::C_q6_shuoming, r->help}, kHelpWidth, kSmall);
+      if (r->help.button >= 0) line.right({Ctl::C_q6_shuoming, r->help.button}, kHelpWidth, kSmall);
       cls(line, r->clear);
       cls(line, r->select_all);
       const int w = page_.button_width(r->captions);
@@ -177,7 +177,7 @@ class Front6Layout {
     int cell = 0;
     int tallest = 0;
     for (const Q6Box& b : p.boxes) {
-      const bool wide = b.selector >= 0 || b.help >= 0 || b.paste >= 0;
+      const bool wide = b.selector >= 0 || b.help.button >= 0 || b.paste >= 0;
       if ((wide && cell % 2) || cell == 2) {
         at += tallest + 2;
         tallest = 0;
@@ -190,7 +190,7 @@ class Front6Layout {
         Line line(page_, cx, at, cw);
         line.left_text(b.label);
         if (b.paste >= 0) line.left({Ctl::C_q6_gn, b.paste}, 28, kSmall);
-        if (b.help >= 0) line.right({Ctl::C_q6_shuoming, b.help}, kHelpWidth, kSmall);
+        if (b.help.button >= 0) line.right({Ctl::C_q6_shuoming, b.help.button}, kHelpWidth, kSmall);
         cls(line, b.clear);
         if (b.selector >= 0) selector(line, "容错", b.selector);
         top += line.height();
