@@ -101,50 +101,92 @@ std::vector<Q6Panel> panels() {
   };
 }
 
-Q6StepRow buttons(int first, int last, std::string_view label = {}) { return {label, {{first, last}}}; }
+// The steps read the buttons, boxes and selectors that the panels place:
+// a row by its label, a panel by its title, a box with its selector (its own
+// or, where it has none, its panel's).
+const Q6Panel& panel_titled(std::span<const Q6Panel> panels, std::string_view title) {
+  for (const Q6Panel& p : panels)
+    if (p.title == title) return p;
+  throw std::out_of_range("front-six panel");
+}
 
-// Six rows of ten buttons from `first` on.
-std::vector<Q6StepRow> six_step_rows(int first) {
+const Q6Panel& panel_with_row(std::span<const Q6Panel> panels, std::string_view label) {
+  for (const Q6Panel& p : panels)
+    for (const Q6Row& r : p.rows)
+      if (r.label == label) return p;
+  throw std::out_of_range("front-six row");
+}
+
+const Q6Row& row_labelled(std::span<const Q6Panel> panels, std::string_view label) {
+  for (const Q6Row& r : panel_with_row(panels, label).rows)
+    if (r.label == label) return r;
+  throw std::out_of_range("front-six row");
+}
+
+IndexRange range_of(const Q6Row& r) { return {r.first, r.last}; }
+
+// The row `label` read as one step row; `named` keeps its label, which
+// decides the class of a count row.
+Q6StepRow read_row(std::span<const Q6Panel> panels, std::string_view label, bool named = false) {
+  return {named ? label : std::string_view{}, {range_of(row_labelled(panels, label))}};
+}
+
+int selector_of_box(std::span<const Q6Panel> panels, int box) {
+  for (const Q6Panel& p : panels)
+    for (const Q6Box& b : p.boxes)
+      if (b.box == box) return b.selector >= 0 ? b.selector : p.selector;
+  throw std::out_of_range("front-six box");
+}
+
+Q6Step box_step(std::span<const Q6Panel> panels, std::string_view name, ConditionFn condition,
+                std::vector<int> boxes, int progress = -1) {
+  const int selector = selector_of_box(panels, boxes.front());
+  return {.name = name, .condition = condition, .boxes = std::move(boxes), .selector = selector, .progress = progress};
+}
+
+// The six place rows of 定位杀.
+std::vector<Q6StepRow> place_step_rows(const Q6Panel& place_kill) {
   std::vector<Q6StepRow> rows;
-  for (int r = 0; r < 6; ++r) rows.push_back(buttons(first + 10 * r, first + 10 * r + 9));
+  for (const Q6Row& r : place_kill.rows) rows.push_back({{}, {range_of(r)}});
   return rows;
 }
 
-std::vector<Q6StepRow> group_step_rows() {
+// Each group of 胆组: its ten numbers and, six rows further, its counts.
+std::vector<Q6StepRow> group_step_rows(const Q6Panel& groups) {
   std::vector<Q6StepRow> rows;
-  for (int g = 0; g < 6; ++g) rows.push_back({{}, {{101 + 10 * g, 110 + 10 * g}, {161 + 7 * g, 167 + 7 * g}}});
+  for (std::size_t g = 0; g < 6; ++g) rows.push_back({{}, {range_of(groups.rows.at(g)), range_of(groups.rows.at(g + 6))}});
   return rows;
 }
 
-std::vector<Q6Step> steps() {
+std::vector<Q6Step> steps(std::span<const Q6Panel> panels) {
+  const Q6Panel& place_kill = panel_titled(panels, "定位杀");
+  const Q6Panel& groups = panel_titled(panels, "胆组(不定位胆)");
+  const auto row = [&panels](std::string_view label, bool named = false) { return read_row(panels, label, named); };
   return {
       {.name = "杀直选", .condition = kill_listed_6x, .pasted = kQ6PasteKill, .progress = 5},
       {.name = "大底号码", .condition = base_listed_6x, .pasted = kQ6PasteBase},
-      {.name = "杀2码组合", .condition = kill_combination<6, kPairs6x>, .boxes = {1}, .selector = 1, .progress = 10},
-      {.name = "杀3码组合", .condition = kill_combination<6, kTriples6x>, .boxes = {2}, .selector = 2},
-      {.name = "杀4码组合", .condition = kill_combination<6, kQuads6x>, .boxes = {3}, .selector = 3, .progress = 20},
-      {.name = "杀5码组合", .condition = kill_combination<6, kQuints6x>, .boxes = {4}, .selector = 4},
-      {.name = "定位杀组合", .condition = kill_position_pattern_6x, .boxes = {5}, .selector = 5, .progress = 30},
-      {.name = "排除大小、奇偶、质合、012路", .condition = kill_form_boxes_6x, .boxes = {7, 8, 9, 10}, .selector = 8},
-      {.name = "通杀码", .condition = kill_number<6>, .rows = {buttons(1, 10)}, .progress = 40},
-      {.name = "杀跨度", .condition = kill_span<6>, .rows = {buttons(11, 15)}},
-      {.name = "杀和值", .condition = kill_sum<6>, .rows = {buttons(16, 40)}, .progress = 50},
-      {.name = "定位杀", .condition = kill_position<6>, .rows = six_step_rows(41), .selector = 6},
-      {.name = "胆组", .condition = sure_groups<6>, .rows = group_step_rows(), .selector = 7, .progress = 60},
+      box_step(panels, "杀2码组合", kill_combination<6, kPairs6x>, {1}, 10),
+      box_step(panels, "杀3码组合", kill_combination<6, kTriples6x>, {2}),
+      box_step(panels, "杀4码组合", kill_combination<6, kQuads6x>, {3}, 20),
+      box_step(panels, "杀5码组合", kill_combination<6, kQuints6x>, {4}),
+      box_step(panels, "定位杀组合", kill_position_pattern_6x, {5}, 30),
+      box_step(panels, "排除大小、奇偶、质合、012路", kill_form_boxes_6x, {7, 8, 9, 10}),
+      {.name = "通杀码", .condition = kill_number<6>, .rows = {row("通杀码")}, .progress = 40},
+      {.name = "杀跨度", .condition = kill_span<6>, .rows = {row("杀跨度")}},
+      {.name = "杀和值", .condition = kill_sum<6>, .rows = {row("杀和值")}, .progress = 50},
+      {.name = "定位杀", .condition = kill_position<6>, .rows = place_step_rows(place_kill), .selector = place_kill.selector},
+      {.name = "胆组",
+       .condition = sure_groups<6>,
+       .rows = group_step_rows(groups),
+       .selector = groups.selector,
+       .progress = 60},
       {.name = "大号个数 / 奇号个数 / 质号个数",
        .condition = keep_count<6>,
-       .rows = {buttons(209, 213, "大号个数"), buttons(214, 218, "奇号个数"), buttons(219, 223, "质号个数")},
-       .selector = 9},
-      {.name = "最小号码 / 最大号码",
-       .condition = min_max<6>,
-       .rows = {buttons(224, 228), buttons(229, 233)},
-       .progress = 70},
-      {.name = "特别排除", .condition = special_shape<6>, .rows = {buttons(234, 240)}},
-      {.name = "排除前六复式",
-       .condition = kill_compound_6x,
-       .boxes = {kQ6CompoundBox},
-       .selector = 10,
-       .progress = 90},
+       .rows = {row("大号个数", true), row("奇号个数", true), row("质号个数", true)},
+       .selector = panel_with_row(panels, "大号个数").selector},
+      {.name = "最小号码 / 最大号码", .condition = min_max<6>, .rows = {row("最小号码"), row("最大号码")}, .progress = 70},
+      {.name = "特别排除", .condition = special_shape<6>, .rows = {row("特别排除")}},
+      box_step(panels, "排除前六复式", kill_compound_6x, {kQ6CompoundBox}, 90),
   };
 }
 
@@ -163,7 +205,7 @@ const Q6Box& q6_paste_box(int gn) {
 }
 
 std::span<const Q6Step> q6_steps() {
-  static const std::vector<Q6Step> table = steps();
+  static const std::vector<Q6Step> table = steps(q6_panels());
   return table;
 }
 
