@@ -17,7 +17,7 @@ class ControlViewTest : public ::testing::Test {
 };
 
 TEST_F(ControlViewTest, ButtonsShowTheirCaptionColourAndState) {
-  const ControlRef run{Ctl::C_jg_gn, page_tables()[0].result.first_function};
+  const ControlRef run{Ctl::C_jg_gn, mode_info(Mode::Three).first_function};
   const auto view = control_view(app, run);
   ASSERT_TRUE(view);
   EXPECT_EQ(view->kind, ControlKind::Button);
@@ -49,9 +49,9 @@ TEST_F(ControlViewTest, BoxesAndCombosShowTheirText) {
 
 // A run fills the result list: its revision moves and its rows read by range.
 TEST_F(ControlViewTest, ListRowsReadByRangeWithTheirRevision) {
-  const ControlRef list{Ctl::List_jg, page_tables()[0].result.result_list};
+  const ControlRef list{Ctl::List_jg, mode_info(Mode::Three).result_list};
   const std::uint64_t before = control_view(app, list)->revision;
-  app.click({Ctl::C_jg_gn, page_tables()[0].result.first_function});
+  app.click({Ctl::C_jg_gn, mode_info(Mode::Three).first_function});
   const auto view = control_view(app, list);
   EXPECT_GT(view->revision, before);
   ASSERT_EQ(view->rows, 720);

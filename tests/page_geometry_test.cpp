@@ -105,13 +105,13 @@ TEST(PageGeometry, EveryPanelButtonOfThePagesIsPlaced) {
   for (int k = 0; k < static_cast<int>(slot_count(Ctl::T_q6)); ++k) EXPECT_NE(six.find({Ctl::T_q6, k}), nullptr) << k;
   for (int k = 0; k < static_cast<int>(slot_count(Ctl::rc_q6)); ++k) EXPECT_NE(six.find({Ctl::rc_q6, k}), nullptr) << k;
   for (const PageTable& t : page_tables()) {
-    const PageGeometry g = page_geometry(t.page, kMeasure);
+    const PageGeometry g = page_geometry(mode_info(t.mode).page, kMeasure);
     for (const Block& b : t.blocks)
       for (const ButtonRow& r : b.rows)
         for (int k = r.first; k <= r.last; ++k)
-          EXPECT_NE(g.find({r.kind == RowKind::Kill ? Ctl::C_annv : Ctl::C_annv_chu, k}), nullptr) << t.page << " " << k;
-    EXPECT_NE(g.find({Ctl::T_duijiang, t.result.prize_box}), nullptr);
-    EXPECT_NE(g.find({Ctl::C_jg_gn, t.result.first_function}), nullptr);
+          EXPECT_NE(g.find({r.kind == RowKind::Kill ? Ctl::C_annv : Ctl::C_annv_chu, k}), nullptr) << mode_info(t.mode).page << " " << k;
+    EXPECT_NE(g.find({Ctl::T_duijiang, mode_info(t.mode).prize_box}), nullptr);
+    EXPECT_NE(g.find({Ctl::C_jg_gn, mode_info(t.mode).first_function}), nullptr);
   }
 }
 
@@ -131,7 +131,7 @@ TEST(PageGeometry, WiderTextsWidenTheirButtons) {
 // the same fixed-pitch font and expects this rectangle.
 TEST(PageGeometry, FrontThreeRunButtonStandsOnTheResultSide) {
   const PageGeometry g = page_geometry(0, kMeasure);
-  const PlacedControl* run = g.find({Ctl::C_jg_gn, page_tables()[0].result.first_function});
+  const PlacedControl* run = g.find({Ctl::C_jg_gn, mode_info(Mode::Three).first_function});
   ASSERT_NE(run, nullptr);
   EXPECT_EQ(run->rect, (Rect{1124, 309, 108, 24}));
   EXPECT_EQ(g.width, 1346);

@@ -147,11 +147,11 @@ TEST_F(PanelActions, PageClearRestoresThePageAndNothingElse) {
     }
     box(page.result.base.box) = "01 02 03";
     app.panel().jg_rc[static_cast<std::size_t>(page.result.total_lower)].text = "4";
-    app.panel().list_jg[static_cast<std::size_t>(page.result.result_list)].rows = {"01 02 03"};
-    app.panel().zhushu[static_cast<std::size_t>(page.result.result_list)].show(1);
+    app.panel().list_jg[static_cast<std::size_t>(mode_info(page.mode).result_list)].rows = {"01 02 03"};
+    app.panel().zhushu[static_cast<std::size_t>(mode_info(page.mode).result_list)].show(1);
     if (places == 3) app.panel().list_nei.rows = {"01/02/03"};
 
-    click(Ctl::C_jg_gn, page.result.first_function + 3);
+    click(Ctl::C_jg_gn, mode_info(page.mode).first_function + 3);
 
     const PanelState& p = app.panel();
     for (int k = 1; k <= 3; ++k) EXPECT_EQ(p.duijiang[static_cast<std::size_t>(k)], "");
@@ -167,8 +167,8 @@ TEST_F(PanelActions, PageClearRestoresThePageAndNothingElse) {
     }
     for (std::size_t i = 0; i < p.rc.size(); ++i) EXPECT_EQ(p.rc[i].text, "0") << i;
     for (std::size_t i = 0; i < p.jg_rc.size(); ++i) EXPECT_EQ(p.jg_rc[i].text, "0") << i;
-    EXPECT_TRUE(p.list_jg[static_cast<std::size_t>(page.result.result_list)].rows.empty());
-    EXPECT_EQ(p.zhushu[static_cast<std::size_t>(page.result.result_list)].label.caption, "0");
+    EXPECT_TRUE(p.list_jg[static_cast<std::size_t>(mode_info(page.mode).result_list)].rows.empty());
+    EXPECT_EQ(p.zhushu[static_cast<std::size_t>(mode_info(page.mode).result_list)].label.caption, "0");
     EXPECT_TRUE(p.list_nei.rows.empty());
   }
 }

@@ -137,7 +137,7 @@ TEST(PanelTables, EachCountedColumnIsFedByExactlyOneBlock) {
     }
     std::vector<int> expected(static_cast<std::size_t>(columns.at(page.mode)));
     std::iota(expected.begin(), expected.end(), 1);
-    EXPECT_EQ(fed, expected) << page.mode_caption;
+    EXPECT_EQ(fed, expected) << mode_info(page.mode).caption;
     EXPECT_EQ(page.result.base_feeds.column, kVerdictColumn);
     EXPECT_GT(page.result.base_feeds.progress, last_progress);
     for (const Block* b : run_order(page)) EXPECT_NE(b->feeds.condition, nullptr) << b->title;

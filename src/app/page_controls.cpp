@@ -44,19 +44,19 @@ void name_block(Names& n, const Block& b, const std::string& by) {
   n.add(Ctl::C_jg_gn, b.add_button, by + " add");
 }
 
-void name_result_side(Names& n, const ResultSide& r, const std::string& page) {
+void name_result_side(Names& n, const ResultSide& r, const ModeInfo& m, const std::string& page) {
   n.add(Ctl::T_nei_txt_ip, r.base.box, page + " 大底号码");
   n.add(Ctl::C_cls, r.base.clear, page + " 大底号码 clear");
   n.add(Ctl::C_shuoming, r.base_help, page + " 大底号码 help");
-  n.add(Ctl::List_jg, r.result_list, page + " result");
-  n.add(Ctl::L_jg_zhushu, r.result_list, page + " count");
-  n.add_range(Ctl::C_jg_gn, r.first_function, r.first_function + 3, page + " functions");
+  n.add(Ctl::List_jg, m.result_list, page + " result");
+  n.add(Ctl::L_jg_zhushu, m.result_list, page + " count");
+  n.add_range(Ctl::C_jg_gn, m.first_function, m.first_function + 3, page + " functions");
   n.add_range(Ctl::C_n_xuan_1, r.separator_first, r.separator_first + 2, page + " separators");
   n.add(Ctl::C_shuoming, r.separator_help, page + " separator help");
   n.add_range(Ctl::Comb_jg_rc, r.total_lower, r.total_lower + 1, page + " 总容错");
   n.add(Ctl::C_shuoming, r.total_help, page + " 总容错 help");
-  n.add(Ctl::T_duijiang, r.prize_box, page + " prize box");
-  n.add(Ctl::C_jg_gn, r.prize_button, page + " prize");
+  n.add(Ctl::T_duijiang, m.prize_box, page + " prize box");
+  n.add(Ctl::C_jg_gn, m.prize_button, page + " prize");
   n.add(Ctl::C_shuoming, r.prize_help, page + " prize help");
 }
 
@@ -85,9 +85,11 @@ std::vector<NamedControl> page_controls() {
   std::vector<NamedControl> out;
   Names n(out, Owner::ConditionPages);
   for (const PageTable& page : page_tables()) {
-    for (const Block& b : page.blocks) name_block(n, b, page.mode_caption + " " + b.title);
-    for (const SubPanelSwitch& s : page.sub_panels) n.add(Ctl::C_q3_nei, s.button, page.mode_caption + " " + s.caption);
-    name_result_side(n, page.result, page.mode_caption);
+    const ModeInfo& m = mode_info(page.mode);
+    const std::string caption(m.caption);
+    for (const Block& b : page.blocks) name_block(n, b, caption + " " + b.title);
+    for (const SubPanelSwitch& s : page.sub_panels) n.add(Ctl::C_q3_nei, s.button, caption + " " + s.caption);
+    name_result_side(n, page.result, m, caption);
   }
   n.add(Ctl::C_shuoming, kPictureClose, "the explanation picture's close");
   n.add(Ctl::T_nei_txt_ip, kSpareBox, "the spare box");

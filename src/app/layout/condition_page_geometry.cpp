@@ -77,6 +77,7 @@ class ConditionLayout {
   // the other rows leave.
   int result_side(int x, int y, int height) {
     const ResultSide& r = table_.result;
+    const ModeInfo& m = mode_info(table_.mode);
     const int lh = page_.measure().line_height();
     Line base(page_, x, y, kResultWidth);
     base.left_text(r.base.label);
@@ -87,12 +88,12 @@ class ConditionLayout {
     at += 80 + 2;
     const int below = lh + 2 + 2 * 24 + 4 + 2 * (std::max(kSmall, lh) + 2) + kLineEditHeight;
     const int list = std::max(kMinResultList, y + height - at - below - 2);
-    page_.control({Ctl::List_jg, r.result_list}, {x, at, kResultWidth, list});
+    page_.control({Ctl::List_jg, m.result_list}, {x, at, kResultWidth, list});
     at += list + 2;
-    page_.control({Ctl::L_jg_zhushu, r.result_list}, {x, at, kResultWidth, lh}, TextStyle::Normal, r.count_caption);
+    page_.control({Ctl::L_jg_zhushu, m.result_list}, {x, at, kResultWidth, lh}, TextStyle::Normal, m.count_caption);
     at += lh + 2;
     for (int k = 0; k < 4; ++k)
-      page_.control({Ctl::C_jg_gn, r.first_function + k}, {x + (k % 2) * 110, at + (k / 2) * 26, 108, 24});
+      page_.control({Ctl::C_jg_gn, m.first_function + k}, {x + (k % 2) * 110, at + (k / 2) * 26, 108, 24});
     at += 2 * 24 + 2 + 2;
     Line separators(page_, x, at, kResultWidth);
     separators.left_text("间隔符号");
@@ -105,10 +106,10 @@ class ConditionLayout {
     at += total.height() + 2;
     Line prize(page_, x, at, kResultWidth);
     prize.right({Ctl::C_shuoming, r.prize_help}, kHelpWidth, kSmall);
-    prize.right({Ctl::C_jg_gn, r.prize_button}, 64, 22);
-    page_.control({Ctl::T_duijiang, r.prize_box}, prize.left(prize.room() - 1, kLineEditHeight), TextStyle::Normal,
-                  r.prize_caption);
-    page_.enter_presses({Ctl::T_duijiang, r.prize_box}, {Ctl::C_jg_gn, r.prize_button});
+    prize.right({Ctl::C_jg_gn, m.prize_button}, 64, 22);
+    page_.control({Ctl::T_duijiang, m.prize_box}, prize.left(prize.room() - 1, kLineEditHeight), TextStyle::Normal,
+                  m.prize_caption);
+    page_.enter_presses({Ctl::T_duijiang, m.prize_box}, {Ctl::C_jg_gn, m.prize_button});
     return at + prize.height() - y;
   }
 

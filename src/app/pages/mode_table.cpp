@@ -2,6 +2,8 @@
 
 #include <stdexcept>
 
+#include "app/pages/page_tables.h"
+
 namespace tesvik {
 
 const ModeInfo& mode_info(Mode mode) {
@@ -16,9 +18,11 @@ std::optional<FunctionTarget> function_of(int jg_gn) {
   for (const ModeInfo& m : kModeTable) {
     const int k = jg_gn - m.first_function;
     if (k >= 0 && k < 4) return FunctionTarget{kPageFunctions[k], m.mode};
-    if (jg_gn == m.add_compound) return FunctionTarget{Function::AddCompound, m.mode};
     if (jg_gn == m.prize_button) return FunctionTarget{Function::PrizeCheck, m.mode};
   }
+  for (const PageTable& page : page_tables())
+    for (const Block& b : page.blocks)
+      if (b.add_button >= 0 && b.add_button == jg_gn) return FunctionTarget{Function::AddCompound, page.mode};
   return std::nullopt;
 }
 

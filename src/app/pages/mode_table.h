@@ -18,7 +18,6 @@ struct ModeInfo {
   int result_list;                 // List_jg and L_jg_zhushu index
   std::string_view count_caption;  // shown before the count
   int first_function;              // C_jg_gn "开始缩水"; copy, complement copy and page clear follow
-  int add_compound;                // C_jg_gn adding a compound line; -1 for none
   int prize_box;                   // T_duijiang
   std::string_view prize_caption;
   int prize_button;                // C_jg_gn "兑奖查询"
@@ -26,9 +25,9 @@ struct ModeInfo {
 };
 
 inline constexpr std::array<ModeInfo, 3> kModeTable = {{
-    {Mode::Three, "精确前三", 0, 0, "前三注数:", 0, -1, 1, "输入前三号码", 14, -1},
-    {Mode::Four, "精确前四", 1, 1, "前四注数:", 5, 4, 2, "输入前四号码", 15, -1},
-    {Mode::Five, "前五", 2, 2, "前五注数:", 10, 9, 3, "输入前五号码", 16, 5},
+    {Mode::Three, "精确前三", 0, 0, "前三注数:", 0, 1, "输入前三号码", 14, -1},
+    {Mode::Four, "精确前四", 1, 1, "前四注数:", 5, 2, "输入前四号码", 15, -1},
+    {Mode::Five, "前五", 2, 2, "前五注数:", 10, 3, "输入前五号码", 16, 5},
 }};
 
 // The row of a condition mode (three, four or five).

@@ -156,18 +156,9 @@ Block feeding(Block b, ConditionFn condition, int column, std::string_view name,
 // The page frame of a mode: its index, places, caption and the result side
 // fields that the mode table holds.
 PageTable page_of(Mode mode) {
-  const ModeInfo& m = mode_info(mode);
   PageTable t;
   t.mode = mode;
-  t.page = m.page;
   t.places = places_of(mode);
-  t.mode_caption = std::string(m.caption);
-  t.result.result_list = m.result_list;
-  t.result.count_caption = m.count_caption;
-  t.result.first_function = m.first_function;
-  t.result.prize_box = m.prize_box;
-  t.result.prize_caption = m.prize_caption;
-  t.result.prize_button = m.prize_button;
   return t;
 }
 

@@ -10,6 +10,7 @@
 #include <string_view>
 #include <vector>
 
+#include "app/pages/mode_table.h"
 #include "filter/condition_input.h"
 #include "model/mode.h"
 
@@ -88,29 +89,25 @@ struct SubPanelSwitch {
   std::string caption;
 };
 
-// The result side of a page: base list, result list, functions and prize check.
+// The result side of a page: its base list and the help buttons and choices
+// beside its results. Its result list, count, function buttons and prize
+// check are the mode's (mode_info).
 struct ResultSide {
   TextField base;               // "大底号码"
   Feeds base_feeds;             // the base list, on the verdict column
   int base_help = -1;
-  int result_list = 0;          // List_jg and L_jg_zhushu index
-  std::string_view count_caption;  // "前三注数:"
-  int first_function = 0;       // C_jg_gn of "开始缩水"; copy, invert, clear follow
   int separator_first = 0;      // C_n_xuan_1 "空格"; "逗号" and "无" follow
   int separator_help = -1;
   int total_lower = 0;          // Comb_jg_rc of the lower bound; upper follows
   int total_help = -1;
-  int prize_box = 1;            // T_duijiang
-  std::string_view prize_caption;
-  int prize_button = 14;        // C_jg_gn "兑奖查询"
   int prize_help = -1;
 };
 
+// A page's page index, captions, result list, function buttons and prize
+// check are its mode's (mode_info(mode)).
 struct PageTable {
   Mode mode = Mode::Three;
-  int page = 0;                 // C_ding / Pic_dibu index
   int places = 3;               // 3, 4 or 5
-  std::string mode_caption;     // caption of the C_ding button
   std::string_view help_section;  // the section of the help texts that the page's help buttons show
   std::vector<Block> blocks;
   std::vector<SubPanelSwitch> sub_panels;

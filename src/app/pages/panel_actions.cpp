@@ -152,8 +152,8 @@ void clear_page(PanelState& s, Mode mode) {
   for (std::size_t k = 1; k < slot_count(Ctl::T_duijiang); ++k) s.duijiang[k].clear();
   s.jg_rc.at(static_cast<std::size_t>(page.result.total_lower)).text = "0";
   s.jg_rc.at(static_cast<std::size_t>(page.result.total_lower + 1)).text = "0";
-  s.list_jg.at(static_cast<std::size_t>(page.result.result_list)).clear();
-  s.zhushu.at(static_cast<std::size_t>(page.result.result_list)).show(0);
+  s.list_jg.at(static_cast<std::size_t>(mode_info(page.mode).result_list)).clear();
+  s.zhushu.at(static_cast<std::size_t>(mode_info(page.mode).result_list)).show(0);
   // Every clear button of the page in ascending order; select-all buttons are
   // left out, since each is followed by its own row clear anyway.
   for (const auto& [cls, action] : index().clears)

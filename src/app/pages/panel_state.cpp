@@ -42,7 +42,7 @@ PanelState PanelState::initial() {
   PanelState s;
   for (const PageTable& page : page_tables()) caption_rows(s, page);
   for (std::size_t i = 0; i < s.jg_gn.size(); ++i) s.jg_gn[i].caption = function_caption(static_cast<int>(i));
-  for (const PageTable& page : page_tables()) s.jg_gn[static_cast<std::size_t>(page.result.first_function)].colour = kKeep;
+  for (const PageTable& page : page_tables()) s.jg_gn[static_cast<std::size_t>(mode_info(page.mode).first_function)].colour = kKeep;
   s.q3_nei[kCompoundAdd].caption = "添加到方框内";
   s.q3_nei[kCompoundDelete].caption = "删除选中";
   s.q3_nei[kCompoundClearAll].caption = "删除全部";
