@@ -24,7 +24,7 @@ target_link_options(tesvik_scenario_timing PRIVATE
 # factory createTesvik({host}) for browsers and Node. The page's host object
 # receives every effect of the program (src/web/host_calls.h).
 add_executable(tesvik-web src/web/app_binding.cpp src/web/browser_clock.cpp src/web/host_calls.cpp src/web/host_measure.cpp
-  src/web/json_text.cpp src/web/render_json.cpp src/web/web_port.cpp)
+  src/web/json_text.cpp src/web/render_json.cpp src/web/view_changes.cpp src/web/web_port.cpp)
 target_link_libraries(tesvik-web PRIVATE tesvik_core tesvik_web_memcmp)
 target_link_options(tesvik-web PRIVATE
   -sENVIRONMENT=web,node -sMODULARIZE=1 -sEXPORT_NAME=createTesvik -sALLOW_MEMORY_GROWTH=1
