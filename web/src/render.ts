@@ -25,7 +25,6 @@ const kRowSlack = 6; // items whose tops lie this close share a row
 const inside = (outer: Rect, r: Rect) => r.x >= outer.x && r.y >= outer.y && r.x + r.w <= outer.x + outer.w && r.y + r.h <= outer.y + outer.h;
 
 function place(e: HTMLElement, r: Rect, origin: Rect): HTMLElement {
-  e.classList.add('item');
   Object.assign(e.style, { left: `${r.x - origin.x}px`, top: `${r.y - origin.y}px`, width: `${r.w}px`, height: `${r.h}px` });
   return e;
 }
@@ -135,6 +134,7 @@ export function buildPage(c: Controller, page: number, layout: Layout, lineHeigh
       const line = element('div', 'line');
       for (const item of row) {
         const e = place(item.make(), item.rect, g.rect);
+        e.classList.add('item');
         if (item.sub >= 0 && g.sub < 0) {
           e.dataset.sub = String(item.sub);
           subbed.push(e);
