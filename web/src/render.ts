@@ -21,6 +21,7 @@ interface Item {
 
 const kOneLineHeight = 26; // a text box this low is a one-line (prize) box
 const kRowSlack = 6; // items whose tops lie this close share a row
+const kColumnGap = 20; // loose items this far apart across belong to different clusters
 
 const inside = (outer: Rect, r: Rect) => r.x >= outer.x && r.y >= outer.y && r.x + r.w <= outer.x + outer.w && r.y + r.h <= outer.y + outer.h;
 
@@ -63,6 +64,25 @@ function control(c: Controller, layout: Layout, [name, index, x, y, w, h, style,
     return e;
   };
   return { rect, sub, make };
+}
+
+const bounds = (items: Item[]): Rect => {
+  const x = Math.min(...items.map((i) => i.rect.x));
+  const y = Math.min(...items.map((i) => i.rect.y));
+  return { x, y, w: Math.max(...items.map((i) => i.rect.x + i.rect.w)) - x, h: Math.max(...items.map((i) => i.rect.y + i.rect.h)) - y };
+};
+
+// Items outside every panel, in clusters whose spans across the page do
+// not meet (the result side, the tabs of a sub-panel).
+function columns(items: Item[]): Item[][] {
+  const out: Item[][] = [];
+  let right = -Infinity;
+  for (const item of [...items].sort((a, b) => a.rect.x - b.rect.x)) {
+    if (item.rect.x > right + kColumnGap) out.push([]);
+    out[out.length - 1]?.push(item);
+    right = Math.max(right, item.rect.x + item.rect.w);
+  }
+  return out;
 }
 
 // The items in rows (tops close together), each row from left to right.
@@ -112,13 +132,7 @@ export function buildPage(c: Controller, page: number, layout: Layout, lineHeigh
     (owner ? owner.items : loose).push(item);
   }
   const groups = frames.map((f) => ({ rect: f.rect, sub: f.sub, framed: true, items: f.items }));
-  if (loose.length) {
-    const x = Math.min(...loose.map((i) => i.rect.x));
-    const y = Math.min(...loose.map((i) => i.rect.y));
-    const w = Math.max(...loose.map((i) => i.rect.x + i.rect.w)) - x;
-    const h = Math.max(...loose.map((i) => i.rect.y + i.rect.h)) - y;
-    groups.push({ rect: { x, y, w, h }, sub: -1, framed: false, items: loose });
-  }
+  for (const cluster of columns(loose)) groups.push({ rect: bounds(cluster), sub: -1, framed: false, items: cluster });
   // Reading order: column by column (panels whose left edges are close
   // share a column), top to bottom within a column.
   const column = (r: Rect) => Math.round(r.x / 40);
