@@ -3,8 +3,8 @@
 # (installing missing packages) and runs every test; then builds the
 # Release tree, runs each benchmark once in a short mode, builds the browser
 # edition, compares it with the native build and tests its page in
-# Chromium, builds and checks the
-# Debian package and runs each fuzz target for a while.
+# Chromium, builds and checks the Debian package and runs each fuzz target
+# for a while.
 #   TESVIK_FUZZ_SECONDS   seconds per fuzz target (default 20)
 set -euo pipefail
 cd "$(dirname "$0")"
