@@ -6,7 +6,7 @@
 import { Layout } from './api';
 import { Controller } from './controller';
 import { element } from './dialogs';
-import { listBox } from './lists';
+import { listBox, pastedListBox } from './lists';
 import { fontOf } from './measure';
 import { resultViewer } from './viewer';
 import { button, comboBox, conditionBox, countLabel, prizeBox, rangeSelector } from './widgets';
@@ -38,7 +38,8 @@ function control(c: Controller, layout: Layout, [name, index, x, y, w, h, style,
     switch (kind) {
       case 'textbox': {
         const enter = layout.enter.find(([n, i]) => n === name && i === index);
-        e = h <= kOneLineHeight ? prizeBox(c, name, index, hint, () => enter && c.click(enter[2], enter[3])) : conditionBox(c, name, index);
+        if (h <= kOneLineHeight) e = prizeBox(c, name, index, hint, () => enter && c.click(enter[2], enter[3]));
+        else e = c.api.readOnly(name, index) ? pastedListBox(c, name, index) : conditionBox(c, name, index);
         break;
       }
       case 'combobox':

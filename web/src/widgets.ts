@@ -30,21 +30,12 @@ export function button(c: Controller, name: string, index: number, className = '
 }
 
 // A condition box: the text as the App holds it; edits hand the App the
-// whole text, as a paste does. A box that the App fills only by its "粘"
-// passes typing and pasting to the App, which refuses them with a tip.
+// whole text, as a paste does.
 export function conditionBox(c: Controller, name: string, index: number): HTMLTextAreaElement {
   const box = element('textarea', 'box');
   box.wrap = 'off';
   box.spellcheck = false;
   box.dataset.control = `${name}:${index}`;
-  const refused = (e: Event, typed: string) => {
-    if (!c.api.readOnly(name, index)) return false;
-    e.preventDefault();
-    c.run(() => c.api.typeText(name, index, typed));
-    return true;
-  };
-  box.addEventListener('beforeinput', (e) => void refused(e, e.data ?? ''));
-  box.addEventListener('paste', (e) => void refused(e, e.clipboardData?.getData('text') ?? ''));
   box.addEventListener('input', () => c.run(() => c.api.setText(name, index, box.value.replace(/\n/g, '\r\n'))));
   box.addEventListener('dblclick', () => c.run(() => c.api.doubleClick(name, index)));
   c.register(name, index, {
