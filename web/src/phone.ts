@@ -5,6 +5,7 @@
 import { Layout } from './api';
 import { Controller } from './controller';
 import { element } from './dialogs';
+import { kPageNames } from './host';
 import { button, countLabel } from './widgets';
 
 export const kPhoneQuery = '(max-width: 700px)';
@@ -15,7 +16,9 @@ interface RunBarControls {
   copy: [string, number];
 }
 
-// The page's count label, "开始缩水" and first copy button.
+// The page's count label (named as the page names it beside the label
+// where the label has no prefix of its own), "开始缩水" and first copy
+// button.
 function runBarControls(c: Controller, layout: Layout): RunBarControls | null {
   let count: RunBarControls['count'] | null = null;
   let run: RunBarControls['run'] | null = null;
@@ -32,10 +35,13 @@ function runBarControls(c: Controller, layout: Layout): RunBarControls | null {
 
 export function runBar(c: Controller, layouts: Layout[]): HTMLElement {
   const bar = element('div', 'run-bar');
-  const perPage = layouts.map((layout) => {
+  const perPage = layouts.map((layout, page) => {
     const found = runBarControls(c, layout);
     const group = element('div', 'run-group');
-    if (found) group.append(countLabel(c, found.count[0], found.count[1], found.count[2]), button(c, ...found.run, 'btn run'), button(c, ...found.copy, 'btn run'));
+    if (found) {
+      const [name, index, hint] = found.count;
+      group.append(countLabel(c, name, index, hint || `${kPageNames[page] ?? ''}注数:`), button(c, ...found.run, 'btn run'), button(c, ...found.copy, 'btn run'));
+    }
     bar.append(group);
     return group;
   });
