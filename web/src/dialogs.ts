@@ -62,7 +62,7 @@ function showNext(): void {
 
 // Shows a dialog; resolves with the index of the button pressed.
 export function modal(title: string, body: Node | string, buttons: string[], cancel = buttons.length - 1): Promise<number> {
-  const node = typeof body === 'string' ? element('div', 'dialog-text', body) : body;
+  const node = typeof body === 'string' ? element('div', 'dialog-text', body.replace(/\r\n?/g, '\n')) : body;
   return new Promise((resolve) => {
     queue.push({ title, body: node, buttons, cancel, resolve });
     showNext();
