@@ -17,8 +17,10 @@ export class HostState {
   // one is recorded and answered "否".
   answer: boolean | null = null;
   asked: { title: string; text: string } | null = null;
-  // The name that the next save or load dialog answers with.
+  // The name that the next save or load dialog answers with; a dialog met
+  // without one is recorded (kind) and answered "cancelled".
   fileName: string | null = null;
+  fileAsked: string | null = null;
   uploads = new Map<string, Uint8Array>();
   lastCopy = '';
   page = 3;
@@ -83,6 +85,7 @@ export function createHost(state: HostState) {
       if (kind === 'export') return `${kPageNames[state.page] ?? ''}-${today()}.txt`;
       const name = state.fileName;
       state.fileName = null;
+      if (name === null) state.fileAsked = kind;
       return name;
     },
     saveFile: (name: string, bytes: Uint8Array) => {

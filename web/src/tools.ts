@@ -13,7 +13,14 @@ const kTools = ['保存方案', '载入方案', '导出文件', '历史验证'];
 
 const page = (c: Controller) => c.frame?.page ?? 3;
 
+// As on the desktop, the App first checks that the scheme would load back
+// (a message names what would not) and only then asks for the file: the
+// first pass is cancelled at that question, then repeated with the name.
 async function saveScheme(c: Controller): Promise<void> {
+  c.host.fileAsked = null;
+  c.run(() => c.api.saveScheme(page(c)));
+  if (c.host.fileAsked !== 'save-scheme') return;
+  c.host.fileAsked = null;
   const name = await askText('保存方案', '方案名称：', kPageNames[page(c)] ?? '');
   if (!name?.trim()) return;
   c.host.fileName = `${name.trim()}.scheme`;
