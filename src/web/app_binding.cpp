@@ -61,14 +61,22 @@ tesvik::Mode mode_of(int mode) { return static_cast<tesvik::Mode>(std::clamp(mod
 extern "C" {
 
 // Creates the App as a window does and starts its timers on the browser's
-// clock: the start-up sequence runs about a second later. The engine warms
-// up first, so that the user's first run does not wait for its compilation.
+// clock: the start-up sequence runs about a second later.
 EMSCRIPTEN_KEEPALIVE void tesvik_start() {
   if (edition) return;
-  tesvik::warm_up();
   edition = std::make_unique<Edition>();
   edition->app.create();
   edition->clock.start();
+}
+
+// Runs the engine's heavy paths once on an App that no one sees, so that
+// the user's first run does not wait for their compilation; a page calls it
+// once it has drawn itself, so that it shows sooner.
+EMSCRIPTEN_KEEPALIVE void tesvik_warm_up() {
+  static bool warm = false;
+  if (warm) return;
+  warm = true;
+  tesvik::warm_up();
 }
 
 // Stops the App's clock (the page is closing; the program has ended).

@@ -61,6 +61,7 @@ interface Module {
 
 export interface Api {
   start(): void;
+  warmUp(): void;
   stop(): void;
   ended(): boolean;
   click(name: string, index: number): void;
@@ -90,6 +91,7 @@ export function bindApi(m: Module): Api {
   const S = 'string';
   const N = 'number';
   const start = call('tesvik_start', null, []);
+  const warmUp = call('tesvik_warm_up', null, []);
   const stop = call('tesvik_stop', null, []);
   const ended = call('tesvik_ended', N, []);
   const click = call('tesvik_click', N, [S, N]);
@@ -114,6 +116,7 @@ export function bindApi(m: Module): Api {
   const changes = call('tesvik_changes', S, []);
   return {
     start: () => void start(),
+    warmUp: () => void warmUp(),
     stop: () => void stop(),
     ended: () => ended() === 1,
     click: (n, i) => void click(n, i),
