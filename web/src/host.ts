@@ -90,7 +90,8 @@ export function createHost(state: HostState) {
     },
     saveFile: (name: string, bytes: Uint8Array) => {
       download(name, bytes);
-      if (name.endsWith('.scheme')) storeScheme(name.slice(0, -'.scheme'.length), bytes);
+      if (name.endsWith('.scheme') && !storeScheme(name.slice(0, -'.scheme'.length), bytes))
+        void message('温馨提示', `方案已下载为 ${name}，但浏览器的存储空间不够，没有保存在浏览器中`);
       return true;
     },
     readFile: (name: string) => state.uploads.get(name) ?? null,
