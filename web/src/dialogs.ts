@@ -104,7 +104,11 @@ export async function askText(title: string, label: string, value: string): Prom
   const input = element('input', 'dialog-input');
   input.value = value;
   input.addEventListener('keydown', (e) => {
-    if (e.key === 'Enter') (body.parentElement?.parentElement?.querySelector('.dialog-button') as HTMLElement | null)?.click();
+    if (e.key !== 'Enter') return;
+    // Consumed here: the key must not also press a button of the dialog
+    // that this answer may open.
+    e.preventDefault();
+    (body.parentElement?.parentElement?.querySelector('.dialog-button') as HTMLElement | null)?.click();
   });
   body.append(input);
   return (await modal(title, body, ['确定', '取消'])) === 0 ? input.value : null;
