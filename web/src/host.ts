@@ -22,7 +22,6 @@ export class HostState {
   fileName: string | null = null;
   fileAsked: string | null = null;
   uploads = new Map<string, Uint8Array>();
-  lastCopy = '';
   page = 3;
   onQuit: () => void = () => {};
   onTitle: (title: string) => void = () => {};
@@ -64,7 +63,6 @@ export function createHost(state: HostState) {
       return false;
     },
     writeClipboard: (text: string) => {
-      state.lastCopy = text;
       if (navigator.clipboard?.writeText) {
         navigator.clipboard.writeText(text).catch(() => copyByCommand(text));
         return true;

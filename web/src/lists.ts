@@ -7,7 +7,7 @@ import { View } from './api';
 import { Controller } from './controller';
 import { element } from './dialogs';
 
-export const kRowHeight = 16;
+const kRowHeight = 16;
 
 interface Rows {
   // The box shows `count` rows, read through `rows`, with `selected` marked.

@@ -8,7 +8,7 @@ import { element } from './dialogs';
 import { kPageNames } from './host';
 import { button, countLabel } from './widgets';
 
-export const kPhoneQuery = '(max-width: 700px)';
+const kPhoneQuery = '(max-width: 700px)';
 
 interface RunBarControls {
   count: [string, number, string];

@@ -6,7 +6,7 @@ import { Controller } from './controller';
 import { element } from './dialogs';
 
 // The App keeps colours in 0x00BBGGRR order.
-export function cssColour(bgr: number): string {
+function cssColour(bgr: number): string {
   const hex = (v: number) => (v & 0xff).toString(16).padStart(2, '0');
   return `#${hex(bgr)}${hex(bgr >> 8)}${hex(bgr >> 16)}`;
 }
