@@ -199,6 +199,7 @@ async function desktop(browser, url) {
 
     if (mode === 0) await pageTools(page, p, steps);
     if (mode === 3) {
+      await viewerScroll(page, copied.split('\r\n'));
       // The pasted list's box refuses typing with the App's tip.
       await page.click(sel('T_q6', 0));
       const before = await text(page, sel('T_q6', 0));
@@ -243,6 +244,44 @@ async function helpTexts(page) {
 async function pressTool(page, caption) {
   const at = await page.$$eval('.tools .tool', (bs, c) => bs.findIndex((b) => b.textContent === c), caption);
   await (await page.$$('.tools .tool'))[at].click();
+}
+
+// Front six's result viewer after a run of `picks` (as copied): its first
+// row follows the wheel, the arrows (held: repeating), the track, the
+// thumb dragged and the keys, as the desktop's scroll bar does.
+async function viewerScroll(page, picks) {
+  const viewer = sel('ucf_q6show', 0);
+  const value = () => page.$eval(viewer, (v) => v.querySelector('.viewer-row').textContent).then((row) => picks.indexOf(row));
+  const box = await (await page.$(`${viewer} .scrollbar`)).boundingBox();
+  const press = async (y, ms) => {
+    await page.mouse.move(box.x + box.width / 2, box.y + y);
+    await page.mouse.down();
+    await sleep(ms);
+    await page.mouse.up();
+  };
+  assert.equal(await value(), 0);
+  await page.mouse.move(box.x - 40, box.y + 40);
+  await page.mouse.wheel({ deltaY: 100 });
+  assert.equal(await value(), 3, 'a wheel notch moves three picks');
+  await press(box.height - 5, 0);
+  assert.equal(await value(), 4, 'the down arrow steps one pick');
+  await press(box.height - 40, 0);
+  assert.equal(await value(), 14, 'the track pages ten picks');
+  await press(box.height - 5, 1000);
+  const held = await value();
+  assert.ok(held >= 14 + 1 + 5 && held <= 14 + 1 + 11, `the held arrow repeats after half a second: ${held}`);
+  const thumb = await (await page.$(`${viewer} .sb-thumb`)).boundingBox();
+  await page.mouse.move(thumb.x + 5, thumb.y + 5);
+  await page.mouse.down();
+  await page.mouse.move(thumb.x + 5, box.y + box.height + 50, { steps: 5 });
+  await page.mouse.up();
+  const last = picks.length - 15;
+  assert.equal(await value(), last, 'the thumb dragged to the end');
+  await page.keyboard.press('Home');
+  assert.equal(await value(), 0);
+  await page.keyboard.press('PageDown');
+  await page.keyboard.press('ArrowDown');
+  assert.equal(await value(), 16);
 }
 
 // Schemes (a download loaded back as an upload, and from the browser's
