@@ -163,6 +163,7 @@ async function desktop(browser, url) {
   await cdp.send('Browser.setDownloadBehavior', { behavior: 'allow', downloadPath: downloads });
   const runs = [];
   await helpTexts(page);
+  await compoundList(page);
 
   for (const [mode, p] of PAGES.entries()) {
     await page.click(sel('C_ding', mode));
@@ -244,6 +245,21 @@ async function helpTexts(page) {
 async function pressTool(page, caption) {
   const at = await page.$$eval('.tools .tool', (bs, c) => bs.findIndex((b) => b.textContent === c), caption);
   await (await page.$$('.tools .tool'))[at].click();
+}
+
+// Front three's compound list: a line added from the rank buttons as the
+// batch runner adds it, selected by a click and deleted.
+async function compoundList(page) {
+  const steps = ['click C_ding 0', 'click C_annv 115', 'click C_annv 126', 'click C_annv 137', 'click C_q3_nei 2'];
+  for (const step of steps.slice(1)) await page.click(sel(...step.split(' ').slice(1)));
+  const rows = batch([...steps, 'print List_nei']).filter((l) => l.startsWith('  ')).map((l) => JSON.parse(l.trim()));
+  const list = sel('List_nei', 0);
+  assert.deepEqual(await page.$$eval(`${list} .row`, (r) => r.map((e) => e.textContent)), rows);
+  await page.click(`${list} .row`);
+  assert.ok(await page.$(`${list} .row.selected`));
+  await page.click(sel('C_q3_nei', 3));
+  assert.equal(await page.$$eval(`${list} .row`, (r) => r.length), 0);
+  for (const index of [115, 126, 137]) await page.click(sel('C_annv', index));
 }
 
 // Front six's result viewer after a run of `picks` (as copied): its first
