@@ -60,6 +60,8 @@ export function prizeBox(c: Controller, name: string, index: number, hint: strin
     c.run(() => c.api.typeText(name, index, e.data ?? ''));
   });
   box.addEventListener('input', () => c.run(() => c.api.setText(name, index, box.value)));
+  // Front six's prize box empties on a double click, as its other boxes do.
+  if (name === 'T_q6') box.addEventListener('dblclick', () => c.run(() => c.api.doubleClick(name, index)));
   box.addEventListener('keydown', (e) => {
     if (e.key === 'Enter') {
       e.preventDefault();
