@@ -196,6 +196,10 @@ async function desktop(browser, url) {
     const prize = await answerDialog(page, '确定');
     const expected = batch([...steps, `type ${p.prize[0]} ${p.prize[1]} ${quoted(digits)}`, `click ${p.check[0]} ${p.check[1]}`]);
     assert.equal(`message ${quoted(prize.title)} ${quoted(prize.text)}`, expected.findLast((l) => l.startsWith('message ')));
+    // A double click empties front six's prize box, not the others.
+    await page.click(sel(...p.prize), { count: 2 });
+    const typed = [...steps, `type ${p.prize[0]} ${p.prize[1]} ${quoted(digits)}`, `dblclick ${p.prize[0]} ${p.prize[1]}`, `print ${p.prize[0]} ${p.prize[1]}`];
+    assert.equal(await text(page, sel(...p.prize)), batchText(batch(typed), `${p.prize[0]} ${p.prize[1]} text=`));
     await page.screenshot({ path: join(screens, `desktop-${mode}.png`) });
 
     if (mode === 0) await pageTools(page, p, steps);
