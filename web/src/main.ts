@@ -48,7 +48,7 @@ async function main(): Promise<void> {
   watchPhone((phone) => document.body.classList.toggle('phone', phone));
   c.refresh();
   setInterval(() => {
-    if (!c.ended) c.refresh();
+    if (!c.ended && !document.hidden) c.refresh();
   }, kPollMs);
   document.body.dataset.ready = 'true';
   performance.mark('tesvik-ready');
