@@ -2,8 +2,9 @@
 # Builds with warnings, AddressSanitizer and UndefinedBehaviorSanitizer
 # (installing missing packages) and runs every test; then builds the
 # Release tree, runs each benchmark once in a short mode, builds the browser
-# edition and compares it with the native build, builds and checks the
-# Debian package and runs each fuzz target for a while.
+# edition, compares it with the native build and tests its page in
+# Chromium, builds and checks the Debian package and runs each fuzz target
+# for a while.
 #   TESVIK_FUZZ_SECONDS   seconds per fuzz target (default 20)
 set -euo pipefail
 cd "$(dirname "$0")"
@@ -21,6 +22,9 @@ echo "benchmarks: $(grep -c '^BM_' build/release/bench.log) engine, $(grep -c '^
 
 echo "== Browser edition: every golden script as the native build"
 scripts/web-diff.sh build/release/tesvik
+
+echo "== Browser page in headless Chromium"
+scripts/web-page-check.sh
 
 echo "== Debian package"
 scripts/package-check.sh

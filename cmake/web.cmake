@@ -24,8 +24,33 @@ target_link_options(tesvik_scenario_timing PRIVATE
 # factory createTesvik({host}) for browsers and Node. The page's host object
 # receives every effect of the program (src/web/host_calls.h).
 add_executable(tesvik-web src/web/app_binding.cpp src/web/browser_clock.cpp src/web/host_calls.cpp src/web/host_measure.cpp
-  src/web/json_text.cpp src/web/render_json.cpp src/web/web_port.cpp)
+  src/web/json_text.cpp src/web/render_json.cpp src/web/view_changes.cpp src/web/web_port.cpp)
 target_link_libraries(tesvik-web PRIVATE tesvik_core tesvik_web_memcmp)
 target_link_options(tesvik-web PRIVATE
   -sENVIRONMENT=web,node -sMODULARIZE=1 -sEXPORT_NAME=createTesvik -sALLOW_MEMORY_GROWTH=1
   -sEXPORTED_FUNCTIONS=_malloc,_free -sEXPORTED_RUNTIME_METHODS=ccall,cwrap,UTF8ToString)
+
+# The browser page's site (web/), written whole to build/web/site: npm ci
+# installs the page's tools when node_modules is missing or the lock
+# changed, tsc checks the TypeScript, and web/tools/build-site.mjs bundles
+# it with esbuild beside the App's module, the picture, the manifest with
+# its icons and the service worker.
+set(TESVIK_PAGE ${PROJECT_SOURCE_DIR}/web)
+set(TESVIK_SITE ${CMAKE_BINARY_DIR}/site)
+find_program(TESVIK_NPM npm REQUIRED)
+find_program(TESVIK_NODE node REQUIRED)
+add_custom_command(OUTPUT ${TESVIK_PAGE}/node_modules/.package-lock.json
+  COMMAND ${TESVIK_NPM} ci --no-audit --no-fund --loglevel=error
+  WORKING_DIRECTORY ${TESVIK_PAGE}
+  DEPENDS ${TESVIK_PAGE}/package.json ${TESVIK_PAGE}/package-lock.json
+  COMMENT "npm ci for the browser page")
+file(GLOB tesvik_page_sources CONFIGURE_DEPENDS ${TESVIK_PAGE}/src/*.ts ${TESVIK_PAGE}/static/*
+  ${TESVIK_PAGE}/tools/*.mjs ${TESVIK_PAGE}/tsconfig*.json)
+add_custom_command(OUTPUT ${TESVIK_SITE}/sw.js
+  COMMAND ${TESVIK_PAGE}/node_modules/.bin/tsc -p ${TESVIK_PAGE}/tsconfig.json
+  COMMAND ${TESVIK_PAGE}/node_modules/.bin/tsc -p ${TESVIK_PAGE}/tsconfig.sw.json
+  COMMAND ${TESVIK_NODE} ${TESVIK_PAGE}/tools/build-site.mjs ${TESVIK_SITE} $<TARGET_FILE_DIR:tesvik-web>
+  DEPENDS ${tesvik_page_sources} ${TESVIK_PAGE}/node_modules/.package-lock.json tesvik-web
+    ${PROJECT_SOURCE_DIR}/resources/DM.jpg ${PROJECT_SOURCE_DIR}/packaging/tesvik.svg
+  COMMENT "the browser page's site in ${TESVIK_SITE}")
+add_custom_target(tesvik-site ALL DEPENDS ${TESVIK_SITE}/sw.js)

@@ -5,14 +5,18 @@
 # With --window-check it also installs the X server, window manager and
 # tools that scripts/window-check.sh uses. With --web it installs instead
 # what the browser edition needs: Debian's emscripten (with clang, lld and
-# binaryen) and Node.js, which runs its tools and the built batch runner.
+# binaryen), Node.js with npm, which run its tools, the page's build and the
+# built batch runner, the icon renderer, Python for the page's local server,
+# the page's font, and Chromium, in which the page's tests run.
 set -euo pipefail
 packages=(cmake g++ make libgtest-dev libgmock-dev googletest libbenchmark-dev qt6-base-dev qt6-translations-l10n
           fonts-wqy-microhei clang libclang-rt-14-dev librsvg2-bin dpkg-dev file desktop-file-utils appstream lintian)
 if [ "${1:-}" = "--window-check" ]; then
   packages+=(xvfb openbox xdotool x11-utils imagemagick)
 elif [ "${1:-}" = "--web" ]; then
-  packages=(emscripten nodejs cmake gzip)
+  packages=(emscripten nodejs cmake gzip librsvg2-bin python3 fonts-wqy-microhei chromium)
+  # A Node.js that brings its own npm needs no Debian npm (they conflict).
+  command -v npm >/dev/null || packages+=(npm)
 fi
 missing=()
 for p in "${packages[@]}"; do

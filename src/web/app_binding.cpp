@@ -13,11 +13,14 @@
 #include "app/app.h"
 #include "app/control_table.h"
 #include "app/control_view.h"
+#include "app/help_texts.h"
 #include "app/layout/page_geometry.h"
+#include "app/page_tool_buttons.h"
 #include "app/warm_up.h"
 #include "web/browser_clock.h"
 #include "web/host_measure.h"
 #include "web/render_json.h"
+#include "web/view_changes.h"
 #include "web/web_port.h"
 
 namespace {
@@ -26,6 +29,7 @@ struct Edition {
   tesvik::web::WebPort port;
   tesvik::App app{port};
   tesvik::web::BrowserClock clock{app};
+  tesvik::web::ViewChanges changes;
   Edition() { port.attach(app, clock); }
 };
 
@@ -57,14 +61,22 @@ tesvik::Mode mode_of(int mode) { return static_cast<tesvik::Mode>(std::clamp(mod
 extern "C" {
 
 // Creates the App as a window does and starts its timers on the browser's
-// clock: the start-up sequence runs about a second later. The engine warms
-// up first, so that the user's first run does not wait for its compilation.
+// clock: the start-up sequence runs about a second later.
 EMSCRIPTEN_KEEPALIVE void tesvik_start() {
   if (edition) return;
-  tesvik::warm_up();
   edition = std::make_unique<Edition>();
   edition->app.create();
   edition->clock.start();
+}
+
+// Runs the engine's heavy paths once on an App that no one sees, so that
+// the user's first run does not wait for their compilation; a page calls it
+// once it has drawn itself, so that it shows sooner.
+EMSCRIPTEN_KEEPALIVE void tesvik_warm_up() {
+  static bool warm = false;
+  if (warm) return;
+  warm = true;
+  tesvik::warm_up();
 }
 
 // Stops the App's clock (the page is closing; the program has ended).
@@ -100,6 +112,24 @@ EMSCRIPTEN_KEEPALIVE int tesvik_select_row(const char* name, int index, int row)
   return on_control(name, index, [row](tesvik::App& app, tesvik::ControlRef c) { app.select_row(c, row); });
 }
 
+// A tolerance selector's two lists chose `lower` and `upper`.
+EMSCRIPTEN_KEEPALIVE int tesvik_choose_range(const char* name, int index, const char* lower, const char* upper) {
+  return on_control(name, index, [lower, upper](tesvik::App& app, tesvik::ControlRef c) {
+    if (tesvik::ToleranceSelector* s = app.selector_of(c)) s->choose(lower, upper);
+  });
+}
+
+// The result viewer's scroll bar moved to `value` (its first row shown).
+EMSCRIPTEN_KEEPALIVE void tesvik_scroll_viewer(int value) {
+  if (edition) edition->app.scroll_viewer(value);
+}
+
+// 1 when the box refuses typing and pasting (it is filled by its "粘").
+EMSCRIPTEN_KEEPALIVE int tesvik_read_only(const char* name, int index) {
+  const auto ref = control(name, index);
+  return edition && ref && edition->app.read_only(*ref) ? 1 : 0;
+}
+
 EMSCRIPTEN_KEEPALIVE void tesvik_close_request() {
   if (edition) edition->app.close_request();
 }
@@ -116,6 +146,23 @@ EMSCRIPTEN_KEEPALIVE void tesvik_load_scheme(int mode) {
 
 EMSCRIPTEN_KEEPALIVE void tesvik_export_picks(int mode) {
   if (edition) edition->app.export_picks(mode_of(mode));
+}
+
+// The help text of a page tool's "说明" (0 保存方案 .. 3 历史验证).
+EMSCRIPTEN_KEEPALIVE void tesvik_tool_help(int tool) {
+  if (!edition || tool < 0 || tool >= static_cast<int>(tesvik::kPageToolButtons.size())) return;
+  const auto& info = tesvik::kPageToolButtons[static_cast<std::size_t>(tool)];
+  tesvik::help_texts().show(edition->port, tesvik::kPageToolHelpSection, info.help_key);
+}
+
+// The past draws of `draws` checked against the page's last run, as JSON
+// (render_json.h); empty when there is no run to check against (the App
+// has said so).
+EMSCRIPTEN_KEEPALIVE const char* tesvik_check_history(int mode, const char* draws) {
+  reply.clear();
+  if (!edition) return reply.c_str();
+  if (const auto report = edition->app.check_history(mode_of(mode), draws)) reply = tesvik::web::history_json(*report);
+  return reply.c_str();
 }
 
 // The count the page shows for its last run; -1 without an App.
@@ -155,6 +202,13 @@ EMSCRIPTEN_KEEPALIVE const char* tesvik_rows(const char* name, int index, int fi
   on_control(name, index, [first, count](tesvik::App& app, tesvik::ControlRef c) {
     reply = tesvik::web::rows_json(tesvik::control_rows(app, c, first, count));
   });
+  return reply.c_str();
+}
+
+// What changed since the last call (web/view_changes.h); everything on the
+// first call.
+EMSCRIPTEN_KEEPALIVE const char* tesvik_changes() {
+  reply = edition ? edition->changes.take(edition->app) : "";
   return reply.c_str();
 }
 

@@ -11,6 +11,10 @@ std::string json_string(std::string_view text) {
     if (c == '"' || c == '\\') {
       out += '\\';
       out += c;
+    } else if (c == '\r') {
+      out += "\\r";
+    } else if (c == '\n') {
+      out += "\\n";
     } else if (byte < 0x20) {
       char escaped[8];
       std::snprintf(escaped, sizeof escaped, "\\u%04x", byte);

@@ -60,12 +60,12 @@ std::string page_json(const PageGeometry& page) {
   return out + "}";
 }
 
-std::string view_json(const ControlView& v) {
+std::string view_json(const ControlView& v, bool with_text) {
   std::string items = "[";
   for (const std::string& item : v.items) items += (items.size() > 1 ? "," : "") + json_string(item);
   items += "]";
   return "{\"kind\":" + json_string(kind_name(v.kind)) + ",\"caption\":" + json_string(v.caption) +
-         ",\"text\":" + json_string(v.text) + ",\"upper\":" + json_string(v.upper) + ",\"items\":" + items +
+         (with_text ? ",\"text\":" + json_string(v.text) : std::string()) + ",\"upper\":" + json_string(v.upper) + ",\"items\":" + items +
          ",\"colour\":" + std::to_string(v.colour) + ",\"enabled\":" + boolean(v.enabled) +
          ",\"visible\":" + boolean(v.visible) + ",\"underline\":" + boolean(v.underline) +
          ",\"rows\":" + std::to_string(v.rows) + ",\"selected\":" + std::to_string(v.selected) +
@@ -76,6 +76,22 @@ std::string rows_json(std::span<const std::string> rows) {
   std::string out = "[";
   for (const std::string& row : rows) out += (out.size() > 1 ? "," : "") + json_string(row);
   return out + "]";
+}
+
+std::string history_json(const HistoryReport& report) {
+  std::string out = "{\"draws\":" + std::to_string(report.draws) + ",\"kept\":" + std::to_string(report.kept) +
+                    ",\"unreadable\":" + std::to_string(report.unreadable);
+  out += ",\"lines\":" + array(report.lines, [](const HistoryLine& l) {
+    std::string failed = "[";
+    for (std::string_view name : l.failed) failed += (failed.size() > 1 ? "," : "") + json_string(name);
+    return std::to_string(l.line) + "," + boolean(l.readable) + "," + json_string(l.text) + "," + boolean(l.kept) +
+           "," + failed + "]";
+  });
+  std::string conditions = "[";
+  for (std::size_t i = 0; i < report.conditions.size() && i < report.condition_failures.size(); ++i)
+    conditions += (conditions.size() > 1 ? ",[" : "[") + json_string(report.conditions[i].name) + "," +
+                  std::to_string(report.condition_failures[i]) + "]";
+  return out + ",\"conditions\":" + conditions + "]}";
 }
 
 }  // namespace tesvik::web

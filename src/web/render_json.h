@@ -6,6 +6,7 @@
 #include <string>
 
 #include "app/control_view.h"
+#include "app/history_check.h"
 #include "app/layout/page_geometry.h"
 
 namespace tesvik::web {
@@ -17,8 +18,14 @@ std::string page_json(const PageGeometry& page);
 
 // {"kind", "caption", "text", "upper", "items", "colour", "enabled",
 // "visible", "underline", "rows", "selected", "scrollMax", "revision"};
-// kind is the control table's kind in lower case ("button", "textbox", ...).
-std::string view_json(const ControlView& view);
+// kind is the control table's kind in lower case ("button", "textbox", ...);
+// without_text leaves "text" out.
+std::string view_json(const ControlView& view, bool with_text = true);
+
+// A history check as the dialog shows it: {"draws", "kept", "unreadable",
+// "lines": [[line, readable, text, kept, [failed...]]], "conditions":
+// [[name, failures]]}.
+std::string history_json(const HistoryReport& report);
 
 std::string rows_json(std::span<const std::string> rows);
 

@@ -3,7 +3,9 @@
 // the batch runner prints for the same steps, and the copy, the export (a
 // download), the scheme saved and loaded back (an upload) and the close
 // question reach the page's host object; the page's layout and the views of
-// its controls read as the window reads them.
+// its controls read as the window reads them; the changes that a page
+// re-renders, the history check, a tolerance selector, the viewer's scroll
+// and a page tool's help reach the App through their calls.
 //   node tests/web/binding_smoke.js BUILD_WEB_DIR
 'use strict';
 const assert = require('assert');
@@ -65,9 +67,19 @@ async function main() {
     view: (name, index) => JSON.parse(m.ccall('tesvik_view', 'string', ['string', 'number'], [name, index])),
     rows: (name, index, first, count) =>
       JSON.parse(m.ccall('tesvik_rows', 'string', ['string', 'number', 'number', 'number'], [name, index, first, count])),
+    changes: () => JSON.parse(m.ccall('tesvik_changes', 'string', [], [])),
+    chooseRange: m.cwrap('tesvik_choose_range', 'number', ['string', 'number', 'string', 'string']),
+    scrollViewer: m.cwrap('tesvik_scroll_viewer', null, ['number']),
+    readOnly: m.cwrap('tesvik_read_only', 'number', ['string', 'number']),
+    toolHelp: m.cwrap('tesvik_tool_help', null, ['number']),
+    checkHistory: (mode, draws) => m.ccall('tesvik_check_history', 'string', ['number', 'string'], [mode, draws]),
   };
 
   api.start();
+  // The warm-up runs on an App of its own: the page's App, checked below
+  // against the batch runner, starts as if it had not run (twice: once).
+  m.ccall('tesvik_warm_up', null, [], []);
+  m.ccall('tesvik_warm_up', null, [], []);
   // The start-up and light sequences run on the browser's clock within 1.1 s.
   await sleep(1600);
   assert.strictEqual(api.title(), 'Tesvik');
@@ -120,6 +132,52 @@ async function main() {
   api.setText('T_nei_txt_ip', 0, '');
   api.loadScheme(0);
   assert.strictEqual(api.text('T_nei_txt_ip', 0), '01,02,03');
+
+  // Changes: everything once, then only what an event changed; a long
+  // box's text crosses only when it changed.
+  const first = api.changes();
+  assert.ok(first.views.length > 1000 && first.frame.page === 0);
+  assert.deepStrictEqual(api.changes().views, []);
+  api.click('C_annv', 45);
+  const after = api.changes().views;
+  assert.deepStrictEqual(after.map(([n, i, v]) => [n, i, v.colour, 'text' in v]), [['C_annv', 45, 65535, false]]);
+  api.setText('T_nei_txt_ip', 0, '01 02 03\r\n04 05 06');
+  assert.deepStrictEqual(api.changes().views.map(([n, i, v]) => [n, i, v.text]), [['T_nei_txt_ip', 0, '01 02 03\r\n04 05 06']]);
+
+  // The history check of the last run as JSON, and none without a count.
+  api.click('C_jg_gn', 0);
+  const report = JSON.parse(api.checkHistory(0, '2024001 02,03,04,05,06,07,08,09,10,01\r\nabc'));
+  assert.deepStrictEqual([report.draws, report.unreadable, report.lines.length], [1, 1, 2]);
+  assert.deepStrictEqual(report.lines[1], [2, false, 'abc', false, []]);
+  assert.ok(report.conditions.some(([name, failed]) => name === '通杀码' && failed >= 0));
+  const messages = calls.length;
+  assert.strictEqual(api.checkHistory(1, '02,03,04,05'), '');
+  assert.deepStrictEqual(calls.slice(messages), [['message', '温馨提示', '大底为空，请先过滤']]);
+  calls.length = messages;
+
+  // Front six: a tolerance selector's choice, the viewer's scroll and the
+  // pasted lists' boxes, which refuse typing.
+  api.click('C_ding', 3);
+  api.click('C_q6', 1);
+  api.click('C_q6_gn', 0);
+  // The viewer shows the run's picks 20 ms after it, on the App's clock,
+  // which the tips above have moved ahead of the browser's.
+  for (let waited = 0; api.view('ucf_q6show', 0).rows === 0 && waited < 5000; waited += 50) await sleep(50);
+  assert.strictEqual(api.chooseRange('rc_q6', 1, '0', '2'), 0);
+  const range = api.changes().views.find(([n, i]) => n === 'rc_q6' && i === 1)[2];
+  assert.deepStrictEqual([range.text, range.upper], [undefined, '2']);
+  api.scrollViewer(100);
+  const viewer = api.view('ucf_q6show', 0);
+  assert.strictEqual(viewer.selected, 100);
+  assert.strictEqual(api.changes().views.find(([n]) => n === 'ucf_q6show')[2].lines[0], api.rows('ucf_q6show', 0, 0, 1)[0]);
+  assert.deepStrictEqual([api.readOnly('T_q6', 0), api.readOnly('T_q6', 1), api.readOnly('C_no_such_control', 0)], [1, 0, 0]);
+
+  // A page tool's help is a message; a tool past the four is nothing.
+  api.toolHelp(0);
+  api.toolHelp(4);
+  api.toolHelp(-1);
+  assert.deepStrictEqual(calls.slice(messages).map((c) => [c[0], c[1]]), [['message', '温馨提示']]);
+  calls.length = messages;
 
   // The close question: no keeps the program, yes ends it.
   answer = false;
