@@ -17,11 +17,13 @@ mkdir -p build/fuzz/logs build/fuzz/crashes
 # The network start-up keeps its settings and lock file here, not in the user's.
 scratch="$(mktemp -d)"
 trap 'rm -rf "$scratch"' EXIT
-export XDG_CONFIG_HOME="$scratch" XDG_RUNTIME_DIR="$scratch"
+# Targets that write files (the batch runner's scripts) work in a folder of it.
+export XDG_CONFIG_HOME="$scratch" XDG_RUNTIME_DIR="$scratch" TMPDIR="$scratch"
+root="$PWD"
 for name in "${targets[@]}"; do
   mkdir -p "build/fuzz/found/$name"
   if build/fuzz/fuzz/"fuzz_$name" -max_total_time="$seconds" -timeout=60 -rss_limit_mb=2048 -print_final_stats=1 \
-       -artifact_prefix="build/fuzz/crashes/$name-" "build/fuzz/found/$name" "build/fuzz/corpus/$name" \
+       -artifact_prefix="$root/build/fuzz/crashes/$name-" "$root/build/fuzz/found/$name" "$root/build/fuzz/corpus/$name" \
        >"build/fuzz/logs/$name.log" 2>&1; then
     echo "fuzz $name: $(grep -o 'stat::number_of_executed_units: *[0-9]*' "build/fuzz/logs/$name.log" | grep -o '[0-9]*$') runs, no crash"
   else
