@@ -15,7 +15,7 @@
 #include "app/control_view.h"
 #include "app/help_texts.h"
 #include "app/layout/page_geometry.h"
-#include "app/page_tool_buttons.h"
+#include "app/tools/page_tool_buttons.h"
 #include "app/warm_up.h"
 #include "web/browser_clock.h"
 #include "web/host_measure.h"

@@ -6,7 +6,7 @@
 #include <string>
 
 #include "app/control_view.h"
-#include "app/history_check.h"
+#include "app/tools/history_check.h"
 #include "app/layout/page_geometry.h"
 
 namespace tesvik::web {
