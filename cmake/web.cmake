@@ -28,7 +28,7 @@ add_executable(tesvik-web src/web/app_binding.cpp src/web/browser_clock.cpp src/
 target_link_libraries(tesvik-web PRIVATE tesvik_core tesvik_web_memcmp)
 target_link_options(tesvik-web PRIVATE
   -sENVIRONMENT=web,node -sMODULARIZE=1 -sEXPORT_NAME=createTesvik -sALLOW_MEMORY_GROWTH=1
-  -sEXPORTED_FUNCTIONS=_malloc,_free -sEXPORTED_RUNTIME_METHODS=ccall,cwrap,UTF8ToString)
+  -sEXPORTED_FUNCTIONS=_malloc,_free -sEXPORTED_RUNTIME_METHODS=ccall,cwrap,UTF8ToString,lengthBytesUTF8,stringToUTF8)
 
 # The browser page's site (web/), written whole to build/web/site: npm ci
 # installs the page's tools when node_modules is missing or the lock

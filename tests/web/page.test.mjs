@@ -164,6 +164,7 @@ async function desktop(browser, url) {
   const runs = [];
   await helpTexts(page);
   await compoundList(page);
+  await largeText(page);
 
   for (const [mode, p] of PAGES.entries()) {
     await page.click(sel('C_ding', mode));
@@ -264,6 +265,32 @@ async function compoundList(page) {
   await page.click(sel('C_q3_nei', 3));
   assert.equal(await page.$$eval(`${list} .row`, (r) => r.length), 0);
   for (const index of [115, 126, 137]) await page.click(sel('C_annv', index));
+}
+
+// A text of several megabytes typed into a box reaches the App whole (it
+// passes its heap, not its stack), and a run reads it. The box is emptied
+// again before the browser lays the text out, which takes seconds.
+async function largeText(page) {
+  await page.click(sel('C_ding', 0));
+  const lines = 400000;
+  const kept = await page.evaluate(
+    (box, run, count, n) => {
+      const area = document.querySelector(box);
+      area.value = '01 02 03\n'.repeat(n);
+      area.dispatchEvent(new Event('input'));
+      document.querySelector(run).click();
+      const shown = document.querySelector(count).textContent;
+      area.value = '';
+      area.dispatchEvent(new Event('input'));
+      return shown;
+    },
+    sel('T_nei_txt_ip', 7),
+    sel('C_jg_gn', 0),
+    sel('L_jg_zhushu', 0),
+    lines,
+  );
+  assert.equal(kept, '前三注数:1');
+  await page.click(sel('C_jg_gn', 3));
 }
 
 // Front six's result viewer after a run of `picks` (as copied): its first

@@ -57,6 +57,10 @@ export interface HistoryReport {
 
 interface Module {
   cwrap(name: string, ret: string | null, args: string[]): (...args: unknown[]) => unknown;
+  _malloc(size: number): number;
+  _free(pointer: number): void;
+  lengthBytesUTF8(text: string): number;
+  stringToUTF8(text: string, pointer: number, size: number): void;
 }
 
 export interface Api {
@@ -87,9 +91,32 @@ export interface Api {
 }
 
 export function bindApi(m: Module): Api {
-  const call = (name: string, ret: string | null, args: string[]) => m.cwrap(name, ret, args);
   const S = 'string';
   const N = 'number';
+  // Text goes into the module through its heap. cwrap would copy a string
+  // argument onto the module's stack, which a pasted list of a few megabytes
+  // overflows.
+  const call = (name: string, ret: string | null, args: string[]) => {
+    const f = m.cwrap(name, ret, args.map((a) => (a === S ? N : a)));
+    return (...values: unknown[]): unknown => {
+      const owned: number[] = [];
+      try {
+        const passed = values.map((value, k) => {
+          if (args[k] !== S) return value;
+          const text = String(value);
+          const size = m.lengthBytesUTF8(text) + 1;
+          const pointer = m._malloc(size);
+          if (!pointer) throw new RangeError('the text does not fit in memory');
+          owned.push(pointer);
+          m.stringToUTF8(text, pointer, size);
+          return pointer;
+        });
+        return f(...passed);
+      } finally {
+        for (const pointer of owned) m._free(pointer);
+      }
+    };
+  };
   const start = call('tesvik_start', null, []);
   const warmUp = call('tesvik_warm_up', null, []);
   const stop = call('tesvik_stop', null, []);
