@@ -28,7 +28,6 @@
 #include "app/window/scroll_bar_widget.h"
 #include "app/window/qt_port.h"
 #include "app/window/window_main.h"
-#include "support/huge_pages.h"
 
 namespace tesvik {
 namespace {
@@ -284,7 +283,6 @@ BENCHMARK(BM_WindowTypingInTenMegabyteBox)->DenseRange(0, 2)->Unit(benchmark::kM
 }  // namespace tesvik
 
 int main(int argc, char** argv) {
-  tesvik::restart_with_huge_pages(argv);  // measured as the program runs
   if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
   QApplication qt(argc, argv);
   tesvik::prepare_application(qt);
