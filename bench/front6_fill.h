@@ -43,12 +43,13 @@ inline void range_6x(App& app, int rc, int lo, int hi) {
 }
 
 // Appends a blank to every box a run reads, or takes it off again, so that
-// no box reads from its memo.
+// every box is read anew.
 inline void touch_boxes_6x(App& app) {
-  for (std::string& box : app.front6().state().boxes) {
-    if (!box.empty() && box.back() == ' ') box.pop_back();
-    else box += ' ';
-  }
+  for (TextBox& box : app.front6().state().boxes)
+    box.edit([](std::string& text) {
+      if (!text.empty() && text.back() == ' ') text.pop_back();
+      else text += ' ';
+    });
 }
 
 inline void worst_front_six(App& app, QuietPort& port) {

@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "app/controls.h"
+#include "filter/text_box.h"
 
 namespace tesvik {
 
@@ -31,7 +32,7 @@ struct PanelState {
   std::vector<Button> jg_gn = std::vector<Button>(kFunctionButtons);
   std::vector<Button> q3_nei = std::vector<Button>(kSubPanelButtons);
   std::vector<Button> shuoming = std::vector<Button>(kHelpButtons);
-  std::vector<std::string> txt_ip = std::vector<std::string>(kConditionBoxes);
+  std::vector<TextBox> txt_ip = std::vector<TextBox>(kConditionBoxes);
   std::vector<std::string> duijiang = std::vector<std::string>(kPrizeBoxes);
   std::vector<ComboBox> rc = std::vector<ComboBox>(kRangeBoxes);
   std::vector<ComboBox> jg_rc = std::vector<ComboBox>(kTotalRangeBoxes);

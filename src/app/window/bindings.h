@@ -80,6 +80,8 @@ class Bindings : public QObject {
   void edited_document(TextView* view, const QTextDocument& doc, int position, int removed, int added);
   bool key_accepted(const QLineEdit& box, ControlRef ref, const QKeyEvent& key);
   void sync_buttons();
+  // The edit revision of a condition box; 0 for another control.
+  std::uint64_t revision_of(ControlRef ref);
   void sync_texts();
   void sync_lists();
   void sync_labels();
