@@ -20,6 +20,7 @@
 #include "app/window/colour.h"
 #include "app/window/condition_box_widget.h"
 #include "app/window/elided_button.h"
+#include "app/window/pasted_list_view.h"
 #include "app/window/qt_text.h"
 #include "app/window/result_list_model.h"
 #include "app/window/text_mirror.h"
@@ -171,7 +172,17 @@ void Bindings::edited_document(TextView* view, const QTextDocument& doc, int pos
   texts_in_sync_ = false;
 }
 
-QPlainTextEdit* Bindings::condition_box(ControlRef ref, QWidget* parent) {
+QWidget* Bindings::condition_box(ControlRef ref, QWidget* parent) {
+  if (app_.read_only(ref)) {
+    auto view = std::make_unique<PastedListView>(ref, parent);
+    PastedListBox* box = view->box();
+    // Edits are refused and a double click empties the box, as in any box.
+    for (QObject* part : {static_cast<QObject*>(box), static_cast<QObject*>(box->viewport())}) {
+      part->installEventFilter(this);
+      refs_[part] = ref;
+    }
+    return custom(ref, std::move(view));
+  }
   auto* w = new ConditionBoxWidget(parent);
   w->setLineWrapMode(QPlainTextEdit::NoWrap);
   // The vertical scroll bar is always there, so that a long paste does not
@@ -187,11 +198,6 @@ QPlainTextEdit* Bindings::condition_box(ControlRef ref, QWidget* parent) {
   });
   w->viewport()->installEventFilter(this);
   refs_[w->viewport()] = ref;
-  if (app_.read_only(ref)) {
-    w->setReadOnly(true);
-    w->installEventFilter(this);
-    refs_[w] = ref;
-  }
   return w;
 }
 
