@@ -34,30 +34,27 @@ int list_number(std::string_view part) {
 }
 
 // The picks named by a list text, one byte per pick index; nullopt when the
-// text is too short to count as given. A line of exactly `places` numbers
-// names the pick of those numbers (a part of value 0 is taken as 10); a line
-// with a part that is no whole number from 0 to 10 names none.
-std::optional<std::vector<std::uint8_t>> listed_picks(std::string_view box, int places, std::size_t longer_than) {
-  // Commas read as blanks and blank runs as one; most lists have neither.
-  std::string collapsed;
-  const bool as_typed = box.find(',') == std::string_view::npos && box.find("  ") == std::string_view::npos;
-  if (!as_typed)
-    for (char c : box) {
-      if (c == ',') c = ' ';
-      if (!(c == ' ' && !collapsed.empty() && collapsed.back() == ' ')) collapsed += c;
-    }
-  const std::string_view text = as_typed ? box : std::string_view(collapsed);
-  if (character_count(text) <= longer_than) return std::nullopt;
+// text is too short to count as given: commas read as blanks and blank runs
+// as one, it must have more than `longer_than` characters. A line of exactly
+// `places` numbers names the pick of those numbers (a part of value 0 is
+// taken as 10); a line with a part that is no whole number from 0 to 10
+// names none.
+std::optional<std::vector<std::uint8_t>> listed_picks(std::string_view text, int places, std::size_t longer_than) {
+  if (text.size() <= longer_than) return std::nullopt;  // never more characters than bytes
   const Universe& u = universe(places);
   std::vector<std::uint8_t> named(static_cast<std::size_t>(u.size) + 1, 0);
-  // One pass: lines end at CR LF, parts at single blanks; blanks at either
-  // end of a line are trimmed.
+  // One pass over the text as typed: lines end at CR LF, parts at blanks
+  // and commas, and the empty parts between two of them are skipped, which
+  // reads blank runs as one. The characters are counted as they pass, a
+  // blank after a blank not at all.
+  std::size_t characters = 0;
+  bool after_blank = false;
   int numbers[kMaxPlaces];
   int parts = 0;
   bool usable = true;
   std::size_t start = 0;
   const auto end_part = [&](std::size_t end) {
-    if (end == start) return;  // a blank at the start or end of a line
+    if (end == start) return;  // between two blanks, or a blank at the start or end of a line
     const int n = list_number(text.substr(start, end - start));
     usable = usable && n != 0 && parts < places;
     if (usable) numbers[parts] = n;
@@ -70,17 +67,24 @@ std::optional<std::vector<std::uint8_t>> listed_picks(std::string_view box, int 
     usable = true;
   };
   for (std::size_t i = 0; i < text.size(); ++i) {
-    if (text[i] == ' ') {
+    const char c = text[i];
+    const bool blank = c == ' ' || c == ',';
+    characters += (static_cast<unsigned char>(c) & 0xC0) != 0x80 && !(blank && after_blank);  // no UTF-8 continuation byte
+    after_blank = blank;
+    if (blank) {
       end_part(i);
       start = i + 1;
-    } else if (text[i] == '\r' && i + 1 < text.size() && text[i + 1] == '\n') {
+    } else if (c == '\r' && i + 1 < text.size() && text[i + 1] == '\n') {
       end_part(i);
       end_line();
+      characters += 1;  // the LF
+      after_blank = false;
       start = ++i + 1;
     }
   }
   end_part(text.size());
   end_line();
+  if (characters <= longer_than) return std::nullopt;
   return named;
 }
 
