@@ -1,5 +1,5 @@
 // Front-six figures: the worst-case run (every condition at its limits),
-// cold (every box read anew) and again (boxes read from their memo), a
+// cold (every box read anew) and again (boxes read from their kept readings), a
 // typical run, a copy and a paste of all 151,200 picks and a viewer redraw;
 // and the positional patterns and compound lines of the worst case
 // evaluated by the program and, once, the plain way, with the speed-up.
@@ -96,8 +96,8 @@ double program_seconds(const PatternsAndLines& b, int runs) {
   static int turn = 0;
   const auto start = std::chrono::steady_clock::now();
   for (int r = 0; r < runs; ++r) {
-    std::string patterns = b.patterns + std::string(static_cast<std::size_t>(++turn % 2), ' ');
-    std::string lines = b.lines;
+    TextBox patterns(b.patterns + std::string(static_cast<std::size_t>(++turn % 2), ' '));
+    TextBox lines(b.lines);
     ConditionInput position, compound;
     position.boxes.push_back(&patterns);
     compound.boxes.push_back(&lines);

@@ -43,18 +43,21 @@ inline void range_6x(App& app, int rc, int lo, int hi) {
 }
 
 // Appends a blank to every box a run reads, or takes it off again, so that
-// no box reads from its memo.
+// every box is read anew.
 inline void touch_boxes_6x(App& app) {
-  for (std::string& box : app.front6().state().boxes) {
-    if (!box.empty() && box.back() == ' ') box.pop_back();
-    else box += ' ';
-  }
+  for (TextBox& box : app.front6().state().boxes)
+    box.edit([](std::string& text) {
+      if (!text.empty() && text.back() == ' ') text.pop_back();
+      else text += ' ';
+    });
 }
 
-inline void worst_front_six(App& app, QuietPort& port) {
+// The worst case with its two pick lists pasted by paste(button, text).
+template <typename Paste>
+void worst_front_six_with(App& app, Paste&& paste) {
   std::mt19937 rng(6);
-  paste_6x(app, port, 10, pick_list_6x());
-  paste_6x(app, port, 11, pick_list_6x());
+  paste(10, pick_list_6x());
+  paste(11, pick_list_6x());
   for (int k = 1; k <= 4; ++k) app.set_text({Ctl::T_q6, k}, items(rng, 99999, k + 1, "0123456789"));
   app.set_text({Ctl::T_q6, 5}, items(rng, 100000, 6, "0123456789***"));
   for (int k = 7; k <= 9; ++k) app.set_text({Ctl::T_q6, k}, items(rng, 1000, 6, "01"));
@@ -64,6 +67,10 @@ inline void worst_front_six(App& app, QuietPort& port) {
                              143, 158, 162, 171, 176, 185, 190, 199, 210, 216, 221, 224, 225, 231, 233, 235, 237, 239});
   for (int rc = 1; rc <= 10; ++rc) range_6x(app, rc, 0, 6);
   range_6x(app, 0, 0, 3);
+}
+
+inline void worst_front_six(App& app, QuietPort& port) {
+  worst_front_six_with(app, [&](int gn, std::string text) { paste_6x(app, port, gn, std::move(text)); });
 }
 
 inline void typical_front_six(App& app, QuietPort&) {

@@ -102,6 +102,16 @@ inline void full_front_five(App& app) {
   app.set_text({Ctl::Comb_jg_rc, 5}, "20");
 }
 
+// The full page with a kill list other than its base list: every third pick
+// is killed, so that the two lists are read as two texts.
+inline void full_front_five_two_lists(App& app) {
+  full_front_five(app);
+  const Universe& u = universe(Mode::Five);
+  std::string killed;
+  for (int i = 1; i <= u.size; i += 3) killed += u.lines[static_cast<std::size_t>(i)] + "\r\n";
+  app.set_text({Ctl::T_nei_txt_ip, 24}, killed);
+}
+
 inline void typical_front_five(App& app) {
   std::mt19937 rng(55);
   click_all(app, Ctl::C_annv, {464, 474, 480, 481, 506, 517, 557});

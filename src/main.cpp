@@ -8,7 +8,6 @@
 #include "app/notice/notice_config.h"
 #include "app/window/window_main.h"
 #include "build_config.h"
-#include "support/huge_pages.h"
 
 namespace {
 
@@ -31,7 +30,6 @@ int usage_error(std::string_view problem) {
 }  // namespace
 
 int main(int argc, char** argv) {
-  tesvik::restart_with_huge_pages(argv);  // before any option is taken out of argv
   std::ios::sync_with_stdio(false);
   std::optional<std::string> notice_server;
   if (!tesvik::take_notice_server_option(argc, argv, notice_server)) return usage_error("--notice-server needs a value");

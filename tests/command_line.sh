@@ -37,11 +37,10 @@ check "a script with a byte-order mark" 0 $? grep -q '^L_jg_zhushu 0 caption="0"
 check "output to a full disk" 1 $? grep -q 'cannot write' "$scratch/err"
 "$program" --batch "$scratch/bom.batch" >&- 2>"$scratch/err"
 check "closed standard output" 1 $? grep -q 'cannot write' "$scratch/err"
-# The program starts itself anew at once (for the allocator's huge pages):
-# its options and standard input reach the new start whole, also with the
+# Options and standard input reach the batch runner whole, also with the
 # user's own allocator settings.
 printf 'print L_jg_zhushu 0\n' | env -u GLIBC_TUNABLES "$program" --notice-server "" --batch - >"$scratch/out" 2>"$scratch/err"
-check "options and input after the restart" 0 $? grep -q '^L_jg_zhushu 0 caption="0"$' "$scratch/out"
+check "options and standard input" 0 $? grep -q '^L_jg_zhushu 0 caption="0"$' "$scratch/out"
 printf 'print L_jg_zhushu 0\n' | GLIBC_TUNABLES=glibc.malloc.perturb=0 "$program" --batch - >"$scratch/out" 2>"$scratch/err"
 check "the user's allocator settings" 0 $? grep -q '^L_jg_zhushu 0 caption="0"$' "$scratch/out"
 exit $(( failures > 0 ))

@@ -45,7 +45,8 @@ struct Range {
 };
 
 // The marks of a condition on one box under the range.
-std::vector<int> marks(ConditionFn condition, std::string box, const Range& range) {
+std::vector<int> marks(ConditionFn condition, std::string text, const Range& range) {
+  TextBox box(std::move(text));
   ConditionInput in;
   in.boxes.push_back(&box);
   in.range = range.allowed();

@@ -21,7 +21,7 @@ class Front6Page : public ::testing::Test {
   Colour colour(int q6) { return s().q6.at(static_cast<std::size_t>(q6)).colour; }
   void click(Ctl a, int i) { app.click({a, i}); }
   void function(int gn) { click(Ctl::C_q6_gn, gn); }
-  std::string& box(int k) { return s().boxes.at(static_cast<std::size_t>(k)); }
+  TextBox& box(int k) { return s().boxes.at(static_cast<std::size_t>(k)); }
   void paste(int gn, std::string text) {
     port.clipboard = std::move(text);
     function(gn);

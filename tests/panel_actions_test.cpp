@@ -18,7 +18,7 @@ class PanelActions : public ::testing::Test {
   Colour kill(int i) const { return app.panel().annv[static_cast<std::size_t>(i)].colour; }
   Colour keep(int i) const { return app.panel().annv_chu[static_cast<std::size_t>(i)].colour; }
   Colour option(int i) const { return app.panel().n_xuan_1[static_cast<std::size_t>(i)].colour; }
-  std::string& box(int i) { return app.panel().txt_ip[static_cast<std::size_t>(i)]; }
+  TextBox& box(int i) { return app.panel().txt_ip[static_cast<std::size_t>(i)]; }
   std::string& range(int i) { return app.panel().rc[static_cast<std::size_t>(i)].text; }
 
   testing::RecordingPort port;
@@ -201,7 +201,7 @@ TEST_F(PanelActions, CompoundLinesOfFrontFourAndFive) {
   EXPECT_EQ(box(11), "01.03.05./01./01./10.");
   for (int i = 295; i <= 334; ++i) EXPECT_EQ(kill(i), kNeutral);
   for (int i : {296, 306, 316, 326}) click(Ctl::C_annv, i);
-  box(11) += "  ";
+  box(11).edit([](std::string& text) { text += "  "; });
   click(Ctl::C_jg_gn, 4);
   EXPECT_EQ(box(11), "01.03.05./01./01./10.\r\n02./02./02./02.");
 

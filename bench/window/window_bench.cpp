@@ -5,7 +5,9 @@
 // window, a drag of the viewer's thumb with the viewer's repaint and the
 // resident memory after a run that keeps all 151,200 picks, a 10 MB paste
 // into a box of each page and through the front-six paste button, and a
-// key typed into a box of 10 MB.
+// key typed into a box of 10 MB; the worst-case front-six run with its
+// first screen of the list, with the resident memory it leaves, and the
+// paste button with all 151,200 picks.
 
 #include <benchmark/benchmark.h>
 
@@ -20,6 +22,7 @@
 #include <fstream>
 #include <string>
 
+#include "../front6_fill.h"
 #include "app/control_table.h"
 #include "app/front_six/front6_page_table.h"
 #include "app/window/main_window.h"
@@ -28,7 +31,6 @@
 #include "app/window/scroll_bar_widget.h"
 #include "app/window/qt_port.h"
 #include "app/window/window_main.h"
-#include "support/huge_pages.h"
 
 namespace tesvik {
 namespace {
@@ -280,11 +282,68 @@ void BM_WindowTypingInTenMegabyteBox(benchmark::State& state) {
 }
 BENCHMARK(BM_WindowTypingInTenMegabyteBox)->DenseRange(0, 2)->Unit(benchmark::kMicrosecond);
 
+// The front-six page filled as in the engine's worst case, its two lists
+// pasted through the paste buttons.
+struct WorstFrontSixShown : Shown {
+  WorstFrontSixShown() {
+    window.app().start_without_window();
+    click(Ctl::C_ding, 3);
+    App& app = window.app();
+    bench::worst_front_six_with(app, [&](int gn, const std::string& text) {
+      QGuiApplication::clipboard()->setText(QString::fromStdString(text));
+      click(Ctl::C_q6_gn, gn);
+    });
+    window.bindings().forward([](App&) {});  // the window shows the filled boxes
+    QApplication::processEvents();
+  }
+  // The click on "开始缩水" to the count and the first screen of the list drawn.
+  void run() {
+    click(Ctl::C_q6_gn, kQ6Run);
+    window.advance(ResultViewer::kFirstDrawMs);
+    window.page_widget(3)->repaint();
+  }
+};
+
+void BM_WindowWorstFrontSixRun(benchmark::State& state) {
+  WorstFrontSixShown s;
+  for (auto _ : state) s.run();
+  state.SetLabel(s.window.app().front6().state().count.label.caption + " kept");
+}
+BENCHMARK(BM_WindowWorstFrontSixRun)->Unit(benchmark::kMillisecond);
+
+// Resident memory once the window shows the worst-case run, and its peak
+// (run this benchmark alone for a clean figure).
+void BM_WindowWorstFrontSixResident(benchmark::State& state) {
+  for (auto _ : state) {
+    WorstFrontSixShown s;
+    s.run();
+    state.counters["rss_mb"] = resident_mb("VmRSS:");
+    state.counters["peak_mb"] = resident_mb("VmHWM:");
+  }
+}
+BENCHMARK(BM_WindowWorstFrontSixResident)->Unit(benchmark::kMillisecond)->Iterations(1);
+
+// The paste button of the kill box with every front-six pick on the
+// clipboard (151,200 lines), to the page drawn again.
+void BM_WindowPasteButtonAllPicks(benchmark::State& state) {
+  Shown s;
+  s.window.app().start_without_window();
+  s.click(Ctl::C_ding, 3);
+  QGuiApplication::clipboard()->setText(QString::fromStdString(bench::pick_list_6x()));
+  for (auto _ : state) {
+    s.click(Ctl::C_q6_gn, kQ6PasteKill);
+    s.window.page_widget(3)->repaint();
+    state.PauseTiming();
+    s.window.bindings().forward([](App& app) { app.double_click({Ctl::T_q6, q6_paste_box(kQ6PasteKill).box}); });
+    state.ResumeTiming();
+  }
+}
+BENCHMARK(BM_WindowPasteButtonAllPicks)->Unit(benchmark::kMillisecond);
+
 }  // namespace
 }  // namespace tesvik
 
 int main(int argc, char** argv) {
-  tesvik::restart_with_huge_pages(argv);  // measured as the program runs
   if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
   QApplication qt(argc, argv);
   tesvik::prepare_application(qt);

@@ -84,9 +84,24 @@ ComboBox* App::combo_of(ControlRef c) {
   return control_exists(c) && owner_of(c) == Owner::ConditionPages ? pages_.combo(c) : nullptr;
 }
 
-std::string* App::text_of(ControlRef c) {
+TextBox* App::box_of(ControlRef c) {
   if (!control_exists(c)) return nullptr;
-  return owner_of(c) == Owner::FrontSix ? front6_.text(c) : pages_.text(c);
+  return owner_of(c) == Owner::FrontSix ? front6_.box(c) : pages_.box(c);
+}
+
+const std::string* App::text_of(ControlRef c) {
+  if (const TextBox* box = box_of(c)) return &box->text();
+  return control_exists(c) && owner_of(c) != Owner::FrontSix ? pages_.text(c) : nullptr;
+}
+
+bool App::edit_text(ControlRef c, const std::function<void(std::string&)>& edit) {
+  if (TextBox* box = box_of(c)) {
+    box->edit(edit);
+    return true;
+  }
+  std::string* text = control_exists(c) && owner_of(c) != Owner::FrontSix ? pages_.text(c) : nullptr;
+  if (text) edit(*text);
+  return text != nullptr;
 }
 
 ListBox* App::list_of(ControlRef c) { return control_exists(c) ? pages_.list(c) : nullptr; }
@@ -143,16 +158,19 @@ bool App::refused_edit(ControlRef c) {
 }
 
 void App::set_text(ControlRef c, std::string text) {
-  if (refused_edit(c)) return;
-  if (std::string* box = text_of(c)) *box = std::move(text);
+  if (!refused_edit(c)) put_text(c, std::move(text));
+}
+
+void App::put_text(ControlRef c, std::string text) {
+  edit_text(c, [&](std::string& box) { box = std::move(text); });
 }
 
 void App::replace_text(ControlRef c, std::size_t at, std::size_t count, std::string_view with) {
   if (refused_edit(c)) return;
-  std::string* box = text_of(c);
-  if (!box) return;
-  at = std::min(at, box->size());
-  box->replace(at, std::min(count, box->size() - at), with);
+  edit_text(c, [&](std::string& box) {
+    at = std::min(at, box.size());
+    box.replace(at, std::min(count, box.size() - at), with);
+  });
 }
 
 void App::type_text(ControlRef c, std::string_view utf8) {

@@ -6,6 +6,7 @@
 // runner drives the same object.
 
 #include <cstdint>
+#include <functional>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -44,6 +45,11 @@ class App {
   void double_click(ControlRef c);
   void hover(ControlRef c);
   void set_text(ControlRef c, std::string text);  // as a paste: no key filter
+  // Writes a text as the program itself does, into a read-only box too.
+  void put_text(ControlRef c, std::string text);
+  // Changes the text of c in place by edit(std::string&), as the program
+  // itself does; false when c has no text.
+  bool edit_text(ControlRef c, const std::function<void(std::string&)>& edit);
   // Replaces `count` bytes at `at` (both cut to the text) by `with`, as a
   // paste does.
   void replace_text(ControlRef c, std::size_t at, std::size_t count, std::string_view with);
@@ -59,7 +65,8 @@ class App {
 
   // Controls by reference; nullptr for a control of another kind or an
   // index that its array does not have.
-  std::string* text_of(ControlRef c);  // a text box's or combo box's text
+  const std::string* text_of(ControlRef c);  // a text box's or combo box's text
+  TextBox* box_of(ControlRef c);             // a condition box
   Button* button_of(ControlRef c);
   ComboBox* combo_of(ControlRef c);
   ListBox* list_of(ControlRef c);

@@ -43,6 +43,10 @@ std::optional<ControlView> control_view(App& app, ControlRef ref) {
     v.rows = static_cast<int>(viewer.rows().size());
     v.selected = viewer.value();
     v.scroll_max = viewer.max();
+  } else if (const TextBox* box = app.box_of(ref)) {
+    v.text = box->text();
+    v.revision = box->revision();
+    v.revised = true;
   } else if (const std::string* text = app.text_of(ref)) {
     v.text = *text;
     if (const ComboBox* combo = app.combo_of(ref)) v.items = combo->items;

@@ -34,6 +34,9 @@ struct ControlView {
   int selected = -1;
   int scroll_max = 0;  // the viewer's last first row
   std::uint64_t revision = 0;
+  // A condition box's edit revision (in `revision`): its text changed
+  // exactly when the revision moved, so a face need not compare texts.
+  bool revised = false;
 };
 
 // The state of a control; nullopt for a control the program does not have.

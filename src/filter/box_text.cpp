@@ -6,24 +6,33 @@
 
 namespace tesvik {
 
-void clean_box(std::string& text, std::string_view allowed) {
+namespace {
+
+std::array<bool, 256> kept_bytes(std::string_view allowed) {
   std::array<bool, 256> keep{};  // bytes of UTF-8 sequences (128 and above) never are
   for (char c : allowed)
     if (static_cast<unsigned char>(c) < 128) keep[static_cast<unsigned char>(c)] = true;
   keep[' '] = true;
-  // A text that is clean already: allowed characters only, single blanks, no
-  // blank at either end.
-  bool clean = text.empty() || (text.front() != ' ' && text.back() != ' ');
+  return keep;
+}
+
+}  // namespace
+
+bool is_clean(std::string_view text, std::string_view allowed) {
+  const std::array<bool, 256> keep = kept_bytes(allowed);
+  // Allowed characters only, single blanks, no blank at either end.
+  if (!text.empty() && (text.front() == ' ' || text.back() == ' ')) return false;
   unsigned char previous = 0;
   for (const char c : text) {
     const auto byte = static_cast<unsigned char>(c);
-    if (!keep[byte] || (byte == ' ' && previous == ' ')) {
-      clean = false;
-      break;
-    }
+    if (!keep[byte] || (byte == ' ' && previous == ' ')) return false;
     previous = byte;
   }
-  if (clean) return;
+  return true;
+}
+
+std::string cleaned(std::string_view text, std::string_view allowed) {
+  const std::array<bool, 256> keep = kept_bytes(allowed);
   // One pass: a character outside the allowed set (a whole UTF-8 sequence
   // counts as one) is a blank, and of each pair of blanks one is dropped.
   // Written into place (the text only shrinks): a call a character would
@@ -47,7 +56,16 @@ void clean_box(std::string& text, std::string_view allowed) {
     pending_blank = c == ' ';
     out[length++] = c;
   }
-  text = std::string(trim_blanks(std::string_view(out).substr(0, length)));
+  const std::string_view trimmed = trim_blanks(std::string_view(out).substr(0, length));
+  if (trimmed.size() == length) {
+    out.resize(length);
+    return out;
+  }
+  return std::string(trimmed);
+}
+
+void clean_box(std::string& text, std::string_view allowed) {
+  if (!is_clean(text, allowed)) text = cleaned(text, allowed);
 }
 
 std::string stripped(std::string_view text, std::string_view allowed) {

@@ -13,6 +13,10 @@ namespace tesvik {
 // blanks become two); then leading and trailing blanks are removed. A text
 // that is clean already is left as it is, without a copy.
 void clean_box(std::string& text, std::string_view allowed);
+// Whether clean_box would leave the text as it is.
+bool is_clean(std::string_view text, std::string_view allowed);
+// The text as clean_box leaves it.
+std::string cleaned(std::string_view text, std::string_view allowed);
 
 // The text with every character outside `allowed` deleted (blanks too,
 // unless allowed).

@@ -11,6 +11,7 @@
 #include <vector>
 
 #include "filter/condition_matrix.h"
+#include "filter/text_box.h"
 #include "filter/tolerance.h"
 #include "support/text.h"
 
@@ -28,8 +29,11 @@ struct RowInput {
 
 struct ConditionInput {
   std::vector<RowInput> rows;
-  // The block's text boxes; a condition that cleans a box writes the cleaned text back.
-  std::vector<std::string*> boxes;
+  // The block's text boxes.
+  std::vector<TextBox*> boxes;
+  // A condition that cleans a box writes the cleaned text back (front
+  // three, four and five); otherwise a run leaves the boxes as they are.
+  bool writes_back = false;
   std::vector<std::string_view> box_labels;  // the label shown with each box ("A*C*")
   // The lines of the block's compound list, when it has one.
   const std::vector<std::string>* entries = nullptr;

@@ -30,7 +30,7 @@ void mark_named(ConditionMatrix& m, int column, const std::vector<std::uint8_t>&
 void kill_exact_3x(ConditionInput& in, ConditionMatrix& m, int column) {
   // Commas count as blanks, and runs of blanks as one.
   std::string text;
-  for (char c : *in.boxes.at(0)) {
+  for (char c : in.boxes.at(0)->text()) {
     if (c == ',') c = ' ';
     if (!(c == ' ' && !text.empty() && text.back() == ' ')) text += c;
   }
@@ -85,7 +85,7 @@ void kill_compound_3x(ConditionInput& in, ConditionMatrix& m, int column) {
 
 void base_list_3x(ConditionInput& in, ConditionMatrix& m, int) {
   std::string text;
-  const std::string_view trimmed = trim_blanks(*in.boxes.at(0));
+  const std::string_view trimmed = trim_blanks(in.boxes.at(0)->text());
   for (std::size_t i = 0; i < trimmed.size(); ++i) {
     if (trimmed[i] == ',' || trimmed[i] == ' ') continue;
     if (trimmed.substr(i).starts_with("，")) {

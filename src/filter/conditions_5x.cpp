@@ -4,8 +4,7 @@
 #include <string>
 #include <vector>
 
-#include "filter/box_memo.h"
-#include "filter/box_text.h"
+#include "filter/box_reading.h"
 #include "filter/conditions.h"
 #include "filter/form_boxes.h"
 #include "filter/open_places.h"
@@ -16,9 +15,7 @@ namespace tesvik {
 void kill_position_pattern_5x(ConditionInput& in, ConditionMatrix& m, int column) {
   // matches[key]: the patterns that a pick with the numbers of `key` matches
   // (at most 1,000, so no count stops); empty when the box makes no pass.
-  static BoxMemo<std::vector<std::uint16_t>> memo;
-  const auto& matches = memo.read(*in.boxes.at(0), [](std::string& box) {
-    clean_box(box, "1234567890*");
+  const auto& matches = read_clean_box(in, 0, "1234567890*", [](std::string_view box) {
     if (box.size() <= 4) return std::vector<std::uint16_t>{};
     PatternTable<std::uint16_t> patterns(5);
     if (for_each_item(box, 5, 1000, [&](std::string_view pattern) { patterns.add(pattern_key(pattern)); }) == 0)

@@ -6,7 +6,7 @@
 #include <cmath>
 #include <optional>
 
-#include "filter/box_memo.h"
+#include "filter/box_reading.h"
 #include "filter/box_text.h"
 #include "filter/compound_lines.h"
 #include "filter/pick_facts.h"
@@ -34,30 +34,27 @@ int list_number(std::string_view part) {
 }
 
 // The picks named by a list text, one byte per pick index; nullopt when the
-// text is too short to count as given. A line of exactly `places` numbers
-// names the pick of those numbers (a part of value 0 is taken as 10); a line
-// with a part that is no whole number from 0 to 10 names none.
-std::optional<std::vector<std::uint8_t>> listed_picks(std::string_view box, int places, std::size_t longer_than) {
-  // Commas read as blanks and blank runs as one; most lists have neither.
-  std::string collapsed;
-  const bool as_typed = box.find(',') == std::string_view::npos && box.find("  ") == std::string_view::npos;
-  if (!as_typed)
-    for (char c : box) {
-      if (c == ',') c = ' ';
-      if (!(c == ' ' && !collapsed.empty() && collapsed.back() == ' ')) collapsed += c;
-    }
-  const std::string_view text = as_typed ? box : std::string_view(collapsed);
-  if (character_count(text) <= longer_than) return std::nullopt;
+// text is too short to count as given: commas read as blanks and blank runs
+// as one, it must have more than `longer_than` characters. A line of exactly
+// `places` numbers names the pick of those numbers (a part of value 0 is
+// taken as 10); a line with a part that is no whole number from 0 to 10
+// names none.
+std::optional<std::vector<std::uint8_t>> listed_picks(std::string_view text, int places, std::size_t longer_than) {
+  if (text.size() <= longer_than) return std::nullopt;  // never more characters than bytes
   const Universe& u = universe(places);
   std::vector<std::uint8_t> named(static_cast<std::size_t>(u.size) + 1, 0);
-  // One pass: lines end at CR LF, parts at single blanks; blanks at either
-  // end of a line are trimmed.
+  // One pass over the text as typed: lines end at CR LF, parts at blanks
+  // and commas, and the empty parts between two of them are skipped, which
+  // reads blank runs as one. The characters are counted as they pass, a
+  // blank after a blank not at all.
+  std::size_t characters = 0;
+  bool after_blank = false;
   int numbers[kMaxPlaces];
   int parts = 0;
   bool usable = true;
   std::size_t start = 0;
   const auto end_part = [&](std::size_t end) {
-    if (end == start) return;  // a blank at the start or end of a line
+    if (end == start) return;  // between two blanks, or a blank at the start or end of a line
     const int n = list_number(text.substr(start, end - start));
     usable = usable && n != 0 && parts < places;
     if (usable) numbers[parts] = n;
@@ -70,17 +67,24 @@ std::optional<std::vector<std::uint8_t>> listed_picks(std::string_view box, int 
     usable = true;
   };
   for (std::size_t i = 0; i < text.size(); ++i) {
-    if (text[i] == ' ') {
+    const char c = text[i];
+    const bool blank = c == ' ' || c == ',';
+    characters += (static_cast<unsigned char>(c) & 0xC0) != 0x80 && !(blank && after_blank);  // no UTF-8 continuation byte
+    after_blank = blank;
+    if (blank) {
       end_part(i);
       start = i + 1;
-    } else if (text[i] == '\r' && i + 1 < text.size() && text[i + 1] == '\n') {
+    } else if (c == '\r' && i + 1 < text.size() && text[i + 1] == '\n') {
       end_part(i);
       end_line();
+      characters += 1;  // the LF
+      after_blank = false;
       start = ++i + 1;
     }
   }
   end_part(text.size());
   end_line();
+  if (characters <= longer_than) return std::nullopt;
   return named;
 }
 
@@ -102,6 +106,49 @@ std::vector<std::size_t> label_places(std::string_view label) {
   return places;
 }
 
+// Adds a junk compound line "01.03./02./..": one part per place; a line of
+// fewer parts is none, and lines past the last one taken are dropped.
+template <int P>
+void add_junk_line(CompoundLines<P>& lines, std::string_view line) {
+  if (lines.full()) return;
+  std::array<std::string_view, P> parts;
+  std::size_t count = 0, start = 0;
+  while (start <= line.size()) {
+    std::size_t end = line.find('/', start);
+    if (end == std::string_view::npos) end = line.size();
+    if (count < P) parts[count] = line.substr(start, end - start);
+    ++count;
+    start = end + 1;
+  }
+  if (count < P) return;
+  std::array<std::array<bool, 11>, P> hits;
+  for (std::size_t p = 0; p < P; ++p) hits[p] = number_hits(parts[p]);
+  lines.add([&](std::size_t p, std::size_t n) { return hits[p][n]; });
+}
+
+// The names of a positional box: names[key] = 1 for the numbers of its k
+// places (key in base 11) that a window of the text names; empty when the
+// text, written out, is too short to count.
+std::vector<std::uint8_t> position_names(std::string_view text, std::size_t k) {
+  const std::string expanded = expand_shorthand(text);
+  if (expanded.size() <= 2 * k - 1) return {};
+  // Every window of the text that reads as k two-digit numbers names them.
+  std::size_t size = 1;
+  for (std::size_t j = 0; j < k; ++j) size *= 11;
+  std::vector<std::uint8_t> names(size, 0);
+  for (std::size_t at = 0; at + 2 * k <= expanded.size(); ++at) {
+    std::size_t key = 0;
+    bool numbers = true;
+    for (std::size_t j = 0; j < k && numbers; ++j) {
+      const int n = two_digit_number(expanded.data() + at + 2 * j);
+      numbers = n != 0;
+      key = 11 * key + static_cast<std::size_t>(n);
+    }
+    if (numbers) names[key] = 1;
+  }
+  return names;
+}
+
 }  // namespace
 
 template <int P, CombinationRule R>
@@ -109,10 +156,8 @@ void kill_combination(ConditionInput& in, ConditionMatrix& m, int column) {
   // hits[mask]: the items whose digits all lie in mask, so that a pick looks
   // up its own digits whatever the number of items; empty when the box
   // makes no pass.
-  static BoxMemo<std::vector<std::int32_t>> memo;
-  const auto& hits = memo.read(*in.boxes.at(0), [](std::string& box) {
+  const auto& hits = read_clean_box(in, 0, kDigits, [](std::string_view box) {
     std::vector<std::int32_t> table;
-    clean_box(box, kDigits);
     if (box.size() <= static_cast<std::size_t>(R.length - 1)) return table;
     table.assign(1u << 10, 0);
     const std::size_t taken = for_each_item(box, static_cast<std::size_t>(R.length), static_cast<std::size_t>(R.cap),
@@ -136,16 +181,9 @@ void kill_combination(ConditionInput& in, ConditionMatrix& m, int column) {
   mark_outside<P>(m, column, in.range, [&](const PickFact<P>& f) { return hits[f.digit_mask]; });
 }
 
-// The picks a list box names, read once per text of the box.
-template <int P, int LongerThan>
-const std::optional<std::vector<std::uint8_t>>& listed_in(std::string& box) {
-  static BoxMemo<std::optional<std::vector<std::uint8_t>>> memo;
-  return memo.read(box, [](std::string& text) { return listed_picks(text, P, LongerThan); });
-}
-
 template <int P, int LongerThan>
 void kill_exact_list(ConditionInput& in, ConditionMatrix& m, int column) {
-  const auto& named = listed_in<P, LongerThan>(*in.boxes.at(0));
+  const auto& named = read_box(in, 0, [](std::string_view text) { return listed_picks(text, P, LongerThan); });
   if (!named) return;
   auto& col = m.column(column);
   for (std::size_t i = 1; i < named->size(); ++i)
@@ -154,7 +192,7 @@ void kill_exact_list(ConditionInput& in, ConditionMatrix& m, int column) {
 
 template <int P, int LongerThan>
 void base_list(ConditionInput& in, ConditionMatrix& m, int) {
-  const auto& named = listed_in<P, LongerThan>(*in.boxes.at(0));
+  const auto& named = read_box(in, 0, [](std::string_view text) { return listed_picks(text, P, LongerThan); });
   if (!named) return;
   auto& verdict = m.verdict();
   for (std::size_t i = 1; i < named->size(); ++i)
@@ -163,59 +201,31 @@ void base_list(ConditionInput& in, ConditionMatrix& m, int) {
 
 template <int P, bool NeedsEntries>
 void kill_junk_compound(ConditionInput& in, ConditionMatrix& m, int column) {
-  std::string& box = *in.boxes.at(0);
-  clean_box(box, "0123456789./\r\n");
-  if (box.empty()) return;
-  CompoundLines<P> lines;
-  for_each_line(box, [&](std::string_view line) {
-    if (lines.full()) return;
-    std::array<std::string_view, P> parts;
-    std::size_t count = 0, start = 0;
-    while (start <= line.size()) {
-      std::size_t end = line.find('/', start);
-      if (end == std::string_view::npos) end = line.size();
-      if (count < P) parts[count] = line.substr(start, end - start);
-      ++count;
-      start = end + 1;
-    }
-    if (count < P) return;
-    std::array<std::array<bool, 11>, P> hits;
-    for (std::size_t p = 0; p < P; ++p) hits[p] = number_hits(parts[p]);
-    lines.add([&](std::size_t p, std::size_t n) { return hits[p][n]; });
+  const auto& read = read_clean_box(in, 0, "0123456789./\r\n", [](std::string_view box) {
+    std::optional<CompoundLines<P>> lines;
+    if (box.empty()) return lines;
+    lines.emplace();
+    for_each_line(box, [&](std::string_view line) { add_junk_line(*lines, line); });
+    if (NeedsEntries && lines->size() == 0) lines.reset();
+    return lines;
   });
-  if (NeedsEntries && lines.size() == 0) return;
-  mark_outside<P>(m, column, in.range, [&](const PickFact<P>& f) { return lines.covering(f); });
+  if (!read) return;
+  mark_outside<P>(m, column, in.range, [&](const PickFact<P>& f) { return read->covering(f); });
 }
 
 template <int P, bool CountNamed>
 void position_boxes(ConditionInput& in, ConditionMatrix& m, int column) {
   struct Box {
     std::vector<std::size_t> places;
-    std::vector<std::uint8_t> names;  // by the places' numbers, base 11
+    const std::vector<std::uint8_t>* names;  // by the places' numbers, base 11
   };
   std::vector<Box> boxes;
   for (std::size_t b = 0; b < in.boxes.size(); ++b) {
-    std::string& text = *in.boxes[b];
-    clean_box(text, kDigits);
-    const std::string expanded = expand_shorthand(text);
-    Box box{label_places(in.box_labels.at(b)), {}};
-    if (expanded.size() <= 2 * box.places.size() - 1) continue;
-    // Every window of the text that reads as k two-digit numbers names them.
+    // A box's label is fixed, so its reading depends on its text alone.
+    Box box{label_places(in.box_labels.at(b)), nullptr};
     const std::size_t k = box.places.size();
-    std::size_t size = 1;
-    for (std::size_t j = 0; j < k; ++j) size *= 11;
-    box.names.assign(size, 0);
-    for (std::size_t at = 0; at + 2 * k <= expanded.size(); ++at) {
-      std::size_t key = 0;
-      bool numbers = true;
-      for (std::size_t j = 0; j < k && numbers; ++j) {
-        const int n = two_digit_number(expanded.data() + at + 2 * j);
-        numbers = n != 0;
-        key = 11 * key + static_cast<std::size_t>(n);
-      }
-      if (numbers) box.names[key] = 1;
-    }
-    boxes.push_back(std::move(box));
+    box.names = &read_clean_box(in, b, kDigits, [k](std::string_view text) { return position_names(text, k); });
+    if (!box.names->empty()) boxes.push_back(std::move(box));
   }
   if (boxes.empty()) return;
   mark_outside<P>(m, column, in.range, [&](const PickFact<P>& f) {
@@ -223,7 +233,7 @@ void position_boxes(ConditionInput& in, ConditionMatrix& m, int column) {
     for (const Box& box : boxes) {
       std::size_t key = 0;
       for (std::size_t place : box.places) key = 11 * key + f.n[place];
-      c += (box.names[key] != 0) == CountNamed;
+      c += ((*box.names)[key] != 0) == CountNamed;
     }
     return c;
   });

@@ -9,7 +9,7 @@
 #include <string_view>
 #include <vector>
 
-#include "filter/box_text.h"
+#include "filter/box_reading.h"
 #include "filter/condition_input.h"
 #include "filter/pick_facts.h"
 
@@ -32,26 +32,28 @@ inline std::size_t form_pattern_index(Form form, std::string_view digits) {
 template <int P>
 void mark_form_boxes(ConditionInput& in, ConditionMatrix& m, int column, std::size_t cap) {
   static constexpr std::array<std::string_view, kForms> kAllowed = {"01", "01", "01", "012"};
-  std::array<std::vector<std::uint8_t>, kForms> named;
+  // named[form][pattern]: the box names the pattern; empty when the box yields none.
+  std::array<const std::vector<std::uint8_t>*, kForms> named{};
   bool any = false;
   for (std::size_t form = 0; form < kForms; ++form) {
-    std::string& box = *in.boxes.at(form);
-    clean_box(box, kAllowed[form]);
-    if (box.size() < static_cast<std::size_t>(P)) continue;
-    std::size_t patterns = 1;
-    for (int p = 0; p < P; ++p) patterns *= form == kRouteForm ? 3 : 2;
-    std::vector<std::uint8_t> table(patterns, 0);
-    if (for_each_item(box, P, cap, [&](std::string_view item) { table[form_pattern_index(Form(form), item)] = 1; }) ==
-        0)
-      continue;
-    named[form] = std::move(table);
-    any = true;
+    named[form] = &read_clean_box(in, form, kAllowed[form], [form, cap](std::string_view box) {
+      std::vector<std::uint8_t> table;
+      if (box.size() < static_cast<std::size_t>(P)) return table;
+      std::size_t patterns = 1;
+      for (int p = 0; p < P; ++p) patterns *= form == kRouteForm ? 3 : 2;
+      table.assign(patterns, 0);
+      if (for_each_item(box, P, cap, [&](std::string_view item) { table[form_pattern_index(Form(form), item)] = 1; }) ==
+          0)
+        table.clear();
+      return table;
+    });
+    any = any || !named[form]->empty();
   }
   if (!any) return;
   mark_outside<P>(m, column, in.range, [&](const PickFact<P>& f) {
     int c = 0;
     for (std::size_t form = 0; form < kForms; ++form)
-      if (!named[form].empty()) c += named[form][f.pattern[form]];
+      if (!named[form]->empty()) c += (*named[form])[f.pattern[form]];
     return c;
   });
 }

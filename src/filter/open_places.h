@@ -56,17 +56,12 @@ class PatternTable {
 
   explicit PatternTable(int places) : places_(std::clamp(places, 1, kMaxPlaces)), counts_(place_keys(places_), 0) {}
 
-  void add(std::size_t key) {
-    Count& c = counts_[key];
-    if (c == 0) {
-      keys_.push_back(key);
-      spread_cost_ += open_matches(key);
-    }
-    c = sum(c, 1);
-  }
+  // Adds a pattern; it is counted when the table is made.
+  void add(std::size_t key) { added_.push_back(static_cast<std::uint32_t>(key)); }
 
   // The table by the keys of the picks' numbers.
   std::vector<Count> matches() && {
+    count_added();
     if (spread_cost_ > counts_.size()) {
       transform();
       return std::move(counts_);
@@ -79,6 +74,24 @@ class PatternTable {
  private:
   static Count sum(Count a, unsigned b) {
     return static_cast<Count>(std::min<unsigned>(unsigned{a} + b, std::numeric_limits<Count>::max()));
+  }
+
+  // Counts the added patterns under their keys. The keys fall anywhere in a
+  // table larger than the processor's caches, so each count is fetched some
+  // patterns ahead: the fetches then overlap instead of waiting one by one.
+  void count_added() {
+    constexpr std::size_t kAhead = 16;
+    for (std::size_t i = 0; i < added_.size(); ++i) {
+      if (i + kAhead < added_.size()) __builtin_prefetch(&counts_[added_[i + kAhead]], 1);
+      const std::size_t key = added_[i];
+      Count& c = counts_[key];
+      if (c == 0) {
+        keys_.push_back(key);
+        spread_cost_ += open_matches(key);
+      }
+      c = sum(c, 1);
+    }
+    added_.clear();
   }
 
   // The number of keys of picks' numbers that a pattern key matches: 10 per open place.
@@ -112,21 +125,31 @@ class PatternTable {
     }
   }
 
+  // Place by place, the keys with the place open add their counts to the
+  // ten keys with it fixed. Most open blocks are empty (the patterns are few
+  // against the keys), and those add nothing: a block is first checked for
+  // a count, and the last place, whose blocks are single keys, goes apart.
   void transform() {
     const std::size_t keys = counts_.size();
-    for (std::size_t stride = 1; stride < keys; stride *= 11)
+    Count* const c = counts_.data();
+    for (std::size_t high = 0; high < keys; high += 11)
+      if (const Count any = c[high])
+        for (std::size_t n = 1; n <= 10; ++n) c[high + n] = sum(c[high + n], any);
+    for (std::size_t stride = 11; stride < keys; stride *= 11)
       for (std::size_t high = 0; high < keys; high += 11 * stride) {
-        const Count* any = &counts_[high];
+        const Count* any = c + high;
+        if (std::all_of(any, any + stride, [](Count k) { return k == 0; })) continue;
         for (std::size_t n = 1; n <= 10; ++n) {
-          Count* fixed = &counts_[high + n * stride];
+          Count* fixed = c + high + n * stride;
           for (std::size_t low = 0; low < stride; ++low) fixed[low] = sum(fixed[low], any[low]);
         }
       }
   }
 
   int places_;
-  std::vector<Count> counts_;      // by pattern key
-  std::vector<std::size_t> keys_;  // the distinct pattern keys
+  std::vector<Count> counts_;         // by pattern key
+  std::vector<std::uint32_t> added_;  // pattern keys not counted yet
+  std::vector<std::size_t> keys_;     // the distinct pattern keys
   std::size_t spread_cost_ = 0;    // keys that spreading them one by one writes
 };
 

@@ -4,8 +4,7 @@
 #include <string>
 #include <vector>
 
-#include "filter/box_memo.h"
-#include "filter/box_text.h"
+#include "filter/box_reading.h"
 #include "filter/form_boxes.h"
 #include "filter/open_places.h"
 #include "front6/compound_6x.h"
@@ -39,9 +38,7 @@ void kill_position_pattern_6x(ConditionInput& in, ConditionMatrix& m, int column
   // matches[key]: the patterns that a pick with the numbers of `key` matches.
   // A pick fails every range at 100 matches or more, so the counts are bytes
   // that stop at 255. Empty when the box makes no pass.
-  static BoxMemo<std::vector<std::uint8_t>> memo;
-  const auto& matches = memo.read(*in.boxes.at(0), [](std::string& box) {
-    clean_box(box, "0123456789*");
+  const auto& matches = read_clean_box(in, 0, "0123456789*", [](std::string_view box) {
     if (box.size() <= kPlaces6 - 1) return std::vector<std::uint8_t>{};
     PatternTable<std::uint8_t> patterns(kPlaces6);
     std::size_t taken = 0;
@@ -62,7 +59,7 @@ void kill_form_boxes_6x(ConditionInput& in, ConditionMatrix& m, int column) {
 }
 
 void kill_compound_6x(ConditionInput& in, ConditionMatrix& m, int column) {
-  const auto lines = read_compounds_6x(*in.boxes.at(0));
+  const auto& lines = read_box(in, 0, [](std::string_view box) { return read_compounds_6x(box); });
   if (!lines) return;
   mark_outside<kPlaces6>(m, column, in.range, [&](const PickFact<kPlaces6>& f) { return lines->covering(f); });
 }

@@ -2,18 +2,23 @@
 // the window's clock, scrolling by the viewer's scroll bar, a copy, the
 // tolerance selectors, the boxes and clear all, all through the widgets.
 
+#include <algorithm>
+
 #include <QClipboard>
 #include <QComboBox>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMouseEvent>
 #include <QPlainTextEdit>
+#include <QScrollBar>
 #include <QScrollArea>
 #include <QWheelEvent>
 
 #include "app/front_six/front6_page_table.h"
+#include "app/window/pasted_list_view.h"
 #include "app/window/scroll_bar_widget.h"
 #include "app/window/tip_window.h"
+#include "front6/universe_6x.h"
 #include "window_fixture.h"
 
 namespace tesvik {
@@ -146,9 +151,12 @@ TEST_F(FrontSix, BaseBoxShowsTheListInUse) {
   click(Ctl::C_q6_gn, kQ6PasteBase);
   click(Ctl::C_q6_gn, kQ6Run);
   EXPECT_EQ(count(), "2");
-  auto* base = widget<QPlainTextEdit>(Ctl::T_q6, q6_paste_box(kQ6PasteBase).box);
-  EXPECT_TRUE(base->isReadOnly());
-  const QString shown = base->toPlainText();
+  auto* base = widget<PastedListBox>(Ctl::T_q6, q6_paste_box(kQ6PasteBase).box);
+  ASSERT_NE(base, nullptr);
+  const QString shown = base->text();
+  EXPECT_TRUE(shown.startsWith("010203040506\n100908070605")) << shown.toStdString();
+  EXPECT_EQ(shown, QString::fromStdString(*window.app().text_of({Ctl::T_q6, q6_paste_box(kQ6PasteBase).box}))
+                       .replace("\r\n", "\n"));
 
   QApplication::clipboard()->setText("02 03 04 05 06 07");
   QApplication::setActiveWindow(&window);
@@ -165,14 +173,37 @@ TEST_F(FrontSix, BaseBoxShowsTheListInUse) {
   next_tip();
   QTest::keyClick(base, Qt::Key_1);
   EXPECT_EQ(tips, QStringList({"请用“粘”按钮粘贴号码", "请用“粘”按钮粘贴号码"}));
-  EXPECT_EQ(base->toPlainText(), shown);
+  EXPECT_EQ(base->text(), shown);
   click(Ctl::C_q6_gn, kQ6Run);
   EXPECT_EQ(count(), "2");
 
   QTest::mouseDClick(base->viewport(), Qt::LeftButton);
-  EXPECT_EQ(base->toPlainText(), "");
+  EXPECT_EQ(base->text(), "");
   click(Ctl::C_q6_gn, kQ6Run);
   EXPECT_EQ(count(), "151200");
+}
+
+// A list of every pick is shown line by line from the App's text without a
+// text document; the bar reaches its last line, and a new paste shows the
+// new list from its top.
+TEST_F(FrontSix, PastedListOfEveryPickIsShownWhole) {
+  std::string all;
+  for (int pick = 1; pick <= kPicks6; ++pick) all += line_6x(pick) + "\r\n";
+  QApplication::clipboard()->setText(QString::fromStdString(all));
+  click(Ctl::C_q6_gn, kQ6PasteKill);
+  auto* kill = widget<PastedListBox>(Ctl::T_q6, q6_paste_box(kQ6PasteKill).box);
+  ASSERT_NE(kill, nullptr);
+  const std::string& shown = *window.app().text_of({Ctl::T_q6, q6_paste_box(kQ6PasteKill).box});
+  EXPECT_EQ(kill->line_count(), static_cast<int>(std::count(shown.begin(), shown.end(), '\n')) + 1);
+  EXPECT_GE(kill->line_count(), kPicks6);
+  EXPECT_EQ(kill->text(), QString::fromStdString(shown).replace("\r\n", "\n"));
+  QScrollBar* bar = kill->verticalScrollBar();
+  EXPECT_EQ(bar->maximum(), kill->line_count() - bar->pageStep());
+  bar->setValue(bar->maximum());
+  QApplication::clipboard()->setText("01 02 03 04 05 06\r\n10 09 08 07 06 05");
+  click(Ctl::C_q6_gn, kQ6PasteKill);
+  EXPECT_EQ(bar->value(), 0);
+  EXPECT_TRUE(kill->text().startsWith("010203040506"));
 }
 
 TEST_F(FrontSix, SelectorsAndBoxesUntilClearAll) {
@@ -183,10 +214,10 @@ TEST_F(FrontSix, SelectorsAndBoxesUntilClearAll) {
   QTest::keyClick(upper, Qt::Key_Down);
   EXPECT_EQ(window.app().selector_of({Ctl::rc_q6, 1})->range_text(), "0<*>2");
 
-  auto* hinted = widget<QPlainTextEdit>(Ctl::T_q6, 0);
-  EXPECT_TRUE(hinted->toPlainText().startsWith("粘贴您不要的大底号码"));
+  auto* hinted = widget<PastedListBox>(Ctl::T_q6, 0);
+  EXPECT_TRUE(hinted->text().startsWith("粘贴您不要的大底号码"));
   QTest::mouseDClick(hinted->viewport(), Qt::LeftButton);
-  EXPECT_EQ(hinted->toPlainText(), "");
+  EXPECT_EQ(hinted->text(), "");
   EXPECT_EQ(*window.app().text_of({Ctl::T_q6, 0}), "");
   auto* prize = widget<QLineEdit>(Ctl::T_q6, kQ6PrizeBox);
   QTest::keyClicks(prize, "123");
@@ -198,7 +229,7 @@ TEST_F(FrontSix, SelectorsAndBoxesUntilClearAll) {
   EXPECT_TRUE(area_drawn());
   click(Ctl::C_q6_gn, kQ6ClearAll);
   EXPECT_EQ(upper->currentText(), "0");
-  EXPECT_EQ(hinted->toPlainText(), "粘贴您不要的大底号码");
+  EXPECT_EQ(hinted->text(), "粘贴您不要的大底号码");
   EXPECT_FALSE(area_drawn());
   EXPECT_FALSE(scroll_bar()->thumb_visible());
 }

@@ -1,7 +1,6 @@
 // The function buttons of the front-six page (C_q6_gn): run, copies,
 // separator, pastes, adding a compound line and the prize check.
 
-#include <deque>
 #include <exception>
 #include <stdexcept>
 
@@ -26,9 +25,8 @@ namespace {
 constexpr const char* kPromptTitle = "提示";
 constexpr int kCompoundPauseMs = 500;
 
-// What a step reads, taken from the page; the step's boxes are copies,
-// since a run leaves the page's boxes as they are.
-ConditionInput input_of(const Front6State& s, const Q6Step& step, std::deque<std::string>& texts) {
+// What a step reads, taken from the page; the run leaves the page's boxes as they are.
+ConditionInput input_of(Front6State& s, const Q6Step& step) {
   ConditionInput in;
   for (const Q6StepRow& r : step.rows) {
     RowInput row{r.label, {}};
@@ -39,7 +37,7 @@ ConditionInput input_of(const Front6State& s, const Q6Step& step, std::deque<std
       }
     in.rows.push_back(std::move(row));
   }
-  for (int box : step.boxes) in.boxes.push_back(&texts.emplace_back(s.boxes.at(static_cast<std::size_t>(box))));
+  for (int box : step.boxes) in.boxes.push_back(&s.boxes.at(static_cast<std::size_t>(box)));
   if (step.selector >= 0) in.range = s.selectors.at(static_cast<std::size_t>(step.selector)).allowed();
   if (step.pasted >= 0) {
     const PastedPicks& list = s.pasted.at(static_cast<std::size_t>(step.pasted - kQ6PasteKill));
@@ -76,11 +74,10 @@ void Front6Page::function(int gn, Front6Context& ctx) {
 }
 
 void Front6Page::run(Front6Context& ctx) {
-  state_.boxes.at(kQ6PrizeBox).clear();
+  if (!state_.boxes.at(kQ6PrizeBox).empty()) state_.boxes.at(kQ6PrizeBox).clear();
   ctx.progress(0, 1);
-  std::deque<std::string> texts;
   std::vector<Step6> steps;
-  for (const Q6Step& step : q6_steps()) steps.push_back({step.condition, input_of(state_, step, texts), step.progress});
+  for (const Q6Step& step : q6_steps()) steps.push_back({step.condition, input_of(state_, step), step.progress});
   std::vector<int> slots;
   try {
     slots = evaluate_6x(spare_, steps, state_.selectors.at(kQ6TotalSelector).allowed(),
@@ -142,7 +139,7 @@ void Front6Page::paste(int gn, Front6Context& ctx) {
 }
 
 PasteStatus Front6Page::set_pasted(int gn, std::string_view text) {
-  std::string& box = state_.boxes.at(static_cast<std::size_t>(q6_paste_box(gn).box));
+  TextBox& box = state_.boxes.at(static_cast<std::size_t>(q6_paste_box(gn).box));
   PastedPicks& list = state_.pasted.at(static_cast<std::size_t>(gn - kQ6PasteKill));
   box.clear();
   list = {};
@@ -156,7 +153,7 @@ PasteStatus Front6Page::set_pasted(int gn, std::string_view text) {
 
 std::optional<std::string> Front6Page::pasted_text(int gn) const {
   if (!state_.pasted.at(static_cast<std::size_t>(gn - kQ6PasteKill)).in_use) return std::nullopt;
-  return state_.boxes.at(static_cast<std::size_t>(q6_paste_box(gn).box));
+  return state_.boxes.at(static_cast<std::size_t>(q6_paste_box(gn).box)).text();
 }
 
 void Front6Page::unpaste(int gn) {
@@ -178,8 +175,8 @@ void Front6Page::add_compound(Front6Context& ctx) {
     if (!line.empty()) line += '/';
     line += digits;
   }
-  std::string& box = state_.boxes.at(kQ6CompoundBox);
-  box = with_compound_line(box, line);
+  TextBox& box = state_.boxes.at(kQ6CompoundBox);
+  box = with_compound_line(box.text(), line);
   ctx.port.pause(kCompoundPauseMs);
   for (const Q6Row& r : panel.rows)
     for (int i = r.first; i <= r.last; ++i) state_.q6.at(static_cast<std::size_t>(i)).colour = kNeutral;
@@ -188,9 +185,9 @@ void Front6Page::add_compound(Front6Context& ctx) {
 void Front6Page::prize_check(Front6Context& ctx) {
   std::string_view verdict = "请先缩水后再兑奖";
   if (has_result_) {
-    std::string& box = state_.boxes.at(kQ6PrizeBox);
-    const std::string digits = prize_digits(box, kPlaces6);
-    box = stripped(box, "0123456789");
+    TextBox& box = state_.boxes.at(kQ6PrizeBox);
+    const std::string digits = prize_digits(box.text(), kPlaces6);
+    box = stripped(box.text(), "0123456789");
     verdict = prize_verdict_6x(digits, result_.verdict());
   }
   ctx.port.message(kPromptTitle, verdict);

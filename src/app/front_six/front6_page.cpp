@@ -46,7 +46,7 @@ Front6State Front6State::initial() {
       if (r.select_all >= 0) at(s.cls, r.select_all)->caption = "全";
     }
     for (const Q6Box& b : panel.boxes) {
-      if (!b.hint.empty()) at(s.boxes, b.box)->assign(std::string(b.hint) + "\r\n");
+      if (!b.hint.empty()) *at(s.boxes, b.box) = std::string(b.hint) + "\r\n";
       if (b.clear >= 0) at(s.cls, b.clear)->caption = "清";
     }
     if (panel.clear >= 0) at(s.cls, panel.clear)->caption = "清";
@@ -75,7 +75,7 @@ Button* Front6Page::button(ControlRef c) {
   }
 }
 
-std::string* Front6Page::text(ControlRef c) { return c.array == Ctl::T_q6 ? at(state_.boxes, c.index) : nullptr; }
+TextBox* Front6Page::box(ControlRef c) { return c.array == Ctl::T_q6 ? at(state_.boxes, c.index) : nullptr; }
 
 Label* Front6Page::label(ControlRef c) {
   return c.array == Ctl::L_jg_zhushu && c.index == kQ6CountLabel ? &state_.count.label : nullptr;
@@ -131,9 +131,9 @@ void Front6Page::help(int index, Front6Context& ctx) {
 }
 
 void Front6Page::double_click(ControlRef c) {
-  std::string* box = text(c);
-  if (!box) return;
-  box->clear();
+  TextBox* b = box(c);
+  if (!b) return;
+  b->clear();
   for (int gn : {kQ6PasteKill, kQ6PasteBase})
     if (q6_paste_box(gn).box == c.index) state_.pasted.at(static_cast<std::size_t>(gn - kQ6PasteKill)) = {};
 }
@@ -143,8 +143,10 @@ bool Front6Page::read_only(ControlRef c) const {
 }
 
 void Front6Page::type_text(ControlRef c, std::string_view utf8) {
-  if (std::string* box = text(c))
-    type_into(*box, utf8, c.index == kQ6PrizeBox ? BoxKind::SingleLine : BoxKind::MultiLine);
+  if (TextBox* b = box(c))
+    b->edit([&](std::string& text) {
+      type_into(text, utf8, c.index == kQ6PrizeBox ? BoxKind::SingleLine : BoxKind::MultiLine);
+    });
 }
 
 }  // namespace tesvik

@@ -15,6 +15,7 @@
 #include "controls/result_viewer.h"
 #include "controls/tolerance_selector.h"
 #include "filter/condition_matrix.h"
+#include "filter/text_box.h"
 #include "front6/pasted_list.h"
 #include "support/user_port.h"
 
@@ -42,7 +43,7 @@ struct Front6State {
   std::vector<Button> cls;                   // C_q6_cls
   std::vector<Button> gn;                    // C_q6_gn
   std::vector<Button> shuoming;              // C_q6_shuoming
-  std::vector<std::string> boxes;            // T_q6
+  std::vector<TextBox> boxes;                // T_q6
   std::vector<ToleranceSelector> selectors;  // rc_q6
   Count count;                               // L_jg_zhushu 3
   std::array<PastedPicks, 2> pasted;         // by paste button: C_q6_gn 10 (kill-exact), 11 (base)
@@ -61,7 +62,7 @@ class Front6Page {
   const Front6State& state() const { return state_; }
   // Controls by reference; the reference must exist in the control table.
   Button* button(ControlRef c);
-  std::string* text(ControlRef c);
+  TextBox* box(ControlRef c);
   Label* label(ControlRef c);
   ToleranceSelector* selector(ControlRef c);
   const ResultViewer& viewer() const { return viewer_; }

@@ -48,9 +48,10 @@ ComboBox* ConditionPages::combo(ControlRef c) {
   }
 }
 
+TextBox* ConditionPages::box(ControlRef c) { return c.array == Ctl::T_nei_txt_ip ? at(panel_.txt_ip, c.index) : nullptr; }
+
 std::string* ConditionPages::text(ControlRef c) {
   switch (c.array) {
-    case Ctl::T_nei_txt_ip: return at(panel_.txt_ip, c.index);
     case Ctl::T_duijiang: return at(panel_.duijiang, c.index);
     default: {
       ComboBox* box = combo(c);
@@ -107,10 +108,14 @@ void ConditionPages::click(ControlRef c, PageContext& ctx) {
 }
 
 void ConditionPages::double_click(ControlRef c) {
-  if (c.array == Ctl::T_nei_txt_ip) text(c)->clear();
+  if (TextBox* b = box(c)) b->clear();
 }
 
 void ConditionPages::type_text(ControlRef c, std::string_view utf8) {
+  if (TextBox* b = this->box(c)) {
+    b->edit([&](std::string& text) { type_into(text, utf8, BoxKind::MultiLine); });
+    return;
+  }
   std::string* box = text(c);
   if (!box) return;
   if (c.array == Ctl::T_duijiang) {
@@ -120,7 +125,7 @@ void ConditionPages::type_text(ControlRef c, std::string_view utf8) {
       if (m.prize_box == c.index) type_into(*box, utf8, BoxKind::Prize, static_cast<std::size_t>(places_of(m.mode)));
     return;
   }
-  type_into(*box, utf8, c.array == Ctl::T_nei_txt_ip ? BoxKind::MultiLine : BoxKind::SingleLine);
+  type_into(*box, utf8, BoxKind::SingleLine);
 }
 
 }  // namespace tesvik

@@ -23,7 +23,8 @@ class ConditionPages {
 
   // Controls by reference; the reference must exist in the control table.
   Button* button(ControlRef c);
-  std::string* text(ControlRef c);
+  TextBox* box(ControlRef c);       // a condition box
+  std::string* text(ControlRef c);  // a prize box's or combo box's text
   ComboBox* combo(ControlRef c);
   ListBox* list(ControlRef c);
   Label* label(ControlRef c);

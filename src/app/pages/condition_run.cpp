@@ -41,6 +41,7 @@ ConditionInput read_block(PanelState& panel, const Block& block) {
     in.boxes.push_back(&panel.txt_ip.at(static_cast<std::size_t>(f.box)));
     in.box_labels.push_back(f.label);
   }
+  in.writes_back = true;
   if (block.compound_list) in.entries = &panel.list_nei.rows;
   if (block.range >= 0) in.range = range_of(panel, block.range);
   if (block.mode_exclude >= 0) in.exclude = panel.n_xuan_1.at(static_cast<std::size_t>(block.mode_exclude)).selected();
@@ -55,6 +56,7 @@ void run_page(PageContext& ctx, Mode mode) {
   if (const int before = mode_info(mode).progress_before; before >= 0) ctx.progress(before, 2);
   for (const Block* b : run_order(page)) run_feeds(ctx, matrix, b->feeds, read_block(ctx.panel, *b));
   ConditionInput base;
+  base.writes_back = true;
   base.boxes.push_back(&ctx.panel.txt_ip.at(static_cast<std::size_t>(page.result.base.box)));
   run_feeds(ctx, matrix, page.result.base_feeds, std::move(base));
   apply_overall_tolerance(matrix, total_bound(ctx.panel, page.result.total_lower),

@@ -195,8 +195,8 @@ void add_compound_line(PanelState& s, Mode mode) {
     if (b.add_button < 0) continue;
     const std::optional<std::string> line = compound_line(s, b, ".");
     if (!line) return;
-    std::string& box = s.txt_ip.at(static_cast<std::size_t>(b.boxes.front().box));
-    const std::string earlier(trim_blanks(box));
+    TextBox& box = s.txt_ip.at(static_cast<std::size_t>(b.boxes.front().box));
+    const std::string earlier(trim_blanks(box.text()));
     box = earlier.empty() ? *line : earlier + "\r\n" + *line;
     for (const ButtonRow& r : b.rows) row_set(s, r, kNeutral);
     return;

@@ -9,6 +9,7 @@
 
 #include "app/control_table.h"
 #include "app/controls.h"
+#include "filter/text_box.h"
 
 namespace tesvik {
 
@@ -20,7 +21,7 @@ struct PanelState {
   std::vector<Button> jg_gn = std::vector<Button>(slot_count(Ctl::C_jg_gn));
   std::vector<Button> q3_nei = std::vector<Button>(slot_count(Ctl::C_q3_nei));
   std::vector<Button> shuoming = std::vector<Button>(slot_count(Ctl::C_shuoming));
-  std::vector<std::string> txt_ip = std::vector<std::string>(slot_count(Ctl::T_nei_txt_ip));
+  std::vector<TextBox> txt_ip = std::vector<TextBox>(slot_count(Ctl::T_nei_txt_ip));
   std::vector<std::string> duijiang = std::vector<std::string>(slot_count(Ctl::T_duijiang));
   std::vector<ComboBox> rc = std::vector<ComboBox>(slot_count(Ctl::Comb_rc));
   std::vector<ComboBox> jg_rc = std::vector<ComboBox>(slot_count(Ctl::Comb_jg_rc));

@@ -63,7 +63,7 @@ void set_control(App& app, const SchemeControl& c, const std::vector<const Schem
   switch (c.kind) {
     case SchemeKind::Button: app.button_of(ref_of(c))->colour = e.colour; break;
     case SchemeKind::TextBox:
-    case SchemeKind::ComboBox: *app.text_of(ref_of(c)) = e.text; break;
+    case SchemeKind::ComboBox: app.put_text(ref_of(c), e.text); break;
     case SchemeKind::Selector: app.selector_of(ref_of(c))->set_range(e.text); break;
     default: break;
   }

@@ -20,6 +20,7 @@
 #include "app/window/colour.h"
 #include "app/window/condition_box_widget.h"
 #include "app/window/elided_button.h"
+#include "app/window/pasted_list_view.h"
 #include "app/window/qt_text.h"
 #include "app/window/result_list_model.h"
 #include "app/window/text_mirror.h"
@@ -71,6 +72,7 @@ struct Bindings::TextView {
   TextKind kind = TextKind::Line;
   QWidget* widget = nullptr;
   std::string shown;
+  std::uint64_t shown_revision = 0;  // of a condition box
   std::size_t items = 0;
   bool fresh = true;
   TextMirror mirror;     // condition boxes
@@ -149,6 +151,7 @@ void Bindings::edited(TextView* view, const QString& text) {
   handle([&] {
     app_.set_text(view->ref, to_model(text));
     if (const std::string* now = app_.text_of(view->ref)) view->shown = *now;
+    view->shown_revision = revision_of(view->ref);
   });
 }
 
@@ -160,6 +163,7 @@ void Bindings::edited_document(TextView* view, const QTextDocument& doc, int pos
     const TextSplice s = view->mirror.change(doc, view->shown, position, removed, added);
     app_.replace_text(view->ref, s.at, s.count, s.with);
     view->shown.replace(s.at, s.count, s.with);
+    view->shown_revision = revision_of(view->ref);
     // Every box shows the App's text: this one took the same splice, and
     // the others were synced after the previous event. The sync after this
     // edit need not compare texts, which would cost the boxes' lengths.
@@ -168,7 +172,17 @@ void Bindings::edited_document(TextView* view, const QTextDocument& doc, int pos
   texts_in_sync_ = false;
 }
 
-QPlainTextEdit* Bindings::condition_box(ControlRef ref, QWidget* parent) {
+QWidget* Bindings::condition_box(ControlRef ref, QWidget* parent) {
+  if (app_.read_only(ref)) {
+    auto view = std::make_unique<PastedListView>(ref, parent);
+    PastedListBox* box = view->box();
+    // Edits are refused and a double click empties the box, as in any box.
+    for (QObject* part : {static_cast<QObject*>(box), static_cast<QObject*>(box->viewport())}) {
+      part->installEventFilter(this);
+      refs_[part] = ref;
+    }
+    return custom(ref, std::move(view));
+  }
   auto* w = new ConditionBoxWidget(parent);
   w->setLineWrapMode(QPlainTextEdit::NoWrap);
   // The vertical scroll bar is always there, so that a long paste does not
@@ -184,11 +198,6 @@ QPlainTextEdit* Bindings::condition_box(ControlRef ref, QWidget* parent) {
   });
   w->viewport()->installEventFilter(this);
   refs_[w->viewport()] = ref;
-  if (app_.read_only(ref)) {
-    w->setReadOnly(true);
-    w->installEventFilter(this);
-    refs_[w] = ref;
-  }
   return w;
 }
 
@@ -307,8 +316,7 @@ bool Bindings::eventFilter(QObject* watched, QEvent* event) {
 bool Bindings::key_accepted(const QLineEdit& box, ControlRef ref, const QKeyEvent& key) {
   if (!types_character(key)) return true;
   const QString typed = key.text();
-  std::string* model = app_.text_of(ref);
-  if (!model) return true;
+  if (!app_.text_of(ref)) return true;
   constexpr qsizetype kShown = 2 * static_cast<qsizetype>(kLongestPrizeLimit);  // UTF-16 units
   const QString text = box.text();
   const qsizetype cut = box.hasSelectedText() ? box.selectionStart() : text.size();
@@ -316,12 +324,15 @@ bool Bindings::key_accepted(const QLineEdit& box, ControlRef ref, const QKeyEven
   const QString head = text.left(std::min(cut, kShown)) + text.mid(resume, std::max<qsizetype>(0, kShown - cut));
   // Ask the filter on the App's own box, then put the box back as it was:
   // the line edit inserts the character and reports the whole new text.
-  std::string kept = std::move(*model);
   const std::string joined = to_model(head);
-  *model = joined;
+  std::string kept;
+  app_.edit_text(ref, [&](std::string& model) {
+    kept = std::move(model);
+    model = joined;
+  });
   app_.type_text(ref, typed.toStdString());
-  const bool accepted = *model != joined;
-  *model = std::move(kept);
+  const bool accepted = *app_.text_of(ref) != joined;
+  app_.edit_text(ref, [&](std::string& model) { model = std::move(kept); });
   return accepted;
 }
 
@@ -364,7 +375,7 @@ void Bindings::sync_texts() {
       v->fresh = true;
     }
     const std::string_view text = view->text;
-    if (!v->fresh && text == v->shown) continue;
+    if (!v->fresh && (view->revised ? view->revision == v->shown_revision : text == v->shown)) continue;
     const QSignalBlocker block(v->widget);
     switch (v->kind) {
       case TextKind::Combo: combo->setEditText(to_widget(text)); break;
@@ -383,8 +394,14 @@ void Bindings::sync_texts() {
       case TextKind::Line: static_cast<QLineEdit*>(v->widget)->setText(to_widget(text)); break;
     }
     v->shown = text;
+    v->shown_revision = view->revision;
     v->fresh = false;
   }
+}
+
+std::uint64_t Bindings::revision_of(ControlRef ref) {
+  const TextBox* box = app_.box_of(ref);
+  return box ? box->revision() : 0;
 }
 
 void Bindings::sync_lists() {

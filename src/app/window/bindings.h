@@ -39,8 +39,9 @@ class Bindings : public QObject {
   // A button of the top bar's links: its caption is cut with "…" when the
   // button is narrower, and shown whole in its tool tip.
   QPushButton* link_button(ControlRef ref, QWidget* parent);
-  // A multi-line box (T_nei_txt_ip, T_q6); a double click empties it.
-  QPlainTextEdit* condition_box(ControlRef ref, QWidget* parent);
+  // A multi-line box (T_nei_txt_ip, T_q6); a double click empties it. A
+  // box that only shows a pasted list is a PastedListBox, otherwise a text edit.
+  QWidget* condition_box(ControlRef ref, QWidget* parent);
   // A one-line box: the prize boxes T_duijiang, whose typed characters pass
   // the App's key filter, and the front-six prize box T_q6 12, which takes
   // any text and empties on a double click like the page's other boxes.
@@ -80,6 +81,8 @@ class Bindings : public QObject {
   void edited_document(TextView* view, const QTextDocument& doc, int position, int removed, int added);
   bool key_accepted(const QLineEdit& box, ControlRef ref, const QKeyEvent& key);
   void sync_buttons();
+  // The edit revision of a condition box; 0 for another control.
+  std::uint64_t revision_of(ControlRef ref);
   void sync_texts();
   void sync_lists();
   void sync_labels();

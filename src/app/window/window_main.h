@@ -9,7 +9,8 @@ struct NoticeConfig;
 
 // The look and language of the program: Fusion style, a compact CJK font,
 // and Qt's own texts (dialog buttons, edit menus) in Chinese, with the
-// Chinese locale, where Qt's translations are installed.
+// Chinese locale, where Qt's translations are installed; and the heap kept
+// between runs.
 void prepare_application(QApplication& qt);
 
 // Opens the main window and runs until the user closes it; the network
