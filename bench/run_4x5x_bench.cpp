@@ -44,7 +44,10 @@ BENCHMARK(BM_ColdRun<bench::full_front_five>)->Name("BM_FullRunCold5x")->Arg(10)
 BENCHMARK(BM_Run<bench::full_front_four>)->Name("BM_FullRun4x")->Arg(5)->Unit(benchmark::kMicrosecond);
 BENCHMARK(BM_Run<bench::typical_front_four>)->Name("BM_TypicalRun4x")->Arg(5)->Unit(benchmark::kMicrosecond);
 BENCHMARK(BM_Run<bench::full_front_five>)->Name("BM_FullRun5x")->Arg(10)->Unit(benchmark::kMicrosecond);
-BENCHMARK(BM_Run<bench::full_front_five_two_lists>)->Name("BM_FullRunTwoLists5x")->Arg(10)->Unit(benchmark::kMicrosecond);
+BENCHMARK(BM_Run<bench::full_front_five_two_lists>)
+    ->Name("BM_FullRunTwoLists5x")
+    ->Arg(10)
+    ->Unit(benchmark::kMicrosecond);
 BENCHMARK(BM_Run<bench::typical_front_five>)->Name("BM_TypicalRun5x")->Arg(10)->Unit(benchmark::kMicrosecond);
 
 }  // namespace

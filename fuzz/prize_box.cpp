@@ -37,10 +37,11 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   tesvik::App& app = started().app;
   const bool six = page == static_cast<int>(tesvik::kModeTable.size());
   const tesvik::ModeInfo* mode = six ? nullptr : &tesvik::kModeTable[static_cast<std::size_t>(page)];
-  const tesvik::ControlRef box = six ? tesvik::ControlRef{Ctl::T_q6, tesvik::kQ6PrizeBox}
-                                     : tesvik::ControlRef{Ctl::T_duijiang, mode->prize_box};
+  const tesvik::ControlRef box =
+      six ? tesvik::ControlRef{Ctl::T_q6, tesvik::kQ6PrizeBox} : tesvik::ControlRef{Ctl::T_duijiang, mode->prize_box};
   app.set_text(box, typed ? std::string() : text);
   if (typed) app.type_text(box, text);
-  app.click(six ? tesvik::ControlRef{Ctl::C_q6_gn, tesvik::kQ6Prize} : tesvik::ControlRef{Ctl::C_jg_gn, mode->prize_button});
+  app.click(six ? tesvik::ControlRef{Ctl::C_q6_gn, tesvik::kQ6Prize}
+                : tesvik::ControlRef{Ctl::C_jg_gn, mode->prize_button});
   return 0;
 }

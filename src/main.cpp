@@ -32,7 +32,8 @@ int usage_error(std::string_view problem) {
 int main(int argc, char** argv) {
   std::ios::sync_with_stdio(false);
   std::optional<std::string> notice_server;
-  if (!tesvik::take_notice_server_option(argc, argv, notice_server)) return usage_error("--notice-server needs a value");
+  if (!tesvik::take_notice_server_option(argc, argv, notice_server))
+    return usage_error("--notice-server needs a value");
   const std::string_view first = argc >= 2 ? argv[1] : "";
   if (first == "--help" || first == "-h") {
     std::cout << kUsageLine << kOptions;

@@ -88,7 +88,8 @@ TEST_F(AppTest, CloseConfirmation) {
   EXPECT_FALSE(app.ended());
   app.close_request();
   EXPECT_TRUE(app.ended());
-  EXPECT_EQ(port.events, (Events{"question 温馨提示 是否要关闭软件？ -> no", "question 温馨提示 是否要关闭软件？ -> yes", "quit"}));
+  EXPECT_EQ(port.events,
+            (Events{"question 温馨提示 是否要关闭软件？ -> no", "question 温馨提示 是否要关闭软件？ -> yes", "quit"}));
 }
 
 TEST_F(AppTest, HelpButtonsShowTheirSectionOrThePicture) {

@@ -3,8 +3,8 @@
 #include <gtest/gtest.h>
 
 #include <random>
-#include <streambuf>
 #include <sstream>
+#include <streambuf>
 #include <string>
 
 #include "app/app.h"
@@ -35,25 +35,24 @@ TEST(BatchRunner, ErrorLineStopsAfterTheOutputOfEarlierLines) {
 }
 
 TEST(BatchRunner, UnreadableLinesGiveTheErrorLine) {
-  for (const char* line : {
-           // unknown command or control, missing or extra words
-           "clik C_annv 0", "CLICK C_annv 0", "click", "click Foo 1", "click C_annv", "click C_annv 1 2", "click C1 0",
-           "print List_nei 0", "close now", "set T_nei_txt_ip 0", "wait", "answer", "clipboard",
-           // indices outside the array or not an int
-           "click C_annv -1", "click C_q3_nei 5", "click C_ding_an 0", "click C_ding_an 7", "print T_duijiang 0",
-           "print L_ad 0", "print List_jg 3", "click C_annv 1x", "click C_annv +1", "click C_annv 99999999999",
-           // a command on the wrong kind of control
-           "click T_nei_txt_ip 0", "click Comb_rc 0", "click List_jg 0", "click Fmain", "set C_annv 0 \"1\"",
-           "type C1 \"1\"", "dblclick C_annv 0", "dblclick Comb_rc 0", "hover C_annv 0", "hover L_jg_zhushu 0",
-           "select List_jg 0 0",
-           // bad TEXT and bad numbers
-           "set T_nei_txt_ip 0 abc", "set T_nei_txt_ip 0 \"abc", "set T_nei_txt_ip 0 \"a\" b", "clipboard \"\\q\"",
-           "type Comb_rc 0 \"\\uDC00\"", "set T_q6 1 \"1\xff\"", "clipboard \"\xc3\"", "wait -1", "wait 2147483648",
-           "clipboard-lock -1", "answer maybe",
-           "select List_nei 0", "select List_nei -2",
-           // the front-six selectors and viewer
-           "range 11 0 0", "range 0 a 1", "range 0 1", "range 0 1 2 3", "scroll", "scroll x", "set rc_q6 0 \"1\"",
-           "click ucf_q6show", "print ucf_q6show 0", "print C_q6 203", "print L_jg_zhushu 4"}) {
+  for (const char* line :
+       {// unknown command or control, missing or extra words
+        "clik C_annv 0", "CLICK C_annv 0", "click", "click Foo 1", "click C_annv", "click C_annv 1 2", "click C1 0",
+        "print List_nei 0", "close now", "set T_nei_txt_ip 0", "wait", "answer", "clipboard",
+        // indices outside the array or not an int
+        "click C_annv -1", "click C_q3_nei 5", "click C_ding_an 0", "click C_ding_an 7", "print T_duijiang 0",
+        "print L_ad 0", "print List_jg 3", "click C_annv 1x", "click C_annv +1", "click C_annv 99999999999",
+        // a command on the wrong kind of control
+        "click T_nei_txt_ip 0", "click Comb_rc 0", "click List_jg 0", "click Fmain", "set C_annv 0 \"1\"",
+        "type C1 \"1\"", "dblclick C_annv 0", "dblclick Comb_rc 0", "hover C_annv 0", "hover L_jg_zhushu 0",
+        "select List_jg 0 0",
+        // bad TEXT and bad numbers
+        "set T_nei_txt_ip 0 abc", "set T_nei_txt_ip 0 \"abc", "set T_nei_txt_ip 0 \"a\" b", "clipboard \"\\q\"",
+        "type Comb_rc 0 \"\\uDC00\"", "set T_q6 1 \"1\xff\"", "clipboard \"\xc3\"", "wait -1", "wait 2147483648",
+        "clipboard-lock -1", "answer maybe", "select List_nei 0", "select List_nei -2",
+        // the front-six selectors and viewer
+        "range 11 0 0", "range 0 a 1", "range 0 1", "range 0 1 2 3", "scroll", "scroll x", "set rc_q6 0 \"1\"",
+        "click ucf_q6show", "print ucf_q6show 0", "print C_q6 203", "print L_jg_zhushu 4"}) {
     const Result r = run(std::string(line) + "\n");
     EXPECT_EQ(r.status, 2) << line;
     EXPECT_EQ(r.out, "") << line;
@@ -62,8 +61,9 @@ TEST(BatchRunner, UnreadableLinesGiveTheErrorLine) {
 }
 
 TEST(BatchRunner, AcceptsBlanksTabsAndCrLfLineEnds) {
-  const Result r = run("\tprint  Fmain \r\n   # note\r\n\r\nprint C_annv -0\nset T_nei_txt_ip 0 \t \"a  b\" \t\n"
-                       "print T_nei_txt_ip 0");
+  const Result r =
+      run("\tprint  Fmain \r\n   # note\r\n\r\nprint C_annv -0\nset T_nei_txt_ip 0 \t \"a  b\" \t\n"
+          "print T_nei_txt_ip 0");
   EXPECT_EQ(r.status, 0) << r.err;
   EXPECT_EQ(r.out,
             "Fmain caption=\"Tesvik\"\n"
@@ -146,9 +146,19 @@ TEST(BatchRunner, EveryIndexOfEveryControlPrintsAndNoOther) {
 }
 
 TEST(BatchRunner, ArbitraryBytesGiveAnErrorLineOrRun) {
-  const std::string pieces[] = {"click", "set", "type", "print", "select", "wait", "clipboard", "answer", "C_annv",
-                                "T_nei_txt_ip", "List_nei", "Comb_rc", "0", "-1", "2147483647", "\"", "\\u",
-                                "\\uD83D", "\\", " ", "\t", "#", "\r", "\xff", "\xe4\xb8", std::string(1, '\0')};
+  const std::string pieces[] = {"click",      "set",
+                                "type",       "print",
+                                "select",     "wait",
+                                "clipboard",  "answer",
+                                "C_annv",     "T_nei_txt_ip",
+                                "List_nei",   "Comb_rc",
+                                "0",          "-1",
+                                "2147483647", "\"",
+                                "\\u",        "\\uD83D",
+                                "\\",         " ",
+                                "\t",         "#",
+                                "\r",         "\xff",
+                                "\xe4\xb8",   std::string(1, '\0')};
   std::mt19937 random(7);
   for (int n = 0; n < 300; ++n) {
     std::string line;

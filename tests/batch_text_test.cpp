@@ -32,10 +32,30 @@ TEST(UnquoteText, ReadsEveryEscape) {
 }
 
 TEST(UnquoteText, RejectsMalformedText) {
-  for (const char* bad : {"", "abc", " \"a\"", "\"abc", "\"abc\\\"", "\"abc\\", "\"a\"b", "\"a\" \"b\"", "\"a\"\"",
-                          "\"\\x\"", "\"\\U0041\"", "\"\\u004\"", "\"\\u00g1\"", "\"\\u12", "\"\\uD800\"",
-                          "\"\\uD800x\"", "\"\\uD800\\u0041\"", "\"\\uD800\\uD800\"", "\"\\uDC00\"",
-                          "\"\\uDE00\\uD83D\"", "\"\xff\"", "\"a\xc3\"", "\"\xed\xa0\x80\"", "\"\xc0\x80\""}) {
+  for (const char* bad : {"",
+                          "abc",
+                          " \"a\"",
+                          "\"abc",
+                          "\"abc\\\"",
+                          "\"abc\\",
+                          "\"a\"b",
+                          "\"a\" \"b\"",
+                          "\"a\"\"",
+                          "\"\\x\"",
+                          "\"\\U0041\"",
+                          "\"\\u004\"",
+                          "\"\\u00g1\"",
+                          "\"\\u12",
+                          "\"\\uD800\"",
+                          "\"\\uD800x\"",
+                          "\"\\uD800\\u0041\"",
+                          "\"\\uD800\\uD800\"",
+                          "\"\\uDC00\"",
+                          "\"\\uDE00\\uD83D\"",
+                          "\"\xff\"",
+                          "\"a\xc3\"",
+                          "\"\xed\xa0\x80\"",
+                          "\"\xc0\x80\""}) {
     EXPECT_TRUE(std::holds_alternative<TextError>(unquote_text(bad))) << bad;
   }
   EXPECT_EQ(unquoted("\"abc"), "error: missing closing quote");

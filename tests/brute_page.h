@@ -83,9 +83,10 @@ struct Expected {
 // after the run; a row may colour its keep buttons itself (`keep_colour`) and
 // set further options (`more`).
 template <int K, typename Row>
-void expect_run_keeps(Mode mode, const Row& row, const Expected<K>& e,
-                      const std::function<Colour(int)>& keep_colour = [](int) { return kKeep; },
-                      const std::function<void(PanelState&)>& more = {}) {
+void expect_run_keeps(
+    Mode mode, const Row& row, const Expected<K>& e,
+    const std::function<Colour(int)>& keep_colour = [](int) { return kKeep; },
+    const std::function<void(PanelState&)>& more = {}) {
   const ModeInfo& m = mode_info(mode);
   const int total_lower = page_table(mode).result.total_lower;
   testing::RecordingPort port;

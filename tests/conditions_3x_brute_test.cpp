@@ -102,10 +102,8 @@ void expect_kept(const std::string& row, const std::vector<Condition>& condition
     bool in_base = true;
     for (const Condition& c : conditions)
       if (c.fails(p)) {
-        if (c.base)
-          in_base = false;
-        else
-          ++failed;
+        if (c.base) in_base = false;
+        else ++failed;
       }
     if (in_base && lower <= failed && failed <= upper) want.push_back(line_of(p));
   }
@@ -229,10 +227,8 @@ Condition kill_compound(std::vector<std::string> entries, Range r) {
               std::array<std::string, 3> part;
               std::size_t k = 0;
               for (char ch : e)
-                if (ch == '/')
-                  ++k;
-                else if (k < 3)
-                  part[k] += ch;
+                if (ch == '/') ++k;
+                else if (k < 3) part[k] += ch;
               bool all = true;
               for (std::size_t q = 0; q < 3; ++q) all = all && holds(part[q], two_digit(p[q]));
               c += all;
@@ -286,14 +282,10 @@ enum Aspect { kSize, kParity, kPrime, kRoute };
 std::string pattern(Aspect f, const Pick& p) {
   std::string s;
   for (int n : p) {
-    if (f == kSize)
-      s += n >= 6 ? "大" : "小";
-    else if (f == kParity)
-      s += n % 2 ? "奇" : "偶";
-    else if (f == kPrime)
-      s += n == 1 || n == 2 || n == 3 || n == 5 || n == 7 ? "质" : "合";
-    else
-      s += char('0' + n % 3);
+    if (f == kSize) s += n >= 6 ? "大" : "小";
+    else if (f == kParity) s += n % 2 ? "奇" : "偶";
+    else if (f == kPrime) s += n == 1 || n == 2 || n == 3 || n == 5 || n == 7 ? "质" : "合";
+    else s += char('0' + n % 3);
   }
   return s;
 }
@@ -495,10 +487,7 @@ TEST(FrontThreeBrute, CompoundEntriesCoverPlaceByPlace) {
     std::vector<std::string> entries;
     Range range;
   } rows[] = {
-      {{"01 02/03 05/07"}, {"0", "0"}},
-      {three, {"0", "0"}},
-      {three, {"1", "1"}},
-      {three, {"2", "2"}},
+      {{"01 02/03 05/07"}, {"0", "0"}},    {three, {"0", "0"}}, {three, {"1", "1"}}, {three, {"2", "2"}},
       {{"01/02", "05/06/07"}, {"0", "0"}},  // an entry without a third place covers nothing
   };
   for (std::size_t i = 0; i < std::size(rows); ++i)
@@ -547,12 +536,9 @@ TEST(FrontThreeBrute, OddBigAndPrimeCounts) {
     std::array<Numbers, 3> chosen;  // odd, big, prime
     Range range;
   } rows[] = {
-      {{Numbers{0, 3}, Numbers{}, Numbers{}}, {"0", "0"}},
-      {{Numbers{}, Numbers{0}, Numbers{}}, {"0", "0"}},
-      {{Numbers{}, Numbers{3}, Numbers{}}, {"0", "0"}},
-      {{Numbers{}, Numbers{}, Numbers{2}}, {"0", "0"}},
-      {{Numbers{1, 2}, Numbers{2}, Numbers{1}}, {"1", "1"}},
-      {{Numbers{3}, Numbers{1, 3}, Numbers{0, 3}}, {"0", "1"}},
+      {{Numbers{0, 3}, Numbers{}, Numbers{}}, {"0", "0"}},   {{Numbers{}, Numbers{0}, Numbers{}}, {"0", "0"}},
+      {{Numbers{}, Numbers{3}, Numbers{}}, {"0", "0"}},      {{Numbers{}, Numbers{}, Numbers{2}}, {"0", "0"}},
+      {{Numbers{1, 2}, Numbers{2}, Numbers{1}}, {"1", "1"}}, {{Numbers{3}, Numbers{1, 3}, Numbers{0, 3}}, {"0", "1"}},
   };
   for (std::size_t i = 0; i < std::size(rows); ++i)
     expect_kept("个数 row " + std::to_string(i), {keep_counts(rows[i].chosen, rows[i].range)});
@@ -563,17 +549,11 @@ TEST(FrontThreeBrute, PairDifferencesAndSumTailsInBothModes) {
     bool sum, exclude;
     Numbers digits;
   } rows[] = {
-      {false, false, {9}},  // only 01 with 10
-      {false, false, {1, 4}},
-      {false, true, {2, 7}},
-      {false, true, {0}},  // no difference ends in 0: nothing excluded
-      {false, false, {0}},
-      {false, true, {5, 6, 8}},
-      {true, false, {0}},
-      {true, false, {3, 8}},
-      {true, true, {1, 9, 4}},
-      {true, true, {0}},
-      {true, false, {2}},
+      {false, false, {9}},                                                    // only 01 with 10
+      {false, false, {1, 4}},  {false, true, {2, 7}},    {false, true, {0}},  // no difference ends in 0: nothing
+                                                                              // excluded
+      {false, false, {0}},     {false, true, {5, 6, 8}}, {true, false, {0}}, {true, false, {3, 8}},
+      {true, true, {1, 9, 4}}, {true, true, {0}},        {true, false, {2}},
   };
   for (std::size_t i = 0; i < std::size(rows); ++i)
     expect_kept(std::string(rows[i].sum ? "任意两码合" : "任意两码差") + " row " + std::to_string(i),

@@ -19,8 +19,8 @@
 #include <vector>
 
 #include "app/app.h"
-#include "model/universe.h"
 #include "brute_page.h"
+#include "model/universe.h"
 #include "plain_rules.h"
 #include "recording_port.h"
 
@@ -57,7 +57,10 @@ using Fails = Expected::Fails;
 // Shorthand digits as two-digit texts: "0" is 10, "1".."9" are 01..09.
 std::string expand(std::string_view cleaned) {
   std::string out;
-  for (char c : cleaned) out += c == '0' ? std::string("10") : std::isdigit(static_cast<unsigned char>(c)) ? std::string("0") + c : std::string(1, c);
+  for (char c : cleaned)
+    out += c == '0'                                      ? std::string("10")
+           : std::isdigit(static_cast<unsigned char>(c)) ? std::string("0") + c
+                                                         : std::string(1, c);
   return out;
 }
 
@@ -87,17 +90,21 @@ Expected expect(const Row& r) {
     c.push_back([items, range = range_of(r, lower)](const Pick& p) {
       int hits = 0;
       for (const auto& [item, times] : items)
-        if (std::all_of(item.begin(), item.end(), [&](char d) { return contains(p.s, std::string(1, d)); })) hits += times;
+        if (std::all_of(item.begin(), item.end(), [&](char d) { return contains(p.s, std::string(1, d)); }))
+          hits += times;
       return range.fails(hits);
     });
   }
 
   // 通杀码, 杀跨度, 杀和值
   if (const auto list = kill_list(r, 203, number_captions(1, 10)); list.size() > 1)
-    c.push_back([list](const Pick& p) { return std::any_of(p.t.begin(), p.t.end(), [&](const std::string& t) { return contains(list, t); }); });
+    c.push_back([list](const Pick& p) {
+      return std::any_of(p.t.begin(), p.t.end(), [&](const std::string& t) { return contains(list, t); });
+    });
   if (const auto list = kill_list(r, 213, digit_captions(3, 9)); list.size() > 1)
     c.push_back([list](const Pick& p) {
-      return contains(list, std::to_string(*std::max_element(p.n.begin(), p.n.end()) - *std::min_element(p.n.begin(), p.n.end())));
+      return contains(
+          list, std::to_string(*std::max_element(p.n.begin(), p.n.end()) - *std::min_element(p.n.begin(), p.n.end())));
     });
   if (const auto list = kill_list(r, 220, digit_captions(10, 34)); list.size() > 1)
     c.push_back([list](const Pick& p) { return contains(list, two_digits(p.n[0] + p.n[1] + p.n[2] + p.n[3])); });
@@ -136,7 +143,8 @@ Expected expect(const Row& r) {
   }
 
   // 任意两码差 and 任意两码合
-  for (auto [first, exclude, of_sum] : {std::array<int, 3>{179, r.difference_exclude, 0}, std::array<int, 3>{189, r.sum_exclude, 1}}) {
+  for (auto [first, exclude, of_sum] :
+       {std::array<int, 3>{179, r.difference_exclude, 0}, std::array<int, 3>{189, r.sum_exclude, 1}}) {
     const auto list = keep_list(r, first, digit_captions(0, 9));
     if (list.empty()) continue;
     c.push_back([list, exclude = exclude != 0, of_sum = of_sum != 0](const Pick& p) {
@@ -181,7 +189,8 @@ Expected expect(const Row& r) {
       c.push_back([entries, range = range_of(r, 26)](const Pick& p) {
         int hits = 0;
         for (const auto& entry : entries)
-          hits += contains(entry[0], p.t[0]) && contains(entry[1], p.t[1]) && contains(entry[2], p.t[2]) && contains(entry[3], p.t[3]);
+          hits += contains(entry[0], p.t[0]) && contains(entry[1], p.t[1]) && contains(entry[2], p.t[2]) &&
+                  contains(entry[3], p.t[3]);
         return range.fails(hits);
       });
     }
@@ -192,7 +201,8 @@ Expected expect(const Row& r) {
     int box;
     std::vector<int> places;
   };
-  const std::vector<StarBox> two_star{{12, {0, 1}}, {13, {0, 2}}, {14, {0, 3}}, {15, {1, 2}}, {16, {1, 3}}, {17, {2, 3}}};
+  const std::vector<StarBox> two_star{{12, {0, 1}}, {13, {0, 2}}, {14, {0, 3}},
+                                      {15, {1, 2}}, {16, {1, 3}}, {17, {2, 3}}};
   const std::vector<StarBox> three_star{{18, {0, 1, 2}}, {19, {0, 1, 3}}, {20, {0, 2, 3}}, {21, {1, 2, 3}}};
   for (const auto& [boxes, longer_than, lower] : {std::tuple{two_star, 3u, 28}, std::tuple{three_star, 5u, 30}}) {
     std::vector<std::pair<std::string, std::vector<int>>> active;
@@ -227,7 +237,9 @@ Expected expect(const Row& r) {
       for (int off = 0; off < 16; ++off)
         if (killed(r, 335 + 16 * f + off)) lists[f] += letters(off, words[f][0], words[f][1]) + ".";
     for (int off = 0; off < 81; ++off)
-      if (killed(r, 383 + off)) lists[3] += std::to_string(off / 27) + std::to_string(off / 9 % 3) + std::to_string(off / 3 % 3) + std::to_string(off % 3) + ".";
+      if (killed(r, 383 + off))
+        lists[3] += std::to_string(off / 27) + std::to_string(off / 9 % 3) + std::to_string(off / 3 % 3) +
+                    std::to_string(off % 3) + ".";
     if ((lists[0] + lists[1] + lists[2] + lists[3]).size() > 1)
       c.push_back([lists, range = range_of(r, 32)](const Pick& p) {
         std::array<std::string, 4> pattern;
@@ -245,7 +257,8 @@ Expected expect(const Row& r) {
 
   // 奇号个数、大号个数、质号个数 (buttons 164.. big, 169.. odd, 174.. prime)
   {
-    const std::array<std::string, 3> lists{keep_list(r, 164, digit_captions(0, 4)), keep_list(r, 169, digit_captions(0, 4)),
+    const std::array<std::string, 3> lists{keep_list(r, 164, digit_captions(0, 4)),
+                                           keep_list(r, 169, digit_captions(0, 4)),
                                            keep_list(r, 174, digit_captions(0, 4))};
     if (!(lists[0] + lists[1] + lists[2]).empty())
       c.push_back([lists, range = range_of(r, 24)](const Pick& p) {
@@ -263,7 +276,8 @@ Expected expect(const Row& r) {
 
   // 特别排除: run class, slope, peak/valley, N shape
   {
-    const std::string list = kill_list(r, 285, {"不连", "2连", "3连", "4连", "上山", "凹型", "正N型", "下山", "凸型", "反N型"});
+    const std::string list =
+        kill_list(r, 285, {"不连", "2连", "3连", "4连", "上山", "凹型", "正N型", "下山", "凸型", "反N型"});
     if (!list.empty())
       c.push_back([list](const Pick& p) {
         const int a = p.n[0], b = p.n[1], cc = p.n[2], d = p.n[3];
@@ -271,14 +285,20 @@ Expected expect(const Row& r) {
           const int run = longest_run(p.n);
           if (contains(list, run < 2 ? std::string("不连") : std::to_string(run) + "连")) return true;
         }
-        if (contains(list, "山") && contains(list, a < b && b < cc && cc < d ? "上山" : a > b && b > cc && cc > d ? "下山" : "无")) return true;
+        if (contains(list, "山") && contains(list, a < b && b < cc && cc < d   ? "上山"
+                                                   : a > b && b > cc && cc > d ? "下山"
+                                                                               : "无"))
+          return true;
         if (contains(list, "凹") || contains(list, "凸")) {
           std::string shape = "无";
           if ((a > b && b < cc && cc < d) || (a > b && b > cc && cc < d)) shape = "凹";
           if ((a < b && b > cc && cc > d) || (a < b && b < cc && cc > d)) shape = "凸";
           if (contains(list, shape)) return true;
         }
-        if (contains(list, "N") && contains(list, a < b && b > cc && cc < d ? "正" : a > b && b < cc && cc > d ? "反" : "无")) return true;
+        if (contains(list, "N") && contains(list, a < b && b > cc && cc < d   ? "正"
+                                                  : a > b && b < cc && cc > d ? "反"
+                                                                              : "无"))
+          return true;
         return false;
       });
   }
@@ -327,29 +347,32 @@ int dan_number(int row, int n) { return 104 + 15 * (row - 1) + n - 1; }
 int dan_count(int row, int h) { return 114 + 15 * (row - 1) + h; }
 int route_kill(const char* p) { return 383 + 27 * (p[0] - '0') + 9 * (p[1] - '0') + 3 * (p[2] - '0') + (p[3] - '0'); }
 
-INSTANTIATE_TEST_SUITE_P(KillExact, FrontFourBrute,
-                         ::testing::Values(Row("two_lines").box(8, "01 02 03 04\r\n10 09 08 07"),
-                                           Row("wrong_part_counts_commas_and_blanks").box(8, "01 02 03\r\n04 05 06 07 08\r\n 1,2,,3 ,  4 \r\n05 06 07 08\n09 10 01 02"),
-                                           Row("seven_characters_ignored").box(8, "1 2 3 4"),
-                                           Row("eight_characters_read").box(8, "1 2 3 4 "),
-                                           Row("zero_like_ten_and_bad_parts_skip_the_line").box(8, "0 9 8 7\r\n11 1 2 3\r\n1.5 2 3 4\r\n-1 2 3 5\r\n00 05 06 07\r\n03 03 04 05"),
-                                           Row("items_read_by_their_leading_number").box(8, "x 9 8 7\r\n6y 7 8 1\r\n06，07，08，09"),
-                                           Row("alone_under_overall_one").box(8, "04 03 02 01\r\n01 02 03 05").overall("1", "1")),
-                         row_name);
+INSTANTIATE_TEST_SUITE_P(
+    KillExact, FrontFourBrute,
+    ::testing::Values(Row("two_lines").box(8, "01 02 03 04\r\n10 09 08 07"),
+                      Row("wrong_part_counts_commas_and_blanks")
+                          .box(8, "01 02 03\r\n04 05 06 07 08\r\n 1,2,,3 ,  4 \r\n05 06 07 08\n09 10 01 02"),
+                      Row("seven_characters_ignored").box(8, "1 2 3 4"),
+                      Row("eight_characters_read").box(8, "1 2 3 4 "),
+                      Row("zero_like_ten_and_bad_parts_skip_the_line")
+                          .box(8, "0 9 8 7\r\n11 1 2 3\r\n1.5 2 3 4\r\n-1 2 3 5\r\n00 05 06 07\r\n03 03 04 05"),
+                      Row("items_read_by_their_leading_number").box(8, "x 9 8 7\r\n6y 7 8 1\r\n06，07，08，09"),
+                      Row("alone_under_overall_one").box(8, "04 03 02 01\r\n01 02 03 05").overall("1", "1")),
+    row_name);
 
-INSTANTIATE_TEST_SUITE_P(KillPair, FrontFourBrute,
-                         ::testing::Values(Row("item_12").box(9, "12"),
-                                           Row("item_11_hits_every_pick_with_01").box(9, "11"),
-                                           Row("items_00_and_11_range_1_1").box(9, "00 11").range(16, "1", "1"),
-                                           Row("order_free_and_10").box(9, "21 10").range(16, "1", "1"),
-                                           Row("repetition_counts_twice").box(9, "12 12 34").range(16, "2", "2"),
-                                           Row("three_digit_item_ignored_and_cleaned").box(9, "123,45x 6７8   12"),
-                                           Row("range_1_2").box(9, "12 34 56 78").range(16, "1", "2"),
-                                           Row("inverted_range").box(9, "12").range(16, "2", "1"),
-                                           Row("halves_round_to_even").box(9, "12 13 14").range(16, "1.5", "2.5"),
-                                           Row("range_then_overall_one").box(9, "90 56").range(16, "1", "2").overall("1", "1"),
-                                           Row("cap_100000_items").box(9, "123 " + repeated("12", 99999) + "34 56").range(16, "0", "0")),
-                         row_name);
+INSTANTIATE_TEST_SUITE_P(
+    KillPair, FrontFourBrute,
+    ::testing::Values(Row("item_12").box(9, "12"), Row("item_11_hits_every_pick_with_01").box(9, "11"),
+                      Row("items_00_and_11_range_1_1").box(9, "00 11").range(16, "1", "1"),
+                      Row("order_free_and_10").box(9, "21 10").range(16, "1", "1"),
+                      Row("repetition_counts_twice").box(9, "12 12 34").range(16, "2", "2"),
+                      Row("three_digit_item_ignored_and_cleaned").box(9, "123,45x 6７8   12"),
+                      Row("range_1_2").box(9, "12 34 56 78").range(16, "1", "2"),
+                      Row("inverted_range").box(9, "12").range(16, "2", "1"),
+                      Row("halves_round_to_even").box(9, "12 13 14").range(16, "1.5", "2.5"),
+                      Row("range_then_overall_one").box(9, "90 56").range(16, "1", "2").overall("1", "1"),
+                      Row("cap_100000_items").box(9, "123 " + repeated("12", 99999) + "34 56").range(16, "0", "0")),
+    row_name);
 
 INSTANTIATE_TEST_SUITE_P(KillTriple, FrontFourBrute,
                          ::testing::Values(Row("item_123").box(10, "123"),
@@ -368,109 +391,118 @@ INSTANTIATE_TEST_SUITE_P(NumbersSpansSums, FrontFourBrute,
                                            Row("sum_overall_one").kill({sum_kill(19)}).overall("1", "1")),
                          row_name);
 
-INSTANTIATE_TEST_SUITE_P(PositionalKill, FrontFourBrute,
-                         ::testing::Values(Row("three_places").kill({place_kill(1, 1), place_kill(2, 2), place_kill(4, 10)}),
-                                           Row("range_1_2").kill({place_kill(1, 1), place_kill(2, 2), place_kill(2, 3), place_kill(4, 10)}).range(20, "1", "2"),
-                                           Row("range_2_1").kill({place_kill(3, 5)}).range(20, "2", "1"),
-                                           Row("range_1_1").kill({place_kill(1, 9), place_kill(4, 9)}).range(20, "1", "1")),
-                         row_name);
+INSTANTIATE_TEST_SUITE_P(
+    PositionalKill, FrontFourBrute,
+    ::testing::Values(Row("three_places").kill({place_kill(1, 1), place_kill(2, 2), place_kill(4, 10)}),
+                      Row("range_1_2")
+                          .kill({place_kill(1, 1), place_kill(2, 2), place_kill(2, 3), place_kill(4, 10)})
+                          .range(20, "1", "2"),
+                      Row("range_2_1").kill({place_kill(3, 5)}).range(20, "2", "1"),
+                      Row("range_1_1").kill({place_kill(1, 9), place_kill(4, 9)}).range(20, "1", "1")),
+    row_name);
 
-INSTANTIATE_TEST_SUITE_P(DanGroups, FrontFourBrute,
-                         ::testing::Values(Row("row_without_counts").keep({dan_number(1, 1), dan_number(1, 2)}),
-                                           Row("count_2").keep({dan_number(1, 1), dan_number(1, 2), dan_count(1, 2)}),
-                                           Row("two_rows_range_1_1")
-                                               .keep({dan_number(1, 1), dan_number(1, 2), dan_count(1, 2), dan_number(2, 3), dan_count(2, 0)})
-                                               .range(22, "1", "1"),
-                                           Row("counts_without_numbers_ignored").keep({dan_count(3, 4), dan_number(4, 7), dan_number(4, 8), dan_number(4, 9), dan_number(4, 10), dan_count(4, 3), dan_count(4, 4)}),
-                                           Row("four_rows_range_0_2")
-                                               .keep({dan_number(1, 1), dan_number(2, 2), dan_number(3, 3), dan_count(3, 0), dan_number(4, 5), dan_number(4, 6), dan_count(4, 2)})
-                                               .range(22, "0", "2")),
-                         row_name);
+INSTANTIATE_TEST_SUITE_P(
+    DanGroups, FrontFourBrute,
+    ::testing::Values(Row("row_without_counts").keep({dan_number(1, 1), dan_number(1, 2)}),
+                      Row("count_2").keep({dan_number(1, 1), dan_number(1, 2), dan_count(1, 2)}),
+                      Row("two_rows_range_1_1")
+                          .keep({dan_number(1, 1), dan_number(1, 2), dan_count(1, 2), dan_number(2, 3),
+                                 dan_count(2, 0)})
+                          .range(22, "1", "1"),
+                      Row("counts_without_numbers_ignored")
+                          .keep({dan_count(3, 4), dan_number(4, 7), dan_number(4, 8), dan_number(4, 9),
+                                 dan_number(4, 10), dan_count(4, 3), dan_count(4, 4)}),
+                      Row("four_rows_range_0_2")
+                          .keep({dan_number(1, 1), dan_number(2, 2), dan_number(3, 3), dan_count(3, 0),
+                                 dan_number(4, 5), dan_number(4, 6), dan_count(4, 2)})
+                          .range(22, "0", "2")),
+    row_name);
 
-INSTANTIATE_TEST_SUITE_P(PairDifferenceAndSum, FrontFourBrute,
-                         ::testing::Values(Row("difference_keep_9").keep({188}),
-                                           Row("difference_keep_0_keeps_nothing").keep({179}),
-                                           Row("difference_exclude_1").keep({180}).exclude_differences(),
-                                           Row("difference_exclude_0_removes_nothing").keep({179}).exclude_differences(),
-                                           Row("sum_keep_3").keep({192}),
-                                           Row("sum_exclude_0_and_9").keep({189, 198}).exclude_sums(),
-                                           Row("both_rows_mixed_modes").keep({183, 196}).exclude_sums()),
-                         row_name);
+INSTANTIATE_TEST_SUITE_P(
+    PairDifferenceAndSum, FrontFourBrute,
+    ::testing::Values(Row("difference_keep_9").keep({188}), Row("difference_keep_0_keeps_nothing").keep({179}),
+                      Row("difference_exclude_1").keep({180}).exclude_differences(),
+                      Row("difference_exclude_0_removes_nothing").keep({179}).exclude_differences(),
+                      Row("sum_keep_3").keep({192}), Row("sum_exclude_0_and_9").keep({189, 198}).exclude_sums(),
+                      Row("both_rows_mixed_modes").keep({183, 196}).exclude_sums()),
+    row_name);
 
 INSTANTIATE_TEST_SUITE_P(SmallestLargest, FrontFourBrute,
                          ::testing::Values(Row("smallest_07_largest_10").keep({205, 212}),
-                                           Row("smallest_02").keep({200}),
-                                           Row("largest_05_and_08").keep({207, 210}),
+                                           Row("smallest_02").keep({200}), Row("largest_05_and_08").keep({207, 210}),
                                            Row("largest_below_smallest").keep({203, 206})),
                          row_name);
 
-INSTANTIATE_TEST_SUITE_P(JunkCompound, FrontFourBrute,
-                         ::testing::Values(Row("one_entry").box(11, "01.02./03./04.05./06."),
-                                           Row("cleaned_and_short_lines_skipped").box(11, "01,02 x/03/04/05/extra\r\n01./02./03.\r\n10.//09./08./07.\r\n07./08./09./10."),
-                                           Row("line_feed_alone_joins_lines").box(11, "01./02./03./04.\n05./06./07./08."),
-                                           Row("range_1_1").box(11, "01.02./03.04./05./06.\r\n02./03./05./06.07.").range(26, "1", "1"),
-                                           Row("no_entry_but_text").box(11, "01/02").range(26, "1", "1"),
-                                           Row("entry_101_ignored")
-                                               .box(11, "01/02\r\n" + lines("01./02./03./04.", 99) + "\r\n05./06./07./08.\r\n01./02./03./04.")
-                                               .range(26, "99", "99"),
-                                           Row("entry_100_counts").box(11, "01/02\r\n" + lines("01./02./03./04.", 99) + "\r\n05./06./07./08.").range(26, "0", "0")),
-                         row_name);
+INSTANTIATE_TEST_SUITE_P(
+    JunkCompound, FrontFourBrute,
+    ::testing::Values(Row("one_entry").box(11, "01.02./03./04.05./06."),
+                      Row("cleaned_and_short_lines_skipped")
+                          .box(11, "01,02 x/03/04/05/extra\r\n01./02./03.\r\n10.//09./08./07.\r\n07./08./09./10."),
+                      Row("line_feed_alone_joins_lines").box(11, "01./02./03./04.\n05./06./07./08."),
+                      Row("range_1_1").box(11, "01.02./03.04./05./06.\r\n02./03./05./06.07.").range(26, "1", "1"),
+                      Row("no_entry_but_text").box(11, "01/02").range(26, "1", "1"),
+                      Row("entry_101_ignored")
+                          .box(11,
+                               "01/02\r\n" + lines("01./02./03./04.", 99) + "\r\n05./06./07./08.\r\n01./02./03./04.")
+                          .range(26, "99", "99"),
+                      Row("entry_100_counts")
+                          .box(11, "01/02\r\n" + lines("01./02./03./04.", 99) + "\r\n05./06./07./08.")
+                          .range(26, "0", "0")),
+    row_name);
 
-INSTANTIATE_TEST_SUITE_P(TwoStar, FrontFourBrute,
-                         ::testing::Values(Row("cd_10_removes_picks_ending_01_10").box(17, "10"),
-                                           Row("ab_and_bd").box(12, "12 21").box(16, "39"),
-                                           Row("shorthand_runs_on").box(13, "123"),
-                                           Row("one_digit_inactive").box(14, "7").range(28, "1", "1"),
-                                           Row("digits_apart_active").box(15, "1 2").range(28, "1", "1"),
-                                           Row("range_1_1_and_cleaning").box(12, "1-2").box(17, "3４4").box(14, "x90y").range(28, "1", "1"),
-                                           Row("inverted_range").box(16, "56").range(28, "1", "0")),
-                         row_name);
+INSTANTIATE_TEST_SUITE_P(
+    TwoStar, FrontFourBrute,
+    ::testing::Values(Row("cd_10_removes_picks_ending_01_10").box(17, "10"),
+                      Row("ab_and_bd").box(12, "12 21").box(16, "39"), Row("shorthand_runs_on").box(13, "123"),
+                      Row("one_digit_inactive").box(14, "7").range(28, "1", "1"),
+                      Row("digits_apart_active").box(15, "1 2").range(28, "1", "1"),
+                      Row("range_1_1_and_cleaning").box(12, "1-2").box(17, "3４4").box(14, "x90y").range(28, "1", "1"),
+                      Row("inverted_range").box(16, "56").range(28, "1", "0")),
+    row_name);
 
-INSTANTIATE_TEST_SUITE_P(ThreeStar, FrontFourBrute,
-                         ::testing::Values(Row("bcd_123").box(21, "123"),
-                                           Row("abc_with_10").box(18, "102 910"),
-                                           Row("two_digits_inactive").box(19, "12").range(30, "1", "1"),
-                                           Row("digits_apart_and_two_items").box(19, "12 3,4,5").box(20, "135 246").range(30, "1", "1"),
-                                           Row("range_1_1").box(18, "123 456").box(21, "234").range(30, "1", "1")),
-                         row_name);
+INSTANTIATE_TEST_SUITE_P(
+    ThreeStar, FrontFourBrute,
+    ::testing::Values(Row("bcd_123").box(21, "123"), Row("abc_with_10").box(18, "102 910"),
+                      Row("two_digits_inactive").box(19, "12").range(30, "1", "1"),
+                      Row("digits_apart_and_two_items").box(19, "12 3,4,5").box(20, "135 246").range(30, "1", "1"),
+                      Row("range_1_1").box(18, "123 456").box(21, "234").range(30, "1", "1")),
+    row_name);
 
-INSTANTIATE_TEST_SUITE_P(Forms, FrontFourBrute,
-                         ::testing::Values(Row("all_big").kill({335}),
-                                           Row("three_small_then_big").kill({342}),
-                                           Row("big_big_big_small").kill({343}),
-                                           Row("odd_even_odd_even_and_prime_composites").kill({361, 378}),
-                                           Row("route_0120").kill({route_kill("0120")}),
-                                           Row("four_forms_range_1_2").kill({336, 352, 369, route_kill("1212")}).range(32, "1", "2")),
-                         row_name);
+INSTANTIATE_TEST_SUITE_P(
+    Forms, FrontFourBrute,
+    ::testing::Values(Row("all_big").kill({335}), Row("three_small_then_big").kill({342}),
+                      Row("big_big_big_small").kill({343}),
+                      Row("odd_even_odd_even_and_prime_composites").kill({361, 378}),
+                      Row("route_0120").kill({route_kill("0120")}),
+                      Row("four_forms_range_1_2").kill({336, 352, 369, route_kill("1212")}).range(32, "1", "2")),
+    row_name);
 
-INSTANTIATE_TEST_SUITE_P(Counts, FrontFourBrute,
-                         ::testing::Values(Row("four_big").keep({168}),
-                                           Row("no_odd").keep({169}),
-                                           Row("prime_3_and_odd_2").keep({177, 171}),
-                                           Row("three_groups_range_1_1").keep({164, 165, 172, 176}).range(24, "1", "1")),
-                         row_name);
+INSTANTIATE_TEST_SUITE_P(
+    Counts, FrontFourBrute,
+    ::testing::Values(Row("four_big").keep({168}), Row("no_odd").keep({169}), Row("prime_3_and_odd_2").keep({177, 171}),
+                      Row("three_groups_range_1_1").keep({164, 165, 172, 176}).range(24, "1", "1")),
+    row_name);
 
-INSTANTIATE_TEST_SUITE_P(SpecialShapes, FrontFourBrute,
-                         ::testing::Values(Row("uphill").kill({289}),
-                                           Row("downhill").kill({292}),
-                                           Row("valley").kill({290}),
-                                           Row("peak").kill({293}),
-                                           Row("n_shape").kill({291}),
-                                           Row("reverse_n").kill({294}),
-                                           Row("run_of_four").kill({288}),
-                                           Row("no_run").kill({285}),
-                                           Row("two_and_three_runs_with_peak").kill({286, 287, 293}),
-                                           Row("every_class_overall_1_1").kill({285, 286, 287, 288, 289}).overall("1", "1")),
-                         row_name);
+INSTANTIATE_TEST_SUITE_P(
+    SpecialShapes, FrontFourBrute,
+    ::testing::Values(Row("uphill").kill({289}), Row("downhill").kill({292}), Row("valley").kill({290}),
+                      Row("peak").kill({293}), Row("n_shape").kill({291}), Row("reverse_n").kill({294}),
+                      Row("run_of_four").kill({288}), Row("no_run").kill({285}),
+                      Row("two_and_three_runs_with_peak").kill({286, 287, 293}),
+                      Row("every_class_overall_1_1").kill({285, 286, 287, 288, 289}).overall("1", "1")),
+    row_name);
 
-INSTANTIATE_TEST_SUITE_P(BaseList, FrontFourBrute,
-                         ::testing::Values(Row("single_line").box(23, "10 09 08 07"),
-                                           Row("commas_like_blanks").box(23, "10,09,08,07\r\n1,2,3,4"),
-                                           Row("short_text_ignored").box(23, "1 2 3 4"),
-                                           Row("only_a_repeated_line_keeps_nothing").box(23, "01 01 02 03"),
-                                           Row("outside_stays_removed_whatever_the_range").box(23, "01 02 03 04\r\n05 06 07 08\r\n0 9 8 7").kill({number_kill(5)}).overall("1", "1"),
-                                           Row("with_overall_0_20").box(23, "01 02 03 04\r\n05 06 07 08").kill({number_kill(5)}).overall("0", "20")),
-                         row_name);
+INSTANTIATE_TEST_SUITE_P(
+    BaseList, FrontFourBrute,
+    ::testing::Values(
+        Row("single_line").box(23, "10 09 08 07"), Row("commas_like_blanks").box(23, "10,09,08,07\r\n1,2,3,4"),
+        Row("short_text_ignored").box(23, "1 2 3 4"), Row("only_a_repeated_line_keeps_nothing").box(23, "01 01 02 03"),
+        Row("outside_stays_removed_whatever_the_range")
+            .box(23, "01 02 03 04\r\n05 06 07 08\r\n0 9 8 7")
+            .kill({number_kill(5)})
+            .overall("1", "1"),
+        Row("with_overall_0_20").box(23, "01 02 03 04\r\n05 06 07 08").kill({number_kill(5)}).overall("0", "20")),
+    row_name);
 
 // Every condition at once, under different overall ranges.
 Row full_page(const char* id, std::string lo, std::string hi) {
@@ -488,8 +520,10 @@ Row full_page(const char* id, std::string lo, std::string hi) {
 }
 
 INSTANTIATE_TEST_SUITE_P(Overall, FrontFourBrute,
-                         ::testing::Values(full_page("full_page_0_0", "0", "0"), full_page("full_page_2_5", "2", "5"), full_page("full_page_0_17", "0", "17"),
-                                           full_page("full_page_inverted", "3", "2"), full_page("full_page_fractional", "0.5", "1.5"),
+                         ::testing::Values(full_page("full_page_0_0", "0", "0"), full_page("full_page_2_5", "2", "5"),
+                                           full_page("full_page_0_17", "0", "17"),
+                                           full_page("full_page_inverted", "3", "2"),
+                                           full_page("full_page_fractional", "0.5", "1.5"),
                                            Row("empty_page_1_1").overall("1", "1")),
                          row_name);
 

@@ -47,8 +47,8 @@ TEST(Decimal, ReadsWholeNumbersOnly) {
   EXPECT_EQ(read_decimal("5."), 5.0);
   EXPECT_EQ(read_decimal("1E+2"), 100.0);
   EXPECT_EQ(read_decimal("0e999"), 0.0);
-  for (const char* bad : {"", "-", ".", "+1", " 1", "1 ", "1e", "1e+", "e5", "1.2.3", "inf", "nan", "0x10", "--1",
-                          "1e999", "1e-999"})
+  for (const char* bad :
+       {"", "-", ".", "+1", " 1", "1 ", "1e", "1e+", "e5", "1.2.3", "inf", "nan", "0x10", "--1", "1e999", "1e-999"})
     EXPECT_EQ(read_decimal(bad), std::nullopt) << bad;
 }
 

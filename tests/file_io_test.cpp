@@ -3,8 +3,8 @@
 // leaves no temporary file; a read refuses anything but a regular file
 // without waiting.
 
-#include <gtest/gtest.h>
 #include <fcntl.h>
+#include <gtest/gtest.h>
 #include <sys/stat.h>
 #include <sys/sysmacros.h>
 #include <unistd.h>
@@ -38,7 +38,9 @@ class FileIo : public ::testing::Test {
     ::stat(p.c_str(), &info);
     return info.st_mode & 07777;
   }
-  std::size_t entries() const { return static_cast<std::size_t>(std::distance(fs::directory_iterator(dir), fs::directory_iterator())); }
+  std::size_t entries() const {
+    return static_cast<std::size_t>(std::distance(fs::directory_iterator(dir), fs::directory_iterator()));
+  }
 
   fs::path dir;
 };

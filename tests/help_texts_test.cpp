@@ -2,8 +2,8 @@
 // its section, a section shows with its heading marker on top, and every
 // section's examples are run by a golden script.
 
-#include "app/control_table.h"
 #include "app/help_texts.h"
+#include "app/control_table.h"
 
 #include <gtest/gtest.h>
 
@@ -44,7 +44,10 @@ TEST(CodePage, DecodesGbkAndMarksWhatIsNone) {
   EXPECT_EQ(gbk_to_utf8("\xcb\xb5\xc3\xf7 01"), "说明 01");
   EXPECT_EQ(gbk_to_utf8(""), "");
   // A byte that starts no character, and a character cut off at the end.
-  EXPECT_EQ(gbk_to_utf8("a\xff" "b\xcb"), "a\xEF\xBF\xBD" "b\xEF\xBF\xBD");
+  EXPECT_EQ(gbk_to_utf8("a\xff"
+                        "b\xcb"),
+            "a\xEF\xBF\xBD"
+            "b\xEF\xBF\xBD");
 }
 
 TEST(HelpResources, AreGbkWithCrLfLines) {
@@ -69,10 +72,26 @@ TEST(HelpTexts, HoldEveryHeadingOfTheirPages) {
         "排除大小、奇偶、质合、012路说明", "奇号个数、大号个数、质号个数说明", "任意两码差说明", "任意两码合说明",
         "最小号与最大号说明", "特别排除说明", "大底号码说明", "号码分隔符号说明", "总容错说明"}},
       {"q4",
-       {" ", "杀直选", "杀2码组合", "杀3码组合", "通杀码", "杀跨度", "杀和值", "定位杀",
-        "奇号个数、大号个数、质号个数说明", "特别排除说明", "任意两码差说明", "任意两码合说明", "最小号与最大号说明",
-        "杀垃圾复式", "定位杀组合（二星拼四星）说明", "定位杀组合（三星拼四星）说明", "排除大小、奇偶、质合、012路说明",
-        "大底号码说明", "号码分隔符号说明", "总容错说明"}},
+       {" ",
+        "杀直选",
+        "杀2码组合",
+        "杀3码组合",
+        "通杀码",
+        "杀跨度",
+        "杀和值",
+        "定位杀",
+        "奇号个数、大号个数、质号个数说明",
+        "特别排除说明",
+        "任意两码差说明",
+        "任意两码合说明",
+        "最小号与最大号说明",
+        "杀垃圾复式",
+        "定位杀组合（二星拼四星）说明",
+        "定位杀组合（三星拼四星）说明",
+        "排除大小、奇偶、质合、012路说明",
+        "大底号码说明",
+        "号码分隔符号说明",
+        "总容错说明"}},
       {"q5",
        {" ", "杀直选", "杀2码组合", "杀3码组合", "杀4码组合", "定位杀组合", "通杀码", "杀跨度", "杀和值", "定位杀",
         "排除大小、奇偶、质合、012路说明", "奇号个数、大号个数、质号个数说明", "最小号与最大号说明", "特别排除说明",
@@ -233,8 +252,9 @@ TEST(HelpScripts, ShowEverySection) {
   for (const HelpResource& r : kHelpResources) {
     for (const HelpSection& s : help_texts().sections(r.section)) {
       // The page tools' sections have no control a script clicks; their examples run in help_qt_tools.
-      if (std::any_of(kPageToolButtons.begin(), kPageToolButtons.end(),
-                      [&](const PageToolInfo& t) { return r.section == kPageToolHelpSection && t.help_key == s.key; })) {
+      if (std::any_of(kPageToolButtons.begin(), kPageToolButtons.end(), [&](const PageToolInfo& t) {
+            return r.section == kPageToolHelpSection && t.help_key == s.key;
+          })) {
         EXPECT_TRUE(scripts.contains("help_qt_tools.batch"));
         continue;
       }

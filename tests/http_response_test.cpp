@@ -35,9 +35,11 @@ TEST(HttpResponse, FramingsReadTheSameWholeOrByteByByte) {
   } rows[] = {
       {"HTTP/1.1 200 OK\r\nContent-Length: 4\r\n\r\n[ok]and more", false, {State::Done, 200, "[ok]"}},
       {"HTTP/1.0 404 Not here\r\ncontent-length: 3\r\n\r\nabc", false, {State::Done, 404, "abc"}},
-      {"HTTP/1.1 200 OK\r\nTransfer-Encoding: chunked\r\n\r\n2;x=1\r\nab\r\nA\r\n0123456789\r\n0\r\nT: 1\r\n\r\n", false,
+      {"HTTP/1.1 200 OK\r\nTransfer-Encoding: chunked\r\n\r\n2;x=1\r\nab\r\nA\r\n0123456789\r\n0\r\nT: 1\r\n\r\n",
+       false,
        {State::Done, 200, "ab0123456789"}},
-      {"HTTP/1.1 200 OK\r\nTransfer-Encoding: chunked\r\nContent-Length: 99\r\n\r\n1\r\nx\r\n0\r\n\r\n", false,
+      {"HTTP/1.1 200 OK\r\nTransfer-Encoding: chunked\r\nContent-Length: 99\r\n\r\n1\r\nx\r\n0\r\n\r\n",
+       false,
        {State::Done, 200, "x"}},
       {"HTTP/1.1 200 OK\r\nConnection: close\r\n\r\nto the end", true, {State::Done, 200, "to the end"}},
       {"HTTP/1.1 200 OK\n\nbare lines", true, {State::Done, 200, "bare lines"}},
@@ -59,7 +61,8 @@ TEST(HttpResponse, FramingsReadTheSameWholeOrByteByByte) {
       // Past the body limit of 16 bytes, however framed.
       {"HTTP/1.1 200 OK\r\nContent-Length: 17\r\n\r\n", false, {State::Failed, 200, ""}},
       {"HTTP/1.1 200 OK\r\nContent-Length: 99999999999999999999\r\n\r\n", false, {State::Failed, 200, ""}},
-      {"HTTP/1.1 200 OK\r\nTransfer-Encoding: chunked\r\n\r\n8\r\n12345678\r\n9\r\n", false,
+      {"HTTP/1.1 200 OK\r\nTransfer-Encoding: chunked\r\n\r\n8\r\n12345678\r\n9\r\n",
+       false,
        {State::Failed, 200, "12345678"}},
       {"HTTP/1.1 200 OK\r\n\r\n12345678901234567", false, {State::Failed, 200, ""}},
   };

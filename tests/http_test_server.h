@@ -79,8 +79,8 @@ class TestServer {
     const QByteArray status = "HTTP/1.1 " + QByteArray::number(a.status) + " X\r\n" + a.headers;
     switch (a.kind) {
       case Body::Whole:
-        socket->write(status + "Content-Length: " + QByteArray::number(a.body.size()) + "\r\nConnection: close\r\n\r\n" +
-                      a.body);
+        socket->write(status + "Content-Length: " + QByteArray::number(a.body.size()) +
+                      "\r\nConnection: close\r\n\r\n" + a.body);
         socket->disconnectFromHost();
         return;
       case Body::Chunked: return stream(socket, status + "Transfer-Encoding: chunked\r\n\r\n", true);

@@ -24,12 +24,12 @@ class KillList4x : public ::testing::Test {
 };
 
 TEST_F(KillList4x, BlankRunsAndCommasReadAsOneBlank) {
-  EXPECT_EQ(kept_with("1,,2,,3,,4"), "5040");    // "1 2 3 4": seven characters, not given
-  EXPECT_EQ(kept_with("1,,2,,3,,10"), "5039");   // "1 2 3 10": eight
-  EXPECT_EQ(kept_with("1 ,2  3,, 10"), "5039");  // mixed runs
+  EXPECT_EQ(kept_with("1,,2,,3,,4"), "5040");                                  // "1 2 3 4": seven characters, not given
+  EXPECT_EQ(kept_with("1,,2,,3,,10"), "5039");                                 // "1 2 3 10": eight
+  EXPECT_EQ(kept_with("1 ,2  3,, 10"), "5039");                                // mixed runs
   EXPECT_EQ(kept_with("01 02 03 04\r\n  05  06 07 08 \r\n09,10,01"), "5038");  // the short line names none
-  EXPECT_EQ(kept_with("一二三四五六七八"), "5040");  // eight characters, no line of numbers
-  EXPECT_EQ(kept_with("一 1 2 3 4"), "5040");        // a part that is no number spoils its line
+  EXPECT_EQ(kept_with("一二三四五六七八"), "5040");                            // eight characters, no line of numbers
+  EXPECT_EQ(kept_with("一 1 2 3 4"), "5040");  // a part that is no number spoils its line
 }
 
 }  // namespace

@@ -13,14 +13,17 @@ namespace {
 // Numbers of a pick line such as "03 01 02".
 std::vector<std::uint8_t> numbers(std::string_view line) {
   std::vector<std::uint8_t> n;
-  for (std::size_t i = 0; i + 1 < line.size() + 1; i += 3) n.push_back(static_cast<std::uint8_t>(std::stoi(std::string(line.substr(i, 2)))));
+  for (std::size_t i = 0; i + 1 < line.size() + 1; i += 3)
+    n.push_back(static_cast<std::uint8_t>(std::stoi(std::string(line.substr(i, 2)))));
   return n;
 }
 
 std::string_view run_class(std::string_view line) { return run_class_text(longest_run(numbers(line))); }
 std::string_view slope(std::string_view line) { return kSlopeTexts[static_cast<std::size_t>(slope_of(numbers(line)))]; }
 std::string_view shape(std::string_view line) { return kShapeTexts[static_cast<std::size_t>(shape_of(numbers(line)))]; }
-std::string_view zigzag(std::string_view line) { return kZigzagTexts[static_cast<std::size_t>(zigzag_of(numbers(line)))]; }
+std::string_view zigzag(std::string_view line) {
+  return kZigzagTexts[static_cast<std::size_t>(zigzag_of(numbers(line)))];
+}
 
 TEST(RunClass, LongestRunRegardlessOfOrderWithoutWrapAround) {
   EXPECT_EQ(run_class("01 02 03"), "3连");

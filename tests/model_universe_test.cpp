@@ -9,9 +9,7 @@
 namespace tesvik {
 namespace {
 
-std::string_view line(int places, int index) {
-  return universe(places).lines.at(static_cast<std::size_t>(index));
-}
+std::string_view line(int places, int index) { return universe(places).lines.at(static_cast<std::size_t>(index)); }
 
 TEST(Universe, SizesAndEnumerationOrder) {
   EXPECT_EQ(universe(3).size, 720);
@@ -72,12 +70,10 @@ TEST(Universe, PickCodesAndTheirLookup) {
     std::size_t picks = 0;
     for (std::int32_t index : u->index_of_code) picks += index != 0;
     EXPECT_EQ(picks, static_cast<std::size_t>(u->size));
-    for (int i = 1; i <= u->size; ++i)
-      ASSERT_EQ(u->pick_of_code(u->codes[static_cast<std::size_t>(i)]), i);
+    for (int i = 1; i <= u->size; ++i) ASSERT_EQ(u->pick_of_code(u->codes[static_cast<std::size_t>(i)]), i);
   }
   // Repeated digits, the wrong number of digits and anything out of range.
-  for (std::int64_t code : {11123LL, 10000LL, 9999LL, 20000LL, 112345LL, -11234LL})
-    EXPECT_EQ(u4.pick_of_code(code), 0);
+  for (std::int64_t code : {11123LL, 10000LL, 9999LL, 20000LL, 112345LL, -11234LL}) EXPECT_EQ(u4.pick_of_code(code), 0);
   EXPECT_EQ(u4.pick_of_code(INT64_MAX), 0);
   EXPECT_EQ(u4.pick_of_code(INT64_MIN), 0);
   EXPECT_EQ(u5.pick_of_code(11234), 0);

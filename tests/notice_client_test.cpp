@@ -108,10 +108,11 @@ TEST_F(NoticeClientTest, AnAnswerDuringAQuestionWaitsUntilItIsAnswered) {
   port.answers = {false};
   port.while_asking = [&] { ports.answer(""); };  // the secondary fails while the box is open
   app.close_request();
-  EXPECT_EQ(port.events, (Events{"question 温馨提示 是否要关闭软件？ -> no",
-                                 "message 提示 联网失败，请按以下方法处理就能使用：\r\n路由器与电脑同时关机一分钟后再重启。\r\n"
-                                 "【重点】路由器同时拔掉电源与网线一分钟\r\n-----\r\n如按上面的方法处理还不能用，那就24小时后再使用",
-                                 "open " + std::string(build_config::kShareLink)}));
+  EXPECT_EQ(port.events,
+            (Events{"question 温馨提示 是否要关闭软件？ -> no",
+                    "message 提示 联网失败，请按以下方法处理就能使用：\r\n路由器与电脑同时关机一分钟后再重启。\r\n"
+                    "【重点】路由器同时拔掉电源与网线一分钟\r\n-----\r\n如按上面的方法处理还不能用，那就24小时后再使用",
+                    "open " + std::string(build_config::kShareLink)}));
   EXPECT_EQ(app.network_state(), "ng");
 }
 

@@ -144,16 +144,17 @@ TEST_F(NoticeServer, EntriesSetCaptionsAndLinksInTheirOrder) {
 }
 
 TEST_F(NoticeServer, LinksOtherThanWebAddressesAreNotOpened) {
-  const Result r = notice("[ok][ad2]Local[*]file:///etc/passwd[ad2][tuichu_url]calc.exe[tuichu_url]",
-                          "click L_ad 2\nclose\n");
+  const Result r =
+      notice("[ok][ad2]Local[*]file:///etc/passwd[ad2][tuichu_url]calc.exe[tuichu_url]", "click L_ad 2\nclose\n");
   const std::string refused = "message \"提示\" \"出现错误，未能打开下载页面\"\n";
   EXPECT_EQ(r.out, refused + "question \"温馨提示\" \"是否要关闭软件？\" -> yes\n" + refused + "quit\n");
 }
 
 TEST_F(NoticeServer, AMalformedEntryEndsTheStepKeepingWhatCameBefore) {
-  const Result r = notice("[ok][biaoti]T[biaoti][name1]One[*]http://one.test/[name1][name2]no separator[name2]"
-                          "[tuichu_url]http://bye.test/[tuichu_url]",
-                          "print C_ding_an 1\nprint C_ding_an 2\nprint network\nclose\n");
+  const Result r = notice(
+      "[ok][biaoti]T[biaoti][name1]One[*]http://one.test/[name1][name2]no separator[name2]"
+      "[tuichu_url]http://bye.test/[tuichu_url]",
+      "print C_ding_an 1\nprint C_ding_an 2\nprint network\nclose\n");
   EXPECT_EQ(r.out,
             "title \"T\"\nC_ding_an 1 colour=14737632 caption=\"One\" enabled=1 visible=1\n"
             "C_ding_an 2 colour=14737632 caption=\"前三做号技巧\" enabled=1 visible=1\n"
@@ -175,7 +176,8 @@ TEST_F(NoticeServer, VersionGate) {
 
 TEST_F(NoticeServer, PrimaryWithoutOkOrWithAnErrorStatusGivesWayToTheSecondary) {
   secondary.answer("/pk10.txt", "[ok][biaoti]B[biaoti]");
-  for (const TestServer::Answer& bad : {TestServer::Answer{200, "<html>busy</html>"}, TestServer::Answer{404, "[ok]"}}) {
+  for (const TestServer::Answer& bad :
+       {TestServer::Answer{200, "<html>busy</html>"}, TestServer::Answer{404, "[ok]"}}) {
     primary.requests.clear();
     secondary.requests.clear();
     primary.answer("/pk10.txt", bad);
@@ -190,11 +192,13 @@ TEST_F(NoticeServer, BothFailingShowTheFailureAndTheDownloadPage) {
   config.secondary = "";
   const Result r = run("network\nprint network\nprint C_ding_an 8\nclick C_ding_an 8\n");
   EXPECT_EQ(r.out.substr(0, kFailure.size()), kFailure);
-  EXPECT_EQ(r.out.substr(kFailure.size()),
-            "open \"" + std::string(build_config::kShareLink) + "\"\nnetwork state=\"ng\"\n"
-            "C_ding_an 8 colour=255 caption=\"联网失败\" enabled=1 visible=1\n"
-            "message \"提示\" \"联网失败，请按以下方法处理就能使用：\\r\\n路由器与电脑同时关机一分钟后再重启。\\r\\n"
-            "【重点】路由器同时拔掉电源与网线一分钟\"\n");
+  EXPECT_EQ(
+      r.out.substr(kFailure.size()),
+      "open \"" + std::string(build_config::kShareLink) +
+          "\"\nnetwork state=\"ng\"\n"
+          "C_ding_an 8 colour=255 caption=\"联网失败\" enabled=1 visible=1\n"
+          "message \"提示\" \"联网失败，请按以下方法处理就能使用：\\r\\n路由器与电脑同时关机一分钟后再重启。\\r\\n"
+          "【重点】路由器同时拔掉电源与网线一分钟\"\n");
   EXPECT_EQ(stored_id().size(), 15u);  // the identifier is made all the same
 }
 

@@ -24,7 +24,9 @@ TEST(Escape, KeepsTheUnreservedSetAndEncodesByCodeUnit) {
   EXPECT_EQ(escape(std::u16string_view(u"\u00E9\u00FE\u00FF\u4E2D\uFF01")), "%E9%FE%u00FF%u4E2D%uFF01");
   // UTF-8 is read into UTF-16 code units: a character beyond the basic plane is two surrogates.
   EXPECT_EQ(escape(std::string_view("中\xF0\x9F\x98\x80")), "%u4E2D%uD83D%uDE00");
-  EXPECT_EQ(escape(std::string_view("\xC0\xAF" "a\xE4\xB8")), "%uFFFD%uFFFDa%uFFFD%uFFFD");
+  EXPECT_EQ(escape(std::string_view("\xC0\xAF"
+                                    "a\xE4\xB8")),
+            "%uFFFD%uFFFDa%uFFFD%uFFFD");
 }
 
 TEST(FormRequest, GetOrPostWithTheEscapedFieldInBoth) {

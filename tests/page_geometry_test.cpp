@@ -101,7 +101,8 @@ TEST(PageGeometry, EveryPanelButtonOfThePagesIsPlaced) {
   for (const Q6Panel& p : q6_panels())
     for (const Q6Row& r : p.rows)
       for (int k = r.first; k <= r.last; ++k) EXPECT_NE(six.find({Ctl::C_q6, k}), nullptr) << k;
-  for (int k = 0; k < static_cast<int>(slot_count(Ctl::C_q6_gn)); ++k) EXPECT_NE(six.find({Ctl::C_q6_gn, k}), nullptr) << k;
+  for (int k = 0; k < static_cast<int>(slot_count(Ctl::C_q6_gn)); ++k)
+    EXPECT_NE(six.find({Ctl::C_q6_gn, k}), nullptr) << k;
   for (int k = 0; k < static_cast<int>(slot_count(Ctl::T_q6)); ++k) EXPECT_NE(six.find({Ctl::T_q6, k}), nullptr) << k;
   for (int k = 0; k < static_cast<int>(slot_count(Ctl::rc_q6)); ++k) EXPECT_NE(six.find({Ctl::rc_q6, k}), nullptr) << k;
   for (const PageTable& t : page_tables()) {
@@ -109,7 +110,8 @@ TEST(PageGeometry, EveryPanelButtonOfThePagesIsPlaced) {
     for (const Block& b : t.blocks)
       for (const ButtonRow& r : b.rows)
         for (int k = r.first; k <= r.last; ++k)
-          EXPECT_NE(g.find({r.kind == RowKind::Kill ? Ctl::C_annv : Ctl::C_annv_chu, k}), nullptr) << mode_info(t.mode).page << " " << k;
+          EXPECT_NE(g.find({r.kind == RowKind::Kill ? Ctl::C_annv : Ctl::C_annv_chu, k}), nullptr)
+              << mode_info(t.mode).page << " " << k;
     EXPECT_NE(g.find({Ctl::T_duijiang, mode_info(t.mode).prize_box}), nullptr);
     EXPECT_NE(g.find({Ctl::C_jg_gn, mode_info(t.mode).first_function}), nullptr);
   }

@@ -28,12 +28,14 @@ TEST(PageModel, EveryControlIndexBelongsToOnePlace) {
 
 TEST(PageModel, ThePagesNameEveryIndexThatScriptsMayUse) {
   const std::map<std::string_view, std::string> expected = {
-      {"C_annv", "0..614"},      {"C_annv_chu", "0..322"},    {"C_cls", "0..114"},       {"C_n_xuan_1", "0..16"},
-      {"C_jg_gn", "0..16"},      {"C_q3_nei", "0..4, 6..8"},  {"C_shuoming", "0..60"},   {"T_nei_txt_ip", "0..34"},
-      {"T_duijiang", "1..3"},    {"Comb_rc", "0..51"},        {"Comb_jg_rc", "0..5"},    {"L_jg_zhushu", "0..3"},
-      {"List_jg", "0..2"},       {"C_q6", "0..202, 209..300"}, {"C_q6_cls", "0..46"},    {"C_q6_gn", "0..13"},
-      {"C_q6_shuoming", "0..20"}, {"T_q6", "0..12"},          {"rc_q6", "0..10"},        {"C_ding", "0..3"},
-      {"C_ding_an", "1..6, 8"},  {"L_ad", "1..2"},
+      {"C_annv", "0..614"},    {"C_annv_chu", "0..322"},     {"C_cls", "0..114"},
+      {"C_n_xuan_1", "0..16"}, {"C_jg_gn", "0..16"},         {"C_q3_nei", "0..4, 6..8"},
+      {"C_shuoming", "0..60"}, {"T_nei_txt_ip", "0..34"},    {"T_duijiang", "1..3"},
+      {"Comb_rc", "0..51"},    {"Comb_jg_rc", "0..5"},       {"L_jg_zhushu", "0..3"},
+      {"List_jg", "0..2"},     {"C_q6", "0..202, 209..300"}, {"C_q6_cls", "0..46"},
+      {"C_q6_gn", "0..13"},    {"C_q6_shuoming", "0..20"},   {"T_q6", "0..12"},
+      {"rc_q6", "0..10"},      {"C_ding", "0..3"},           {"C_ding_an", "1..6, 8"},
+      {"L_ad", "1..2"},
   };
   for (const auto& [name, indices] : expected) {
     const ControlArray* array = find_control(name);

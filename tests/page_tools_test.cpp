@@ -92,13 +92,15 @@ class PageTools : public ::testing::Test {
           break;
         case SchemeKind::CompoundRows:
           for (int line = 0; line < 2; ++line) {
-            for (int place = 0; place < 3; ++place) app.click({Ctl::C_annv, 115 + 10 * place + static_cast<int>(rng() % 10)});
+            for (int place = 0; place < 3; ++place)
+              app.click({Ctl::C_annv, 115 + 10 * place + static_cast<int>(rng() % 10)});
             app.click({Ctl::C_q3_nei, 2});
           }
           break;
         case SchemeKind::PastedList:
           if (chance(60)) {
-            port.clipboard = "01 02 03 04 05 06\r\n02 03 04 05 06 07\r\n0" + std::to_string(1 + rng() % 9) + " 10 09 08 07 06";
+            port.clipboard =
+                "01 02 03 04 05 06\r\n02 03 04 05 06 07\r\n0" + std::to_string(1 + rng() % 9) + " 10 09 08 07 06";
             app.click({Ctl::C_q6_gn, c.index});
           }
           break;
@@ -159,7 +161,8 @@ TEST_F(PageTools, BadSchemeFilesChangeNothingAndNameTheirProblem) {
   port.events.clear();
   std::ofstream(file("zeros"), std::ios::binary) << "tesvik-scheme 1 6\nrc_q6 3 range=\"05<*>6\"\n";
   app.load_scheme(Mode::Six, file("zeros"));
-  EXPECT_EQ(port.events.back().rfind("message 温馨提示 方案文件第2行有错误：rc_q6 3 的范围", 0), 0u) << port.events.back();
+  EXPECT_EQ(port.events.back().rfind("message 温馨提示 方案文件第2行有错误：rc_q6 3 的范围", 0), 0u)
+      << port.events.back();
   {
     std::ofstream(file("huge"), std::ios::binary) << "tesvik-scheme 1 3\n";
     fs::resize_file(file("huge"), std::uintmax_t{100} << 20);
@@ -245,8 +248,8 @@ TEST(DrawText, NumbersAndPicksOfPublishedLines) {
   EXPECT_EQ(draw_pick("2026120801 03 07 01 05 02 04 06 08 09 10", 3), three);
   EXPECT_EQ(draw_pick("第2026120801期 3705246891", 3), (DrawPick{3, 7, 10, 0, 0, 0}));
   EXPECT_EQ(draw_pick("03,07,01", 3), three);
-  EXPECT_FALSE(draw_pick("03 07 01 05", 3));     // neither three nor ten numbers
-  EXPECT_FALSE(draw_pick("03 07 07", 3));        // repeated
+  EXPECT_FALSE(draw_pick("03 07 01 05", 3));  // neither three nor ten numbers
+  EXPECT_FALSE(draw_pick("03 07 07", 3));     // repeated
   EXPECT_FALSE(draw_pick("01 02 03 04 05 06 07 08 09 11", 3));
   EXPECT_EQ(prize_digits("10-1-2", 3), "012");
   EXPECT_EQ(prize_digits("1 2 3 4", 3), "1234");  // four numbers: the digits as they are

@@ -37,7 +37,8 @@ TEST(PanelTables, EveryRowCaptionIsOnItsButton) {
     }
   }
   // Every kill and keep button belongs to exactly one row.
-  EXPECT_EQ(seen.size(), static_cast<std::size_t>(static_cast<int>(slot_count(Ctl::C_annv)) + static_cast<int>(slot_count(Ctl::C_annv_chu))));
+  EXPECT_EQ(seen.size(), static_cast<std::size_t>(static_cast<int>(slot_count(Ctl::C_annv)) +
+                                                  static_cast<int>(slot_count(Ctl::C_annv_chu))));
 }
 
 TEST(PanelTables, CaptionsFollowTheIndexRules) {

@@ -5,10 +5,10 @@
 // ranges.
 
 #include <algorithm>
+#include <array>
 #include <cctype>
 #include <cmath>
 #include <cstdlib>
-#include <array>
 #include <initializer_list>
 #include <map>
 #include <set>
@@ -17,7 +17,6 @@
 #include <vector>
 
 namespace tesvik::plain {
-
 
 inline std::string two_digits(int n) { return (n < 10 ? "0" : "") + std::to_string(n); }
 inline char shorthand(int n) { return n == 10 ? '0' : static_cast<char>('0' + n); }
@@ -137,7 +136,6 @@ struct RowSetup {
   Self& self() { return static_cast<Self&>(*this); }
 };
 
-
 template <typename Row>
 inline std::string text_of(const Row& r, int k) {
   const auto it = r.boxes.find(k);
@@ -154,9 +152,13 @@ Range range_of(const Row& r, int lower) {
 }
 
 template <typename Row>
-inline bool killed(const Row& r, int i) { return std::find(r.kills.begin(), r.kills.end(), i) != r.kills.end(); }
+inline bool killed(const Row& r, int i) {
+  return std::find(r.kills.begin(), r.kills.end(), i) != r.kills.end();
+}
 template <typename Row>
-inline bool kept(const Row& r, int i) { return std::find(r.keeps.begin(), r.keeps.end(), i) != r.keeps.end(); }
+inline bool kept(const Row& r, int i) {
+  return std::find(r.keeps.begin(), r.keeps.end(), i) != r.keeps.end();
+}
 
 // Captions of the selected kill buttons first..last, each followed by ".".
 template <typename Row>
@@ -214,8 +216,10 @@ inline std::string describe(const std::vector<std::string>& actual, const std::v
   std::set_difference(actual.begin(), actual.end(), expected.begin(), expected.end(), std::back_inserter(extra));
   std::set_difference(expected.begin(), expected.end(), actual.begin(), actual.end(), std::back_inserter(missing));
   std::string out = "kept " + std::to_string(actual.size()) + ", expected " + std::to_string(expected.size());
-  for (std::size_t k = 0; k < std::min<std::size_t>(extra.size(), 6); ++k) out += "\n  kept but should be removed: " + extra[k];
-  for (std::size_t k = 0; k < std::min<std::size_t>(missing.size(), 6); ++k) out += "\n  removed but should be kept: " + missing[k];
+  for (std::size_t k = 0; k < std::min<std::size_t>(extra.size(), 6); ++k)
+    out += "\n  kept but should be removed: " + extra[k];
+  for (std::size_t k = 0; k < std::min<std::size_t>(missing.size(), 6); ++k)
+    out += "\n  removed but should be kept: " + missing[k];
   return out;
 }
 

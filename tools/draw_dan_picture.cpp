@@ -75,7 +75,8 @@ void draw(QPainter& p) {
   p.setFont(font(18, true));
   p.drawText(30, y + 18, QStringLiteral("例（精确前三）：第一行胆码点亮 01 02 03，开出个数点亮 1"));
   y += 34;
-  for (int n = 1; n <= 10; ++n) button(p, 30 + 38 * (n - 1), y, QStringLiteral("%1").arg(n, 2, 10, QLatin1Char('0')), n <= 3);
+  for (int n = 1; n <= 10; ++n)
+    button(p, 30 + 38 * (n - 1), y, QStringLiteral("%1").arg(n, 2, 10, QLatin1Char('0')), n <= 3);
   p.setPen(kInk);
   p.setFont(font(14));
   p.drawText(420, y + 17, QStringLiteral("胆码开出个数"));
@@ -104,14 +105,16 @@ void draw(QPainter& p) {
   for (int c = 1; c < 4; ++c) p.drawLine(cols[c], y, cols[c], y + 4 * row_height);
   p.setFont(font(16, true));
   p.setPen(kInk);
-  for (int c = 0; c < 4; ++c) p.drawText(QRect(cols[c], y, cols[c + 1] - cols[c], row_height), Qt::AlignCenter, head[c]);
+  for (int c = 0; c < 4; ++c)
+    p.drawText(QRect(cols[c], y, cols[c + 1] - cols[c], row_height), Qt::AlignCenter, head[c]);
   p.setFont(font(16));
   for (int r = 0; r < 3; ++r) {
     const Row& row = rows[r];
     const int top = y + (r + 1) * row_height;
     const QString cells[] = {row.pick, row.has, row.count};
     p.setPen(kInk);
-    for (int c = 0; c < 3; ++c) p.drawText(QRect(cols[c], top, cols[c + 1] - cols[c], row_height), Qt::AlignCenter, cells[c]);
+    for (int c = 0; c < 3; ++c)
+      p.drawText(QRect(cols[c], top, cols[c + 1] - cols[c], row_height), Qt::AlignCenter, cells[c]);
     p.setPen(row.keep ? kKeep : kDrop);
     p.drawText(QRect(cols[3], top, cols[4] - cols[3], row_height), Qt::AlignCenter, row.verdict);
   }

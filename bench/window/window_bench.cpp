@@ -27,9 +27,9 @@
 #include "app/front_six/front6_page_table.h"
 #include "app/window/main_window.h"
 #include "app/window/page_view.h"
+#include "app/window/qt_port.h"
 #include "app/window/qt_text_measure.h"
 #include "app/window/scroll_bar_widget.h"
-#include "app/window/qt_port.h"
 #include "app/window/window_main.h"
 
 namespace tesvik {
@@ -45,9 +45,7 @@ struct Shown {
     window.show();
     QApplication::processEvents();
   }
-  void click(Ctl array, int index) {
-    qobject_cast<QPushButton*>(window.bindings().widget({array, index}))->click();
-  }
+  void click(Ctl array, int index) { qobject_cast<QPushButton*>(window.bindings().widget({array, index}))->click(); }
 };
 
 void BM_WindowBuildAndShow(benchmark::State& state) {
@@ -118,7 +116,8 @@ void BM_WindowFrontSixPageBuild(benchmark::State& state) {
   for (auto _ : state) {
     QWidget parent;
     const QtTextMeasure measure(parent.font());
-    PageView page(page_geometry(3, measure), measure, bindings, [](int, QObject*, std::function<void()>) {}, &parent);
+    PageView page(
+        page_geometry(3, measure), measure, bindings, [](int, QObject*, std::function<void()>) {}, &parent);
     benchmark::DoNotOptimize(&page);
   }
 }
@@ -247,7 +246,9 @@ void BM_WindowPasteButtonTenMegabytesAndRun(benchmark::State& state) {
   s.click(Ctl::C_ding, 3);
   paste_and_run(
       state, s, 3, [&s] { s.click(Ctl::C_q6_gn, kQ6PasteKill); },
-      [&s] { s.window.bindings().forward([](App& app) { app.double_click({Ctl::T_q6, q6_paste_box(kQ6PasteKill).box}); }); });
+      [&s] {
+        s.window.bindings().forward([](App& app) { app.double_click({Ctl::T_q6, q6_paste_box(kQ6PasteKill).box}); });
+      });
 }
 BENCHMARK(BM_WindowPasteButtonTenMegabytesAndRun)->Unit(benchmark::kMillisecond);
 

@@ -149,7 +149,9 @@ void App::hover(ControlRef c) {
   timers_.set_interval(TimerId::YanseHy, 1000);
 }
 
-bool App::read_only(ControlRef c) const { return control_exists(c) && owner_of(c) == Owner::FrontSix && front6_.read_only(c); }
+bool App::read_only(ControlRef c) const {
+  return control_exists(c) && owner_of(c) == Owner::FrontSix && front6_.read_only(c);
+}
 
 bool App::refused_edit(ControlRef c) {
   if (!read_only(c)) return false;

@@ -11,14 +11,14 @@
 #include <string>
 #include <string_view>
 
-#include "app/pages/condition_pages.h"
 #include "app/controls.h"
-#include "app/notice/event_gate.h"
 #include "app/frame/frame.h"
-#include "app/front_six/front6_page.h"
-#include "app/tools/history_check.h"
-#include "app/notice/notice_client.h"
 #include "app/frame/timers.h"
+#include "app/front_six/front6_page.h"
+#include "app/notice/event_gate.h"
+#include "app/notice/notice_client.h"
+#include "app/pages/condition_pages.h"
+#include "app/tools/history_check.h"
 #include "support/user_port.h"
 
 namespace tesvik {

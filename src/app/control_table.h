@@ -18,11 +18,11 @@ enum class ControlKind {
   Button,
   TextBox,
   ComboBox,
-  CountLabel,    // L_jg_zhushu
-  AdvertLabel,   // L_ad
-  ResultList,    // List_jg
-  CompoundList,  // List_nei
-  Window,        // Fmain
+  CountLabel,     // L_jg_zhushu
+  AdvertLabel,    // L_ad
+  ResultList,     // List_jg
+  CompoundList,   // List_nei
+  Window,         // Fmain
   RangeSelector,  // rc_q6: a tolerance selector
   ResultViewer,   // ucf_q6show
 };

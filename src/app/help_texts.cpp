@@ -111,7 +111,8 @@ std::vector<HelpButton> button_table() {
   };
   for (const PageTable& page : page_tables()) {
     for (const Block& b : page.blocks)
-      set(b.help, b.help_key.empty() ? HelpButton{K::ShowPicture, {}, {}} : HelpButton{K::Text, page.help_section, b.help_key});
+      set(b.help,
+          b.help_key.empty() ? HelpButton{K::ShowPicture, {}, {}} : HelpButton{K::Text, page.help_section, b.help_key});
     const ResultSide& r = page.result;
     set(r.base_help, {K::Text, page.help_section, "大底号码说明"});
     set(r.separator_help, {K::Text, page.help_section, "号码分隔符号说明"});

@@ -41,7 +41,8 @@ class ConditionMatrix {
   // the verdict before counting the columns; all false before a run.
   std::vector<std::uint8_t>& base_marks() { return base_marks_; }
   bool outside_base(int pick) const {
-    return pick >= 0 && static_cast<std::size_t>(pick) < base_marks_.size() && base_marks_[static_cast<std::size_t>(pick)] != 0;
+    return pick >= 0 && static_cast<std::size_t>(pick) < base_marks_.size() &&
+           base_marks_[static_cast<std::size_t>(pick)] != 0;
   }
 
  private:

@@ -69,7 +69,8 @@ std::optional<std::vector<std::uint8_t>> listed_picks(std::string_view text, int
   for (std::size_t i = 0; i < text.size(); ++i) {
     const char c = text[i];
     const bool blank = c == ' ' || c == ',';
-    characters += (static_cast<unsigned char>(c) & 0xC0) != 0x80 && !(blank && after_blank);  // no UTF-8 continuation byte
+    characters +=
+        (static_cast<unsigned char>(c) & 0xC0) != 0x80 && !(blank && after_blank);  // no UTF-8 continuation byte
     after_blank = blank;
     if (blank) {
       end_part(i);

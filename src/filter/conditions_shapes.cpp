@@ -47,8 +47,8 @@ void special_shape(ConditionInput& in, ConditionMatrix& m, int column) {
   const auto shape = text_hits(list, kShapeTexts);
   const auto zigzag = text_hits(list, kZigzagTexts);
   mark_each<P>(m, column, [&](const PickFact<P>& f) {
-    return run[f.longest_run] || slope[static_cast<std::size_t>(f.slope)] ||
-           shape[static_cast<std::size_t>(f.shape)] || zigzag[static_cast<std::size_t>(f.zigzag)];
+    return run[f.longest_run] || slope[static_cast<std::size_t>(f.slope)] || shape[static_cast<std::size_t>(f.shape)] ||
+           zigzag[static_cast<std::size_t>(f.zigzag)];
   });
 }
 

@@ -150,7 +150,7 @@ class PatternTable {
   std::vector<Count> counts_;         // by pattern key
   std::vector<std::uint32_t> added_;  // pattern keys not counted yet
   std::vector<std::size_t> keys_;     // the distinct pattern keys
-  std::size_t spread_cost_ = 0;    // keys that spreading them one by one writes
+  std::size_t spread_cost_ = 0;       // keys that spreading them one by one writes
 };
 
 }  // namespace tesvik

@@ -38,8 +38,10 @@ std::vector<PickFact<P>> build_facts() {
       f.sum = static_cast<std::uint8_t>(f.sum + n);
       for (int form = 0; form < kWordForms; ++form) {
         const int bit = second_word(Form(form), n);
-        f.pattern[static_cast<std::size_t>(form)] = static_cast<std::uint16_t>(2 * f.pattern[static_cast<std::size_t>(form)] + bit);
-        f.first_word_count[static_cast<std::size_t>(form)] = static_cast<std::uint8_t>(f.first_word_count[static_cast<std::size_t>(form)] + !bit);
+        f.pattern[static_cast<std::size_t>(form)] =
+            static_cast<std::uint16_t>(2 * f.pattern[static_cast<std::size_t>(form)] + bit);
+        f.first_word_count[static_cast<std::size_t>(form)] =
+            static_cast<std::uint8_t>(f.first_word_count[static_cast<std::size_t>(form)] + !bit);
       }
       f.pattern[kRouteForm] = static_cast<std::uint16_t>(3 * f.pattern[kRouteForm] + n % 3);
     }

@@ -23,6 +23,6 @@ struct Step6 {
 // each slot, slot 1 first. Exceptions of a step (a 101st compound line) end
 // the run and reach the caller.
 std::vector<int> evaluate_6x(ConditionMatrix& m, std::span<Step6> steps, ToleranceRange total,
-                 const std::function<void(int)>& progress);
+                             const std::function<void(int)>& progress);
 
 }  // namespace tesvik

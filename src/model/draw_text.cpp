@@ -90,7 +90,8 @@ std::vector<DrawLine> read_draw_lines(std::string_view text, int places) {
     std::size_t end = text.find_first_of("\r\n", start);
     if (end == std::string_view::npos) end = text.size();
     const std::string_view line = text.substr(start, end - start);
-    if (line.find_first_not_of(" \t") != std::string_view::npos) lines.push_back({++number, line, draw_pick(line, places)});
+    if (line.find_first_not_of(" \t") != std::string_view::npos)
+      lines.push_back({++number, line, draw_pick(line, places)});
     start = end + (text.compare(end, 2, "\r\n") == 0 ? 2 : 1);
   }
   return lines;

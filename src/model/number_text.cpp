@@ -1,6 +1,5 @@
 #include "model/number_text.h"
 
-
 namespace tesvik {
 
 int number_of_digit(char digit) {

@@ -30,8 +30,9 @@ int longest_run(PickNumbers numbers) {
 
 std::string_view run_class_text(int longest_run) {
   static constexpr std::array<std::string_view, 7> kTexts = {"不连", "不连", "2连", "3连", "4连", "5连", "6连"};
-  return longest_run >= 0 && longest_run < static_cast<int>(kTexts.size()) ? kTexts[static_cast<std::size_t>(longest_run)]
-                                                                            : "不连";
+  return longest_run >= 0 && longest_run < static_cast<int>(kTexts.size())
+             ? kTexts[static_cast<std::size_t>(longest_run)]
+             : "不连";
 }
 
 Slope slope_of(PickNumbers n) {

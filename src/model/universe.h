@@ -29,7 +29,9 @@ struct Universe {
   // indexed by code - 10^places; 0 where the code is no pick.
   std::vector<std::int32_t> index_of_code;
 
-  int number(int pick, int place) const { return numbers[static_cast<std::size_t>(pick)][static_cast<std::size_t>(place - 1)]; }
+  int number(int pick, int place) const {
+    return numbers[static_cast<std::size_t>(pick)][static_cast<std::size_t>(place - 1)];
+  }
   // Pick index of a code, 0 when the code is out of range or no pick.
   int pick_of_code(std::int64_t code) const;
   // Pick index of the numbers of places 1..places (each 1..10); 0 when they

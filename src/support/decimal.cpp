@@ -110,7 +110,8 @@ std::optional<double> read_decimal(std::string_view text) {
     else local += c;
   }
   const double value = std::strtod(local.c_str(), nullptr);
-  const bool nonzero_digits = text.substr(0, text.find_first_of("eE")).find_first_of("123456789") != std::string_view::npos;
+  const bool nonzero_digits =
+      text.substr(0, text.find_first_of("eE")).find_first_of("123456789") != std::string_view::npos;
   if (std::isinf(value) || (value == 0 && nonzero_digits)) return std::nullopt;
   return value;
 }

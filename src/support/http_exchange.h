@@ -10,11 +10,11 @@
 namespace tesvik {
 
 struct HttpRequest {
-  std::string method;        // "GET" or "POST"
+  std::string method;  // "GET" or "POST"
   std::string url;
   std::string content_type;  // empty: no Content-Type header
   std::string body;
-  int timeout_ms = 0;        // bounds the whole exchange
+  int timeout_ms = 0;  // bounds the whole exchange
 };
 
 // Mode "GET" gives a GET, any other mode a form POST. Both carry the body

@@ -110,11 +110,26 @@ std::variant<std::string, TextError> unquote_text(std::string_view quoted) {
     }
     if (i + 1 == quoted.size()) break;
     switch (const char e = quoted[i + 1]) {
-      case '"': out += '"'; i += 2; break;
-      case '\\': out += '\\'; i += 2; break;
-      case 'r': out += '\r'; i += 2; break;
-      case 'n': out += '\n'; i += 2; break;
-      case 't': out += '\t'; i += 2; break;
+      case '"':
+        out += '"';
+        i += 2;
+        break;
+      case '\\':
+        out += '\\';
+        i += 2;
+        break;
+      case 'r':
+        out += '\r';
+        i += 2;
+        break;
+      case 'n':
+        out += '\n';
+        i += 2;
+        break;
+      case 't':
+        out += '\t';
+        i += 2;
+        break;
       case 'u': {
         const auto used = unicode_escape(quoted, i + 1, out, reason);
         if (!used) return TextError{reason};

@@ -11,8 +11,8 @@ namespace tesvik {
 namespace {
 
 bool control_or_blank(char32_t c) {
-  return c <= 0x20 || (c >= 0x7F && c <= 0xA0) || c == 0x1680 || (c >= 0x2000 && c <= 0x200B) ||
-         c == 0x2028 || c == 0x2029 || c == 0x202F || c == 0x205F || c == 0x3000 || c == 0xFEFF || c == 0xFFFD;
+  return c <= 0x20 || (c >= 0x7F && c <= 0xA0) || c == 0x1680 || (c >= 0x2000 && c <= 0x200B) || c == 0x2028 ||
+         c == 0x2029 || c == 0x202F || c == 0x205F || c == 0x3000 || c == 0xFEFF || c == 0xFFFD;
 }
 
 bool plain_text(std::string_view s) {
@@ -23,9 +23,9 @@ bool plain_text(std::string_view s) {
 }
 
 bool starts_without_case(std::string_view s, std::string_view prefix) {
-  return s.size() >= prefix.size() &&
-         std::equal(prefix.begin(), prefix.end(), s.begin(),
-                    [](char p, char c) { return std::tolower(static_cast<unsigned char>(c)) == p; });
+  return s.size() >= prefix.size() && std::equal(prefix.begin(), prefix.end(), s.begin(), [](char p, char c) {
+           return std::tolower(static_cast<unsigned char>(c)) == p;
+         });
 }
 
 bool port_text(std::string_view p) {

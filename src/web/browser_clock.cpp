@@ -16,7 +16,8 @@ constexpr double kTickMs = 10;  // the finest interval of the App's timers is 50
 void BrowserClock::start() {
   if (interval_ != 0) return;
   origin_ms_ = emscripten_get_now() - static_cast<double>(app_.timers().now());
-  interval_ = emscripten_set_interval([](void* clock) { static_cast<BrowserClock*>(clock)->catch_up(); }, kTickMs, this);
+  interval_ =
+      emscripten_set_interval([](void* clock) { static_cast<BrowserClock*>(clock)->catch_up(); }, kTickMs, this);
 }
 
 void BrowserClock::stop() {

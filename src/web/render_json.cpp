@@ -44,19 +44,18 @@ const char* boolean(bool b) { return b ? "true" : "false"; }
 std::string page_json(const PageGeometry& page) {
   std::string out = "{\"width\":" + std::to_string(page.width) + ",\"height\":" + std::to_string(page.height);
   out += ",\"panels\":" + array(page.panels, [](const PlacedPanel& p) {
-    return rect_items(p.frame) + "," + std::to_string(p.sub_panel);
-  });
+           return rect_items(p.frame) + "," + std::to_string(p.sub_panel);
+         });
   out += ",\"texts\":" + array(page.texts, [](const PlacedText& t) {
-    return json_string(t.text) + "," + rect_items(t.rect) + "," + std::to_string(static_cast<int>(t.style)) + "," +
-           std::to_string(t.sub_panel);
-  });
+           return json_string(t.text) + "," + rect_items(t.rect) + "," + std::to_string(static_cast<int>(t.style)) +
+                  "," + std::to_string(t.sub_panel);
+         });
   out += ",\"controls\":" + array(page.controls, [](const PlacedControl& c) {
-    return ref_items(c.ref) + "," + rect_items(c.rect) + "," + std::to_string(static_cast<int>(c.style)) + "," +
-           std::to_string(c.sub_panel) + "," + json_string(c.hint);
-  });
-  out += ",\"enter\":" + array(page.enter_presses, [](const EnterPress& e) {
-    return ref_items(e.box) + "," + ref_items(e.button);
-  });
+           return ref_items(c.ref) + "," + rect_items(c.rect) + "," + std::to_string(static_cast<int>(c.style)) + "," +
+                  std::to_string(c.sub_panel) + "," + json_string(c.hint);
+         });
+  out += ",\"enter\":" +
+         array(page.enter_presses, [](const EnterPress& e) { return ref_items(e.box) + "," + ref_items(e.button); });
   return out + "}";
 }
 
@@ -65,8 +64,8 @@ std::string view_json(const ControlView& v, bool with_text) {
   for (const std::string& item : v.items) items += (items.size() > 1 ? "," : "") + json_string(item);
   items += "]";
   return "{\"kind\":" + json_string(kind_name(v.kind)) + ",\"caption\":" + json_string(v.caption) +
-         (with_text ? ",\"text\":" + json_string(v.text) : std::string()) + ",\"upper\":" + json_string(v.upper) + ",\"items\":" + items +
-         ",\"colour\":" + std::to_string(v.colour) + ",\"enabled\":" + boolean(v.enabled) +
+         (with_text ? ",\"text\":" + json_string(v.text) : std::string()) + ",\"upper\":" + json_string(v.upper) +
+         ",\"items\":" + items + ",\"colour\":" + std::to_string(v.colour) + ",\"enabled\":" + boolean(v.enabled) +
          ",\"visible\":" + boolean(v.visible) + ",\"underline\":" + boolean(v.underline) +
          ",\"rows\":" + std::to_string(v.rows) + ",\"selected\":" + std::to_string(v.selected) +
          ",\"scrollMax\":" + std::to_string(v.scroll_max) + ",\"revision\":" + std::to_string(v.revision) + "}";
@@ -82,11 +81,11 @@ std::string history_json(const HistoryReport& report) {
   std::string out = "{\"draws\":" + std::to_string(report.draws) + ",\"kept\":" + std::to_string(report.kept) +
                     ",\"unreadable\":" + std::to_string(report.unreadable);
   out += ",\"lines\":" + array(report.lines, [](const HistoryLine& l) {
-    std::string failed = "[";
-    for (std::string_view name : l.failed) failed += (failed.size() > 1 ? "," : "") + json_string(name);
-    return std::to_string(l.line) + "," + boolean(l.readable) + "," + json_string(l.text) + "," + boolean(l.kept) +
-           "," + failed + "]";
-  });
+           std::string failed = "[";
+           for (std::string_view name : l.failed) failed += (failed.size() > 1 ? "," : "") + json_string(name);
+           return std::to_string(l.line) + "," + boolean(l.readable) + "," + json_string(l.text) + "," +
+                  boolean(l.kept) + "," + failed + "]";
+         });
   std::string conditions = "[";
   for (std::size_t i = 0; i < report.conditions.size() && i < report.condition_failures.size(); ++i)
     conditions += (conditions.size() > 1 ? ",[" : "[") + json_string(report.conditions[i].name) + "," +

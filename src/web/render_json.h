@@ -6,8 +6,8 @@
 #include <string>
 
 #include "app/control_view.h"
-#include "app/tools/history_check.h"
 #include "app/layout/page_geometry.h"
+#include "app/tools/history_check.h"
 
 namespace tesvik::web {
 

@@ -45,9 +45,20 @@ std::string ViewChanges::take(App& app) {
                       std::equal(v->items.begin(), v->items.end(), s.items.begin(), s.items.end()) &&
                       std::equal(lines.begin(), lines.end(), s.lines.begin(), s.lines.end());
     if (same) return;
-    s = {true, std::string(v->caption), std::string(v->text), std::string(v->upper),
-         std::vector<std::string>(v->items.begin(), v->items.end()), std::vector<std::string>(lines.begin(), lines.end()),
-         v->colour, v->enabled, v->visible, v->underline, v->rows, v->selected, v->scroll_max, v->revision};
+    s = {true,
+         std::string(v->caption),
+         std::string(v->text),
+         std::string(v->upper),
+         std::vector<std::string>(v->items.begin(), v->items.end()),
+         std::vector<std::string>(lines.begin(), lines.end()),
+         v->colour,
+         v->enabled,
+         v->visible,
+         v->underline,
+         v->rows,
+         v->selected,
+         v->scroll_max,
+         v->revision};
     std::string json = view_json(*v, text_changed);
     if (v->kind == ControlKind::ResultViewer) json.insert(json.size() - 1, ",\"lines\":" + rows_json(lines));
     if (views.size() > 1) views += ',';

@@ -46,7 +46,12 @@ TEST_F(ConditionBox, RandomEditsKeepTheAppEqualToTheBox) {
   ASSERT_EQ(app_text(), shown(*b));
 
   const QStringList typed{"1", "0", " ", "数", "😀", QString(QChar(QChar::Nbsp)), "é"};
-  const QStringList pasted{"", "x", "01\r\n02", "a\rb\nc", "😀😀\n", "line\r\n\r\nnext\r\n",
+  const QStringList pasted{"",
+                           "x",
+                           "01\r\n02",
+                           "a\rb\nc",
+                           "😀😀\n",
+                           "line\r\n\r\nnext\r\n",
                            QString("p") + QChar(QChar::ParagraphSeparator) + "q"};
   std::mt19937 random(20261208);
   const auto pick = [&random](int n) { return std::uniform_int_distribution<int>(0, n - 1)(random); };

@@ -10,8 +10,8 @@
 #include <QLineEdit>
 #include <QMouseEvent>
 #include <QPlainTextEdit>
-#include <QScrollBar>
 #include <QScrollArea>
+#include <QScrollBar>
 #include <QWheelEvent>
 
 #include "app/front_six/front6_page_table.h"
@@ -155,8 +155,9 @@ TEST_F(FrontSix, BaseBoxShowsTheListInUse) {
   ASSERT_NE(base, nullptr);
   const QString shown = base->text();
   EXPECT_TRUE(shown.startsWith("010203040506\n100908070605")) << shown.toStdString();
-  EXPECT_EQ(shown, QString::fromStdString(*window.app().text_of({Ctl::T_q6, q6_paste_box(kQ6PasteBase).box}))
-                       .replace("\r\n", "\n"));
+  EXPECT_EQ(
+      shown,
+      QString::fromStdString(*window.app().text_of({Ctl::T_q6, q6_paste_box(kQ6PasteBase).box})).replace("\r\n", "\n"));
 
   QApplication::clipboard()->setText("02 03 04 05 06 07");
   QApplication::setActiveWindow(&window);

@@ -29,7 +29,8 @@ TEST(HelpPicture, EmbeddedPictureIsAProgressiveJpegOf996By578) {
   EXPECT_EQ(bytes[2], 0xFF);
   EXPECT_EQ(bytes[3], 0xE0);
   bool progressive = false;  // a start-of-frame marker of the progressive kind
-  for (std::size_t i = 0; i + 1 < bytes.size(); ++i) progressive = progressive || (bytes[i] == 0xFF && bytes[i + 1] == 0xC2);
+  for (std::size_t i = 0; i + 1 < bytes.size(); ++i)
+    progressive = progressive || (bytes[i] == 0xFF && bytes[i + 1] == 0xC2);
   EXPECT_TRUE(progressive);
   RecordingPort port;
   const QImage picture = picture_from_bytes(bytes, port);

@@ -96,15 +96,17 @@ TEST_F(NoticeWindow, ClicksAreHandledWhileTheServerIsSilent) {
   ASSERT_EQ(port.events.size(), 2u);
   EXPECT_EQ(port.events[0].rfind("message 提示 联网失败", 0), 0u);
   EXPECT_EQ(port.events[1].rfind("open http", 0), 0u);
-  std::printf("[ timing ] silent primary, refused secondary: 联网失败 after %lld ms (time-out %d ms), "
-              "longest event-loop pass %lld ms\n",
-              static_cast<long long>(elapsed), kTimeout, static_cast<long long>(longest_pass));
+  std::printf(
+      "[ timing ] silent primary, refused secondary: 联网失败 after %lld ms (time-out %d ms), "
+      "longest event-loop pass %lld ms\n",
+      static_cast<long long>(elapsed), kTimeout, static_cast<long long>(longest_pass));
 }
 
 TEST_F(NoticeWindow, TheNoticeShowsOnTheWindow) {
   testing::TestServer server;
-  server.answer("/pk10.txt", "[ok][biaoti]窗口[biaoti][yincang]5[yincang][name1]规则[*]http://r.test/[name1]"
-                             "[ad2]<b>粗</b>[*]http://ad.test/[ad2][news]今日<i>新闻</i>[news]");
+  server.answer("/pk10.txt",
+                "[ok][biaoti]窗口[biaoti][yincang]5[yincang][name1]规则[*]http://r.test/[name1]"
+                "[ad2]<b>粗</b>[*]http://ad.test/[ad2][news]今日<i>新闻</i>[news]");
   server.answer("/ip.asp", "");
   config.primary = server.base();
   start();

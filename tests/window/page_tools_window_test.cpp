@@ -8,12 +8,12 @@
 #include <QFileDialog>
 #include <QFileInfo>
 #include <QHeaderView>
-#include <QRegularExpression>
-#include <QTreeView>
 #include <QLineEdit>
 #include <QPlainTextEdit>
+#include <QRegularExpression>
 #include <QStandardPaths>
 #include <QTemporaryDir>
+#include <QTreeView>
 
 #include "app/window/file_dialog.h"
 #include "app/window/history_dialog.h"
@@ -26,7 +26,8 @@ namespace {
 // Sets an environment variable for the life of the object.
 class ScopedEnv {
  public:
-  ScopedEnv(const char* name, const QByteArray& value) : name_(name), old_(qgetenv(name)), had_(qEnvironmentVariableIsSet(name)) {
+  ScopedEnv(const char* name, const QByteArray& value)
+      : name_(name), old_(qgetenv(name)), had_(qEnvironmentVariableIsSet(name)) {
     qputenv(name, value);
   }
   ~ScopedEnv() {

@@ -31,10 +31,9 @@ class ScrollBar : public ::testing::Test {
 
   QtPort port;
   MainWindow window{port};  // not started: its clock moves by advance() only
-  ScrollBarWidget bar{[this](int ms, QObject* context, std::function<void()> fire) {
-                        window.after(ms, context, std::move(fire));
-                      },
-                      nullptr};
+  ScrollBarWidget bar{
+      [this](int ms, QObject* context, std::function<void()> fire) { window.after(ms, context, std::move(fire)); },
+      nullptr};
   std::vector<int> reports;
 };
 

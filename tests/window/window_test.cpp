@@ -9,6 +9,7 @@
 #include <QClipboard>
 #include <QComboBox>
 #include <QEnterEvent>
+#include <QHelpEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListView>
@@ -21,7 +22,6 @@
 #include <QTest>
 #include <QTimer>
 #include <QToolTip>
-#include <QHelpEvent>
 #include <QWheelEvent>
 
 #include "app/window/elided_button.h"
@@ -309,7 +309,8 @@ TEST_F(Window, EveryCaptionFitsItsButton) {
     for (QPushButton* b : window.findChildren<QPushButton*>()) {
       if (!b->isVisibleTo(&window)) continue;
       const QFontMetrics fm(b->font());
-      for (const QString& line : b->text().split('\n')) EXPECT_LE(fm.horizontalAdvance(line), b->width() - 2) << line.toStdString();
+      for (const QString& line : b->text().split('\n'))
+        EXPECT_LE(fm.horizontalAdvance(line), b->width() - 2) << line.toStdString();
     }
   }
 }
@@ -334,7 +335,8 @@ TEST_F(Window, SmallWindowScrollsToTheBottomRow) {
     const QRect shown(prize->mapTo(scroll->viewport(), QPoint(0, 0)), prize->size());
     EXPECT_TRUE(scroll->viewport()->rect().contains(shown)) << p;
   }
-  EXPECT_TRUE(widget<QLabel>(Ctl::L_ad, 2)->visibleRegion().boundingRect().size() == widget<QLabel>(Ctl::L_ad, 2)->size());
+  EXPECT_TRUE(widget<QLabel>(Ctl::L_ad, 2)->visibleRegion().boundingRect().size() ==
+              widget<QLabel>(Ctl::L_ad, 2)->size());
 
   window.hide();
   window.show_fitted();
@@ -353,7 +355,8 @@ TEST_F(Window, WheelScrollsThePageUnlessTheComboHasTheFocus) {
   QScrollBar* page = window.page_scroll()->verticalScrollBar();
   const auto wheel = [combo] {
     const QPointF at = combo->rect().center();
-    QWheelEvent event(at, combo->mapToGlobal(at), {}, {0, -120}, Qt::NoButton, Qt::NoModifier, Qt::NoScrollPhase, false);
+    QWheelEvent event(at, combo->mapToGlobal(at), {}, {0, -120}, Qt::NoButton, Qt::NoModifier, Qt::NoScrollPhase,
+                      false);
     QApplication::sendEvent(combo, &event);
   };
   ASSERT_EQ(page->value(), 0);

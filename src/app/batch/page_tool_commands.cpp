@@ -66,8 +66,7 @@ void run_page_tool(const PageToolCommand& cmd, App& app, std::ostream& out) {
     case PageTool::SchemeLoad: app.load_scheme(cmd.mode, cmd.text); break;
     case PageTool::Export: app.export_picks(cmd.mode, cmd.text); break;
     case PageTool::History:
-      if (const std::optional<HistoryReport> report = app.check_history(cmd.mode, cmd.text))
-        write_report(*report, out);
+      if (const std::optional<HistoryReport> report = app.check_history(cmd.mode, cmd.text)) write_report(*report, out);
       break;
   }
 }

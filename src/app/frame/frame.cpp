@@ -28,14 +28,17 @@ Button* Frame::button(ControlRef c) {
   }
 }
 
-Label* Frame::label(ControlRef c) { return c.array == Ctl::L_ad ? &state_.ad.at(static_cast<std::size_t>(c.index)) : nullptr; }
+Label* Frame::label(ControlRef c) {
+  return c.array == Ctl::L_ad ? &state_.ad.at(static_cast<std::size_t>(c.index)) : nullptr;
+}
 
 void Frame::create() {
   static constexpr const char* kSixCaption = "前六";
-  for (const ModeInfo& m : kModeTable) state_.ding[static_cast<std::size_t>(m.page)] = {kNeutral, std::string(m.caption)};
+  for (const ModeInfo& m : kModeTable)
+    state_.ding[static_cast<std::size_t>(m.page)] = {kNeutral, std::string(m.caption)};
   state_.ding[3] = {kKeep, kSixCaption};
-  static constexpr const char* kLinkCaptions[] = {"",         "北京赛车PK10游戏规则", "前三做号技巧", "前四做号技巧",
-                                                  "前五做号技巧", "更多牛逼软件"};
+  static constexpr const char* kLinkCaptions[] = {
+      "", "北京赛车PK10游戏规则", "前三做号技巧", "前四做号技巧", "前五做号技巧", "更多牛逼软件"};
   for (int i = 1; i <= 5; ++i) state_.ding_an[static_cast<std::size_t>(i)] = {kNeutral, kLinkCaptions[i]};
   state_.ding_an[6] = {kNeutral, build_config::kContact};
   state_.ding_an[8] = {kKill, "正在联网"};

@@ -10,10 +10,10 @@
 namespace tesvik {
 
 enum class TimerId {
-  Load,     // Timer_load: runs the start-up sequence once
-  Shan,     // Timer_shan: the light sequence of the mode buttons
-  Caiji,    // Timer_caiji: starts the network sequence once start-up is done
-  YanseHy,  // Timer_yanse_hy: restores the advert colours after a hover
+  Load,      // Timer_load: runs the start-up sequence once
+  Shan,      // Timer_shan: the light sequence of the mode buttons
+  Caiji,     // Timer_caiji: starts the network sequence once start-up is done
+  YanseHy,   // Timer_yanse_hy: restores the advert colours after a hover
   Q6Viewer,  // the front-six result viewer's one-shot timer: its first draw after a run
 };
 inline constexpr int kTimerCount = 5;

@@ -139,7 +139,8 @@ void Front6Page::double_click(ControlRef c) {
 }
 
 bool Front6Page::read_only(ControlRef c) const {
-  return c.array == Ctl::T_q6 && (c.index == q6_paste_box(kQ6PasteKill).box || c.index == q6_paste_box(kQ6PasteBase).box);
+  return c.array == Ctl::T_q6 &&
+         (c.index == q6_paste_box(kQ6PasteKill).box || c.index == q6_paste_box(kQ6PasteBase).box);
 }
 
 void Front6Page::type_text(ControlRef c, std::string_view utf8) {

@@ -52,9 +52,12 @@ Captions special_captions() {
 }
 
 std::vector<Q6Panel> panels() {
-  Q6Panel kills{
-      .boxes = {
-          {.box = 0, .label = "杀直选", .clear = 0, .help = six(0, "前六杀直选"), .paste = kQ6PasteKill, .hint = "粘贴您不要的大底号码"}}};
+  Q6Panel kills{.boxes = {{.box = 0,
+                           .label = "杀直选",
+                           .clear = 0,
+                           .help = six(0, "前六杀直选"),
+                           .paste = kQ6PasteKill,
+                           .hint = "粘贴您不要的大底号码"}}};
   static constexpr std::array<std::string_view, 5> kKillLabels = {"杀2码组合", "杀3码组合", "杀4码组合", "杀5码组合",
                                                                   "杀定位组合"};
   static constexpr std::array<std::string_view, 5> kKillHelps = {"前六杀2码组合", "前六杀3码组合", "前六杀4码组合",
@@ -72,7 +75,8 @@ std::vector<Q6Panel> panels() {
        .functions = {0, 1, 2, 3, 4, 5, 6, 7, 8, 9},
        .count_label = kQ6CountLabel},
       {.title = "大底号码",
-       .boxes = {{.box = 6, .clear = 6, .help = six(6, "前六大底号码"), .paste = kQ6PasteBase, .hint = "粘贴大底号码"}}},
+       .boxes =
+           {{.box = 6, .clear = 6, .help = six(6, "前六大底号码"), .paste = kQ6PasteBase, .hint = "粘贴大底号码"}}},
       kills,
       {.rows = {row("通杀码", 1, two_digits(1, 10), 12, six(7, "前六通杀码")),
                 row("杀跨度", 11, decimals(5, 9), 13, six(8, "前六杀跨度")),
@@ -86,9 +90,11 @@ std::vector<Q6Panel> panels() {
                  {.box = 10, .label = "012路", .clear = 10}},
        .selector = 8,
        .helps = {six(12, "前六排除大小、奇偶、质合、012路说明")}},
-      {.rows = {row("大号个数", 209, decimals(1, 5), 21, six(13, "前六  大号、奇号、质号个数说明")), row("奇号个数", 214, decimals(1, 5), 21),
-                row("质号个数", 219, decimals(1, 5), 21), row("最小号码", 224, two_digits(1, 5), 22, six(14, "前六最小号、最大号说明")),
-                row("最大号码", 229, two_digits(6, 10), 22), row("特别排除", 234, special_captions(), 22, six(20, "前六特别排除"))},
+      {.rows = {row("大号个数", 209, decimals(1, 5), 21, six(13, "前六  大号、奇号、质号个数说明")),
+                row("奇号个数", 214, decimals(1, 5), 21), row("质号个数", 219, decimals(1, 5), 21),
+                row("最小号码", 224, two_digits(1, 5), 22, six(14, "前六最小号、最大号说明")),
+                row("最大号码", 229, two_digits(6, 10), 22),
+                row("特别排除", 234, special_captions(), 22, six(20, "前六特别排除"))},
        .selector = 9},
       {.title = "排除前六复式",
        .rows = six_rows(kCompoundNames, 241, 41, 35),
@@ -97,7 +103,10 @@ std::vector<Q6Panel> panels() {
        .clear = 11,
        .helps = {six(15, "前六排除复式")},
        .functions = {kQ6AddCompound}},
-      {.title = "输入前六号码", .boxes = {{.box = kQ6PrizeBox}}, .helps = {{16, {"qt", "兑奖查询说明"}}}, .functions = {kQ6Prize}},
+      {.title = "输入前六号码",
+       .boxes = {{.box = kQ6PrizeBox}},
+       .helps = {{16, {"qt", "兑奖查询说明"}}},
+       .functions = {kQ6Prize}},
   };
 }
 
@@ -138,8 +147,8 @@ int selector_of_box(std::span<const Q6Panel> panels, int box) {
   throw std::out_of_range("front-six box");
 }
 
-Q6Step box_step(std::span<const Q6Panel> panels, std::string_view name, ConditionFn condition,
-                std::vector<int> boxes, int progress = -1) {
+Q6Step box_step(std::span<const Q6Panel> panels, std::string_view name, ConditionFn condition, std::vector<int> boxes,
+                int progress = -1) {
   const int selector = selector_of_box(panels, boxes.front());
   return {.name = name, .condition = condition, .boxes = std::move(boxes), .selector = selector, .progress = progress};
 }
@@ -154,7 +163,8 @@ std::vector<Q6StepRow> place_step_rows(const Q6Panel& place_kill) {
 // Each group of 胆组: its ten numbers and, six rows further, its counts.
 std::vector<Q6StepRow> group_step_rows(const Q6Panel& groups) {
   std::vector<Q6StepRow> rows;
-  for (std::size_t g = 0; g < 6; ++g) rows.push_back({{}, {range_of(groups.rows.at(g)), range_of(groups.rows.at(g + 6))}});
+  for (std::size_t g = 0; g < 6; ++g)
+    rows.push_back({{}, {range_of(groups.rows.at(g)), range_of(groups.rows.at(g + 6))}});
   return rows;
 }
 
@@ -174,7 +184,10 @@ std::vector<Q6Step> steps(std::span<const Q6Panel> panels) {
       {.name = "通杀码", .condition = kill_number<6>, .rows = {row("通杀码")}, .progress = 40},
       {.name = "杀跨度", .condition = kill_span<6>, .rows = {row("杀跨度")}},
       {.name = "杀和值", .condition = kill_sum<6>, .rows = {row("杀和值")}, .progress = 50},
-      {.name = "定位杀", .condition = kill_position<6>, .rows = place_step_rows(place_kill), .selector = place_kill.selector},
+      {.name = "定位杀",
+       .condition = kill_position<6>,
+       .rows = place_step_rows(place_kill),
+       .selector = place_kill.selector},
       {.name = "胆组",
        .condition = sure_groups<6>,
        .rows = group_step_rows(groups),
@@ -184,7 +197,10 @@ std::vector<Q6Step> steps(std::span<const Q6Panel> panels) {
        .condition = keep_count<6>,
        .rows = {row("大号个数", true), row("奇号个数", true), row("质号个数", true)},
        .selector = panel_with_row(panels, "大号个数").selector},
-      {.name = "最小号码 / 最大号码", .condition = min_max<6>, .rows = {row("最小号码"), row("最大号码")}, .progress = 70},
+      {.name = "最小号码 / 最大号码",
+       .condition = min_max<6>,
+       .rows = {row("最小号码"), row("最大号码")},
+       .progress = 70},
       {.name = "特别排除", .condition = special_shape<6>, .rows = {row("特别排除")}},
       box_step(panels, "排除前六复式", kill_compound_6x, {kQ6CompoundBox}, 90),
   };
@@ -226,9 +242,9 @@ const HelpKey& q6_help_key(int shuoming) {
 }
 
 std::string_view q6_function_caption(int gn) {
-  static constexpr auto kCaptions = std::to_array<std::string_view>({
-      "开始缩水", "复制全部号码", "复1", "复2", "复3", "反选",         "清空条件",
-      "空格",     "逗号",         "无",  "粘",  "粘",  "添加到方框内", "兑奖查询"});
+  static constexpr auto kCaptions =
+      std::to_array<std::string_view>({"开始缩水", "复制全部号码", "复1", "复2", "复3", "反选", "清空条件", "空格",
+                                       "逗号", "无", "粘", "粘", "添加到方框内", "兑奖查询"});
   return kCaptions.at(static_cast<std::size_t>(gn));
 }
 

@@ -16,7 +16,7 @@
 
 namespace tesvik {
 
-inline constexpr int kQ6CountLabel = 3;     // L_jg_zhushu 3
+inline constexpr int kQ6CountLabel = 3;  // L_jg_zhushu 3
 
 // C_q6_gn indices that the page's actions dispatch on.
 enum Q6Function {

@@ -43,7 +43,8 @@ class ConditionLayout {
       const int buttons = 84;
       page_.control({Ctl::List_nei, 0}, {x + kPanelLeft, at, inner - buttons - 1, 64});
       for (int k = 0; k < 3; ++k)
-        page_.control({Ctl::C_q3_nei, kCompoundListButtons + k}, {x + kPanelLeft + inner - buttons, at + k * (kSmall + 1), buttons, kSmall});
+        page_.control({Ctl::C_q3_nei, kCompoundListButtons + k},
+                      {x + kPanelLeft + inner - buttons, at + k * (kSmall + 1), buttons, kSmall});
       at += 64 + 1;
     }
     if (b.add_button >= 0) {

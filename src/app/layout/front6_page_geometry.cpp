@@ -46,7 +46,8 @@ class Front6Layout {
       Line header(page_, x + kPanelLeft, at, inner);
       header.left_text(p.title, TextStyle::Bold);
       for (std::string_view l : p.labels) header.left_text(l);
-      for (auto h = p.helps.rbegin(); h != p.helps.rend(); ++h) header.right({Ctl::C_q6_shuoming, h->button}, kHelpWidth, kSmall);
+      for (auto h = p.helps.rbegin(); h != p.helps.rend(); ++h)
+        header.right({Ctl::C_q6_shuoming, h->button}, kHelpWidth, kSmall);
       cls(header, p.clear);
       if (p.selector >= 0) selector(header, "容错", p.selector);
       at += header.height() + 1;
@@ -162,7 +163,8 @@ class Front6Layout {
       const int left = line.next_x();
       const int count = r->last - r->first + 1;
       for (int k = 0; k < count; ++k)
-        page_.control({Ctl::C_q6, r->first + k}, {left + (k % per_line) * (w + 1), at + (k / per_line) * (kSmall + 1), w, kSmall});
+        page_.control({Ctl::C_q6, r->first + k},
+                      {left + (k % per_line) * (w + 1), at + (k / per_line) * (kSmall + 1), w, kSmall});
       const int lines = (count + per_line - 1) / per_line;
       at += std::max(line.height(), lines * (kSmall + 1) - 1) + 1;
     }

@@ -8,8 +8,9 @@
 namespace tesvik {
 
 const PlacedControl* PageGeometry::find(ControlRef ref) const {
-  const auto it = std::find_if(controls.begin(), controls.end(),
-                               [&](const PlacedControl& c) { return c.ref.array == ref.array && c.ref.index == ref.index; });
+  const auto it = std::find_if(controls.begin(), controls.end(), [&](const PlacedControl& c) {
+    return c.ref.array == ref.array && c.ref.index == ref.index;
+  });
   return it == controls.end() ? nullptr : &*it;
 }
 

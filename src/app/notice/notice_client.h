@@ -12,8 +12,8 @@
 #include <string>
 #include <string_view>
 
-#include "app/notice/event_gate.h"
 #include "app/frame/frame.h"
+#include "app/notice/event_gate.h"
 #include "app/notice/notice_config.h"
 #include "app/notice/notice_ports.h"
 #include "support/user_port.h"

@@ -13,12 +13,12 @@ inline constexpr std::string_view kNoticeServerOption = "--notice-server";
 inline constexpr const char* kNoticeServerVariable = "TESVIK_NOTICE_SERVER";
 
 struct NoticeConfig {
-  std::string primary;    // base URLs, each ending in "/"; empty: none
+  std::string primary;  // base URLs, each ending in "/"; empty: none
   std::string secondary;
   int fetch_timeout_ms = 15000;   // the notice file
   int report_timeout_ms = 25000;  // the usage report
-  std::string settings_file;  // where the install identifier is kept; empty: the user's settings
-  std::string lock_file;      // the single-instance lock; empty: in the user's runtime directory
+  std::string settings_file;      // where the install identifier is kept; empty: the user's settings
+  std::string lock_file;          // the single-instance lock; empty: in the user's runtime directory
 
   bool has_server() const { return !primary.empty() || !secondary.empty(); }
 };

@@ -1,8 +1,8 @@
 #include "app/pages/condition_pages.h"
 
-#include "app/pages/compound_list_3x.h"
 #include "app/help_texts.h"
 #include "app/key_filter.h"
+#include "app/pages/compound_list_3x.h"
 #include "app/pages/master_switch.h"
 #include "app/pages/mode_table.h"
 #include "app/pages/page_tables.h"
@@ -48,7 +48,9 @@ ComboBox* ConditionPages::combo(ControlRef c) {
   }
 }
 
-TextBox* ConditionPages::box(ControlRef c) { return c.array == Ctl::T_nei_txt_ip ? at(panel_.txt_ip, c.index) : nullptr; }
+TextBox* ConditionPages::box(ControlRef c) {
+  return c.array == Ctl::T_nei_txt_ip ? at(panel_.txt_ip, c.index) : nullptr;
+}
 
 std::string* ConditionPages::text(ControlRef c) {
   switch (c.array) {
@@ -102,7 +104,9 @@ void ConditionPages::click(ControlRef c, PageContext& ctx) {
         }
       });
       break;
-    case Ctl::C_shuoming: while_disabled(*button(c), [&] { click_help(c.index, panel_.picture_panel, ctx.port); }); break;
+    case Ctl::C_shuoming:
+      while_disabled(*button(c), [&] { click_help(c.index, panel_.picture_panel, ctx.port); });
+      break;
     default: break;
   }
 }

@@ -20,8 +20,8 @@ struct ModeInfo {
   int first_function;              // C_jg_gn "开始缩水"; copy, complement copy and page clear follow
   int prize_box;                   // T_duijiang
   std::string_view prize_caption;
-  int prize_button;                // C_jg_gn "兑奖查询"
-  int progress_before;             // progress shown before the first condition; -1 for none
+  int prize_button;     // C_jg_gn "兑奖查询"
+  int progress_before;  // progress shown before the first condition; -1 for none
 };
 
 inline constexpr std::array<ModeInfo, 3> kModeTable = {{

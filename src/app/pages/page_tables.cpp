@@ -163,8 +163,8 @@ PageTable page_of(Mode mode) {
 }
 
 // The result side's own boxes and help buttons.
-void result_side(PageTable& t, TextField base, Feeds base_feeds, int base_help, int separator_first,
-                 int separator_help, int total_lower, int total_help) {
+void result_side(PageTable& t, TextField base, Feeds base_feeds, int base_help, int separator_first, int separator_help,
+                 int total_lower, int total_help) {
   t.result.base = base;
   t.result.base_feeds = base_feeds;
   t.result.base_help = base_help;
@@ -228,7 +228,7 @@ PageTable front_three() {
 
   Block extremes = block("最小号码与最大号码", {14, "最小号与最大号说明"});
   extremes.rows = {with_buttons(keep_row(88, two_digits(1, 8), "[最小号码]"), 29, 30),
-                  with_buttons(keep_row(96, two_digits(3, 10), "[最大号码]"), 31, 32)};
+                   with_buttons(keep_row(96, two_digits(3, 10), "[最大号码]"), 31, 32)};
 
   Block place_kill = with_range(block("定位杀", {5, "定位杀"}), 2);
   place_kill.rows = place_rows(3, 85, {}, {5, 6, 7});
@@ -245,11 +245,14 @@ PageTable front_three() {
       feeding(keep_pair, position_boxes<3, false>, 9, "定位2码组合"),
       feeding(kill_pair, position_boxes<3, true>, 10, "定位杀2码组合"),
       feeding(forms, kill_form<3>, 11, "排除大小、奇偶、质合、012路"),
-      feeding(count_block(3, 56, {"奇号个数", "大号个数", "质号个数"}, 14, 26, {11, "奇号个数、大号个数、质号个数说明"}), keep_count<3>, 12, "奇号个数、大号个数、质号个数", 60),
+      feeding(
+          count_block(3, 56, {"奇号个数", "大号个数", "质号个数"}, 14, 26, {11, "奇号个数、大号个数、质号个数说明"}),
+          keep_count<3>, 12, "奇号个数、大号个数、质号个数", 60),
       feeding(mode_block("任意两码差", 68, 0, 27, {12, "任意两码差说明"}), pair_difference<3>, 13, "任意两码差"),
       feeding(mode_block("任意两码合", 78, 2, 28, {13, "任意两码合说明"}), pair_sum_tail<3>, 14, "任意两码合"),
       feeding(extremes, min_max<3>, 15, "最小号与最大号", 70),
-      feeding(row_block("特别排除", kill_row(196, {"不连", "2连", "3连", "上山", "下山", "凸型", "凹型"}), 33, {15, "特别排除说明"}),
+      feeding(row_block("特别排除", kill_row(196, {"不连", "2连", "3连", "上山", "下山", "凸型", "凹型"}), 33,
+                        {15, "特别排除说明"}),
               special_shape<3>, 16, "特别排除"),
   };
   t.sub_panels = {{0, 0, "排除前三复式"}, {1, 1, "定位2码[出/杀]"}};
@@ -271,7 +274,7 @@ PageTable front_four() {
 
   Block extremes = sub(block("最小号与最大号", {30, "最小号与最大号说明"}), 0);
   extremes.rows = {with_buttons(keep_row(199, two_digits(1, 7), "最小号"), 56, 57),
-                  with_buttons(keep_row(206, two_digits(4, 10), "最大号"), 58, 59)};
+                   with_buttons(keep_row(206, two_digits(4, 10), "最大号"), 58, 59)};
 
   Block compound = with_range(sub(block("排除前四复式", {31, "杀垃圾复式"}), 1), 26);
   compound.rows = place_rows(4, 295, {61, 63, 65, 67}, {62, 64, 66, 68});
@@ -293,17 +296,21 @@ PageTable front_four() {
       feeding(box_block("杀直选号码", 8, 34, {18, "杀直选"}), kill_exact_list<4, 7>, 1, "杀直选", 10),
       feeding(box_block("杀2码组合", 9, 35, {19, "杀2码组合"}, 16), kill_combination<4, kPairs4x>, 2, "杀2码组合"),
       feeding(box_block("杀3码组合", 10, 36, {20, "杀3码组合"}, 18), kill_combination<4, kTriples4x>, 3, "杀3码组合"),
-      feeding(row_block("通杀码", kill_row(203, two_digits(1, 10)), 37, {21, "通杀码"}), kill_number<4>, 4, "通杀码", 20),
+      feeding(row_block("通杀码", kill_row(203, two_digits(1, 10)), 37, {21, "通杀码"}), kill_number<4>, 4, "通杀码",
+              20),
       feeding(row_block("杀跨度", kill_row(213, decimals(3, 9)), 38, {22, "杀跨度"}), kill_span<4>, 5, "杀跨度"),
       feeding(row_block("杀和值", kill_row(220, decimals(10, 34)), 39, {23, "杀和值"}), kill_sum<4>, 6, "杀和值"),
       feeding(place_kill, kill_position<4>, 7, "定位杀"),
       feeding(dan, sure_groups<4>, 8, "胆组"),
-      feeding(count_block(4, 164, {"大号个数", "奇号个数", "质号个数"}, 24, 52, {26, "奇号个数、大号个数、质号个数说明"}), keep_count<4>, 16, "奇号个数、大号个数、质号个数"),
+      feeding(
+          count_block(4, 164, {"大号个数", "奇号个数", "质号个数"}, 24, 52, {26, "奇号个数、大号个数、质号个数说明"}),
+          keep_count<4>, 16, "奇号个数、大号个数、质号个数"),
       feeding(row_block("特别排除",
                         kill_row(285, {"不连", "2连", "3连", "4连", "上山", "凹型", "正N型", "下山", "凸型", "反N型"}),
                         53, {27, "特别排除说明"}),
               special_shape<4>, 17, "特别排除", 60),
-      feeding(sub(mode_block("任意两码差", 179, 7, 54, {28, "任意两码差说明"}), 0), pair_difference<4>, 9, "任意两码差", 40),
+      feeding(sub(mode_block("任意两码差", 179, 7, 54, {28, "任意两码差说明"}), 0), pair_difference<4>, 9, "任意两码差",
+              40),
       feeding(sub(mode_block("任意两码合", 189, 9, 55, {29, "任意两码合说明"}), 0), pair_sum_tail<4>, 10, "任意两码合"),
       feeding(extremes, min_max<4>, 11, "最小号与最大号"),
       feeding(compound, kill_junk_compound<4, false>, 12, "杀垃圾复式"),
@@ -356,10 +363,12 @@ PageTable front_five() {
       feeding(dan, sure_groups<5>, 9, "胆组(不定位胆)"),
       feeding(box_block("定位杀组合", 28, 96, {48, "定位杀组合"}, 44), kill_position_pattern_5x, 10, "定位杀组合", 45),
       feeding(forms, kill_form_boxes_5x, 11, "排除大小，奇偶，质合，012路"),
-      feeding(count_block(5, 293, {"大号个数", "奇号个数", "质号个数"}, 48, 101, {50, "奇号个数、大号个数、质号个数说明"}), keep_count<5>, 12, "大号个数 / 奇号个数 / 质号个数"),
+      feeding(
+          count_block(5, 293, {"大号个数", "奇号个数", "质号个数"}, 48, 101, {50, "奇号个数、大号个数、质号个数说明"}),
+          keep_count<5>, 12, "大号个数 / 奇号个数 / 质号个数"),
       feeding(extremes, min_max<5>, 13, "最小号码 / 最大号码", 65),
-      feeding(row_block("特别排除", kill_row(556, {"不连", "2连", "3连", "4连", "5连", "上山", "下山", "凸形", "凹形"}), 102,
-                        {52, "特别排除说明"}),
+      feeding(row_block("特别排除", kill_row(556, {"不连", "2连", "3连", "4连", "5连", "上山", "下山", "凸形", "凹形"}),
+                        102, {52, "特别排除说明"}),
               special_shape<5>, 14, "特别排除"),
       feeding(compound, kill_junk_compound<5, true>, 15, "排除前五复式", 75),
   };
@@ -385,14 +394,15 @@ std::vector<const Block*> run_order(const PageTable& page) {
   std::vector<const Block*> order;
   for (const Block& b : page.blocks)
     if (b.feeds.column > 0) order.push_back(&b);
-  std::sort(order.begin(), order.end(), [](const Block* a, const Block* b) { return a->feeds.column < b->feeds.column; });
+  std::sort(order.begin(), order.end(),
+            [](const Block* a, const Block* b) { return a->feeds.column < b->feeds.column; });
   return order;
 }
 
 std::string_view function_caption(int jg_gn) {
   static constexpr std::string_view kCaptions[] = {
-      "开始缩水", "复制号码", "反选", "清空条件", "添加到方框", "开始缩水", "复制号码", "反选", "清空条件",
-      "添加到方框内", "开始缩水", "复制号码", "反选", "清空条件", "兑奖查询", "兑奖查询", "兑奖查询"};
+      "开始缩水",     "复制号码", "反选",     "清空条件", "添加到方框", "开始缩水", "复制号码", "反选",    "清空条件",
+      "添加到方框内", "开始缩水", "复制号码", "反选",     "清空条件",   "兑奖查询", "兑奖查询", "兑奖查询"};
   if (jg_gn < 0 || jg_gn >= static_cast<int>(std::size(kCaptions))) return {};
   return kCaptions[jg_gn];
 }

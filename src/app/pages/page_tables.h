@@ -63,11 +63,11 @@ struct Block {
   int sub_panel = -1;    // page-local sub-panel, -1 when always shown
   std::vector<ButtonRow> rows;
   std::vector<TextField> boxes;
-  int range = -1;        // Comb_rc of the lower bound; the upper bound is range + 1
-  int clear = -1;        // C_cls clearing the whole block
-  int help = -1;         // C_shuoming
+  int range = -1;               // Comb_rc of the lower bound; the upper bound is range + 1
+  int clear = -1;               // C_cls clearing the whole block
+  int help = -1;                // C_shuoming
   std::string_view help_key{};  // its text's key; empty: it shows the explanation picture
-  int mode_keep = -1;    // C_n_xuan_1 "保留" / "排除" of a difference or sum row
+  int mode_keep = -1;           // C_n_xuan_1 "保留" / "排除" of a difference or sum row
   int mode_exclude = -1;
   bool compound_list = false;  // the block holds List_nei and its three buttons
   int add_button = -1;         // C_jg_gn adding a compound line to boxes[0]
@@ -93,12 +93,12 @@ struct SubPanelSwitch {
 // beside its results. Its result list, count, function buttons and prize
 // check are the mode's (mode_info).
 struct ResultSide {
-  TextField base;               // "大底号码"
-  Feeds base_feeds;             // the base list, on the verdict column
+  TextField base;    // "大底号码"
+  Feeds base_feeds;  // the base list, on the verdict column
   int base_help = -1;
-  int separator_first = 0;      // C_n_xuan_1 "空格"; "逗号" and "无" follow
+  int separator_first = 0;  // C_n_xuan_1 "空格"; "逗号" and "无" follow
   int separator_help = -1;
-  int total_lower = 0;          // Comb_jg_rc of the lower bound; upper follows
+  int total_lower = 0;  // Comb_jg_rc of the lower bound; upper follows
   int total_help = -1;
   int prize_help = -1;
 };
@@ -107,7 +107,7 @@ struct ResultSide {
 // check are its mode's (mode_info(mode)).
 struct PageTable {
   Mode mode = Mode::Three;
-  int places = 3;               // 3, 4 or 5
+  int places = 3;                 // 3, 4 or 5
   std::string_view help_section;  // the section of the help texts that the page's help buttons show
   std::vector<Block> blocks;
   std::vector<SubPanelSwitch> sub_panels;

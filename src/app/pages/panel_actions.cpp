@@ -19,9 +19,9 @@ Button& at(std::vector<Button>& v, int i) {
 // One clear or select-all button, found in the page tables.
 struct ClearAction {
   Mode mode = Mode::Three;
-  const Block* block = nullptr;      // whole-block clear when row and box are null
-  const ButtonRow* row = nullptr;    // row clear or select-all
-  const TextField* box = nullptr;    // single-box clear
+  const Block* block = nullptr;    // whole-block clear when row and box are null
+  const ButtonRow* row = nullptr;  // row clear or select-all
+  const TextField* box = nullptr;  // single-box clear
   bool select_all = false;
 };
 

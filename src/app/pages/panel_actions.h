@@ -21,11 +21,11 @@ void range_set(PanelState& s, RowKind kind, int first, int last, Colour colour);
 // a difference or sum block whose "排除" is chosen, green otherwise.
 Colour keep_colour(const PanelState& s, int keep_index);
 
-void toggle_kill(PanelState& s, int index);  // C_annv
-void toggle_keep(PanelState& s, int index);  // C_annv_chu
+void toggle_kill(PanelState& s, int index);    // C_annv
+void toggle_keep(PanelState& s, int index);    // C_annv_chu
 void choose_option(PanelState& s, int index);  // C_n_xuan_1
-void perform_clear(PanelState& s, int cls);   // C_cls
-void clear_page(PanelState& s, Mode mode);   // "清空条件"
+void perform_clear(PanelState& s, int cls);    // C_cls
+void clear_page(PanelState& s, Mode mode);     // "清空条件"
 void switch_sub_panel(PanelState& s, int q3_nei);
 // A compound line of a block: per place row the captions of its marked
 // buttons, each followed by suffix and trimmed of blanks, the rows joined by

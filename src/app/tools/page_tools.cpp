@@ -7,9 +7,9 @@
 #include "app/app.h"
 #include "app/front_six/front6_page_table.h"
 #include "app/pages/mode_table.h"
-#include "app/tools/page_scheme.h"
 #include "app/pages/page_tables.h"
 #include "app/pages/result_side.h"
+#include "app/tools/page_scheme.h"
 
 namespace tesvik {
 
@@ -22,9 +22,7 @@ std::optional<std::string> chosen(UserPort& port, std::optional<std::string> fil
   return file;
 }
 
-void write_failed(UserPort& port, const std::string& file) {
-  port.message(kNoticeTitle, "文件写入失败：" + file);
-}
+void write_failed(UserPort& port, const std::string& file) { port.message(kNoticeTitle, "文件写入失败：" + file); }
 
 }  // namespace
 
@@ -46,9 +44,8 @@ void App::load_scheme(Mode mode, std::optional<std::string> file) {
   if (!file) return;
   auto bytes = port_.read_file(*file, kSchemeFileBytes);
   if (const FileProblem* problem = std::get_if<FileProblem>(&bytes)) {
-    port_.message(kNoticeTitle, *problem == FileProblem::TooLarge
-                                    ? scheme_error_text({0, "方案文件超过64MB"})
-                                    : "文件读取失败：" + *file);
+    port_.message(kNoticeTitle, *problem == FileProblem::TooLarge ? scheme_error_text({0, "方案文件超过64MB"})
+                                                                  : "文件读取失败：" + *file);
     return;
   }
   auto scheme = read_scheme(std::get<std::string>(bytes), mode);

@@ -58,7 +58,8 @@ std::optional<T> whole_number(std::string_view word) {
 std::variant<int, std::string> header_mode(std::string_view line) {
   std::string_view rest = line;
   const std::string_view magic = next_word(rest), version = next_word(rest), mode = next_word(rest);
-  if (magic != kMagic || !next_word(rest).empty()) return std::string("不是方案文件，第一行应为 \"tesvik-scheme 1 页面\"");
+  if (magic != kMagic || !next_word(rest).empty())
+    return std::string("不是方案文件，第一行应为 \"tesvik-scheme 1 页面\"");
   if (version != kVersion) return "方案格式版本 " + shown(version) + " 本程序不认识";
   const std::optional<int> m = whole_number<int>(mode);
   if (!m || *m < 3 || *m > 6) return "页面 " + shown(mode) + " 不存在（应为3、4、5或6）";

@@ -54,8 +54,9 @@ bool types_character(const QKeyEvent& key) {
 // A key that would change a box's text: a typed character, a paste or cut,
 // a deletion or a line break.
 bool edits(const QKeyEvent& key) {
-  return types_character(key) || key.matches(QKeySequence::Paste) || key.matches(QKeySequence::Cut) || key.matches(QKeySequence::Delete) ||
-         key.key() == Qt::Key_Backspace || key.key() == Qt::Key_Return || key.key() == Qt::Key_Enter;
+  return types_character(key) || key.matches(QKeySequence::Paste) || key.matches(QKeySequence::Cut) ||
+         key.matches(QKeySequence::Delete) || key.key() == Qt::Key_Backspace || key.key() == Qt::Key_Return ||
+         key.key() == Qt::Key_Enter;
 }
 
 }  // namespace
@@ -119,7 +120,9 @@ QWidget* Bindings::widget(ControlRef ref) const {
 
 QPushButton* Bindings::button(ControlRef ref, QWidget* parent) { return bind_button(ref, new QPushButton(parent)); }
 
-QPushButton* Bindings::link_button(ControlRef ref, QWidget* parent) { return bind_button(ref, new ElidedButton(parent)); }
+QPushButton* Bindings::link_button(ControlRef ref, QWidget* parent) {
+  return bind_button(ref, new ElidedButton(parent));
+}
 
 QPushButton* Bindings::bind_button(ControlRef ref, QPushButton* w) {
   w->setAutoFillBackground(true);
@@ -348,8 +351,8 @@ void Bindings::sync_buttons() {
   for (auto& v : buttons_) {
     const std::optional<ControlView> b = control_view(app_, v->ref);
     if (!b) continue;
-    if (!v->fresh && b->colour == v->shown.colour && b->enabled == v->shown.enabled &&
-        b->caption == v->shown.caption && b->visible == v->shown.visible)
+    if (!v->fresh && b->colour == v->shown.colour && b->enabled == v->shown.enabled && b->caption == v->shown.caption &&
+        b->visible == v->shown.visible)
       continue;
     if (v->fresh || b->colour != v->shown.colour) set_background(v->widget, b->colour);
     if (v->fresh || b->caption != v->shown.caption) v->widget->setText(to_widget(b->caption));

@@ -94,7 +94,7 @@ class Bindings : public QObject {
   std::vector<std::unique_ptr<ListView>> lists_;
   std::vector<std::unique_ptr<LabelView>> labels_;
   std::vector<std::unique_ptr<CustomView>> customs_;
-  bool texts_in_sync_ = false;  // during the sync after a condition box's edit
+  bool texts_in_sync_ = false;           // during the sync after a condition box's edit
   std::map<QObject*, ControlRef> refs_;  // watched widget -> control
   std::map<std::pair<int, int>, QWidget*> widgets_;
 };

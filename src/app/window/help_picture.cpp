@@ -24,20 +24,21 @@ QImage picture_from_bytes(std::span<const std::uint8_t> bytes, UserPort& port) {
     return {};
   }
   // The reader works on the bytes in place; they outlive it.
-  QByteArray data = QByteArray::fromRawData(reinterpret_cast<const char*>(bytes.data()), static_cast<qsizetype>(bytes.size()));
+  QByteArray data =
+      QByteArray::fromRawData(reinterpret_cast<const char*>(bytes.data()), static_cast<qsizetype>(bytes.size()));
   QBuffer buffer(&data);
   buffer.open(QIODevice::ReadOnly);
   QImageReader reader(&buffer);
   QImage image = reader.read();
   if (image.isNull()) {
-    const std::string text = std::to_string(static_cast<int>(reader.error())) + " - " + reader.errorString().toStdString();
+    const std::string text =
+        std::to_string(static_cast<int>(reader.error())) + " - " + reader.errorString().toStdString();
     port.message(kNoticeTitle, text);
   }
   return image;
 }
 
-HelpPicturePanel::HelpPicturePanel(Bindings& bindings, UserPort& port, QWidget* parent)
-    : QFrame(parent), port_(port) {
+HelpPicturePanel::HelpPicturePanel(Bindings& bindings, UserPort& port, QWidget* parent) : QFrame(parent), port_(port) {
   setObjectName("Pic_dmsm");
   setFrameShape(QFrame::Box);
   setAutoFillBackground(true);

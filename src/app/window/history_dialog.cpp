@@ -40,7 +40,8 @@ HistoryDialog::HistoryDialog(App& app, UserPort& port, Mode mode, QWidget* paren
   setWindowTitle(QString::fromUtf8("历史验证"));
   auto* layout = new QVBoxLayout(this);
   layout->addWidget(new QLabel(
-      QString::fromUtf8("每行一期开奖号码（10个号码，可带期号和日期；或只写前%1个号码）：").arg(places_of(mode)), this));
+      QString::fromUtf8("每行一期开奖号码（10个号码，可带期号和日期；或只写前%1个号码）：").arg(places_of(mode)),
+      this));
   draws_ = new QPlainTextEdit(this);
   draws_->setObjectName("draws");
   draws_->setMaximumHeight(110);
@@ -81,7 +82,8 @@ void HistoryDialog::open_file() {
   if (!file) return;
   auto bytes = port_.read_file(*file, kDrawFileBytes);
   if (const FileProblem* problem = std::get_if<FileProblem>(&bytes)) {
-    port_.message(kNoticeTitle, *problem == FileProblem::TooLarge ? "文件超过16MB：" + *file : "文件读取失败：" + *file);
+    port_.message(kNoticeTitle,
+                  *problem == FileProblem::TooLarge ? "文件超过16MB：" + *file : "文件读取失败：" + *file);
     return;
   }
   draws_->setPlainText(from_utf8(std::get<std::string>(bytes)));
@@ -123,7 +125,8 @@ void HistoryDialog::show_report(const HistoryReport& report) {
     auto* bar = new QProgressBar(bars_);
     bar->setRange(0, std::max(report.draws, 1));
     bar->setValue(report.condition_failures[i]);
-    bar->setFormat(from_utf8(report.conditions[i].name) + QString::fromUtf8("  错%1期").arg(report.condition_failures[i]));
+    bar->setFormat(from_utf8(report.conditions[i].name) +
+                   QString::fromUtf8("  错%1期").arg(report.condition_failures[i]));
     bar->setTextVisible(true);
     bar_layout_->insertWidget(bar_layout_->count() - 1, bar);
   }

@@ -68,7 +68,8 @@ MainWindow::MainWindow(UserPort& port) : app_(port), bindings_(app_, [this] { sy
   scroll_->setWidget(pages_);
   layout->addWidget(scroll_, 1);
   show_page(app_.frame().page);
-  layout->addWidget(new PageToolsStrip(app_, port, [this] { sync(); }, this));
+  layout->addWidget(new PageToolsStrip(
+      app_, port, [this] { sync(); }, this));
   layout->addWidget(bottom_bar());
   build_overlays();
   picture_ = new HelpPicturePanel(bindings_, port, this);
@@ -205,8 +206,8 @@ void MainWindow::advance(std::int64_t ms) {
   const std::int64_t end = app_.timers().now() + std::max<std::int64_t>(0, ms);
   // Alarms fire at their own time, between the App's timers.
   for (;;) {
-    const auto next = std::min_element(alarms_.begin(), alarms_.end(),
-                                       [](const Alarm& a, const Alarm& b) { return a.due < b.due; });
+    const auto next =
+        std::min_element(alarms_.begin(), alarms_.end(), [](const Alarm& a, const Alarm& b) { return a.due < b.due; });
     if (next == alarms_.end() || next->due > end) break;
     const Alarm alarm = *next;
     alarms_.erase(next);

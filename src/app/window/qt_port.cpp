@@ -44,7 +44,8 @@ void QtPort::message(std::string_view title, std::string_view text) {
 }
 
 bool QtPort::question(std::string_view title, std::string_view text) {
-  QMessageBox box(QMessageBox::Question, from_utf8(title), from_utf8(text), QMessageBox::Yes | QMessageBox::No, window_);
+  QMessageBox box(QMessageBox::Question, from_utf8(title), from_utf8(text), QMessageBox::Yes | QMessageBox::No,
+                  window_);
   widen_for_title(box);
   return box.exec() == QMessageBox::Yes;
 }
@@ -77,7 +78,9 @@ void QtPort::show_progress(bool, int) {
   if (window_) window_->sync();
 }
 
-bool QtPort::open_link(std::string_view url) { return QDesktopServices::openUrl(QUrl(from_utf8(url), QUrl::StrictMode)); }
+bool QtPort::open_link(std::string_view url) {
+  return QDesktopServices::openUrl(QUrl(from_utf8(url), QUrl::StrictMode));
+}
 
 void QtPort::pump() {
   BusyCursor::breathe();

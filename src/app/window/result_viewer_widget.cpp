@@ -91,7 +91,8 @@ ResultViewerWidget::ResultViewerWidget(const ScrollBarWidget::Schedule& schedule
   const ViewerMetrics m = viewer_metrics(QtTextMeasure(area_->font()));
   constexpr int kMargin = ViewerMetrics::kMargin;
   area_->setGeometry(kMargin, kMargin, m.area_width, m.area_height);
-  scroll_->setGeometry(kMargin + m.area_width - ScrollBarWidget::kWidth - 1, kMargin, ScrollBarWidget::kWidth, m.area_height);
+  scroll_->setGeometry(kMargin + m.area_width - ScrollBarWidget::kWidth - 1, kMargin, ScrollBarWidget::kWidth,
+                       m.area_height);
   frame_->setFixedSize(m.frame_width(), m.frame_height());
 }
 
@@ -100,7 +101,8 @@ void ResultViewerWidget::render(App& app) {
   const std::optional<ControlView> viewer = control_view(app, ref);
   const std::span<const std::string> rows = control_rows(app, ref, 0, viewer->rows);
   if (viewer->selected == value_ && viewer->scroll_max == max_ && std::ranges::equal(rows, rows_)) return;
-  if (viewer->scroll_max != max_ || viewer->selected != scroll_->value()) scroll_->show_range(0, viewer->scroll_max, viewer->selected);
+  if (viewer->scroll_max != max_ || viewer->selected != scroll_->value())
+    scroll_->show_range(0, viewer->scroll_max, viewer->selected);
   value_ = viewer->selected;
   max_ = viewer->scroll_max;
   rows_.assign(rows.begin(), rows.end());

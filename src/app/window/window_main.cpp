@@ -74,7 +74,8 @@ int run_window(int argc, char** argv, const NoticeConfig& notice) {
   if (p.window.app().refuse_second_copy()) return 0;
   p.window.show_fitted();
   // The start-up begins once the window is on screen.
-  QMetaObject::invokeMethod(&p.window, [&p] { p.window.start(); }, Qt::QueuedConnection);
+  QMetaObject::invokeMethod(
+      &p.window, [&p] { p.window.start(); }, Qt::QueuedConnection);
   return p.qt.exec();
 }
 
