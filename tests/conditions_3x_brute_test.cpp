@@ -549,10 +549,10 @@ TEST(FrontThreeBrute, PairDifferencesAndSumTailsInBothModes) {
     bool sum, exclude;
     Numbers digits;
   } rows[] = {
-      {false, false, {9}},                                                    // only 01 with 10
-      {false, false, {1, 4}},  {false, true, {2, 7}},    {false, true, {0}},  // no difference ends in 0: nothing
-                                                                              // excluded
-      {false, false, {0}},     {false, true, {5, 6, 8}}, {true, false, {0}}, {true, false, {3, 8}},
+      // Row 0 keeps only 01 with 10; in row 3 no difference ends in 0, so
+      // nothing is excluded.
+      {false, false, {9}},     {false, false, {1, 4}},   {false, true, {2, 7}}, {false, true, {0}},
+      {false, false, {0}},     {false, true, {5, 6, 8}}, {true, false, {0}},    {true, false, {3, 8}},
       {true, true, {1, 9, 4}}, {true, true, {0}},        {true, false, {2}},
   };
   for (std::size_t i = 0; i < std::size(rows); ++i)
