@@ -9,6 +9,8 @@
 set -euo pipefail
 cd "$(dirname "$0")"
 scripts/setup.sh
+echo "== Layout of the C++ sources (clang-format)"
+git ls-files -z '*.cpp' '*.h' | xargs -0 clang-format --dry-run --Werror
 cmake -S . -B build/test -DCMAKE_BUILD_TYPE=Debug -DTESVIK_SANITIZE=ON -DTESVIK_BENCH=ON >/dev/null
 cmake --build build/test -j"$(nproc)"
 (cd build/test && ctest --output-on-failure -j"$(nproc)")
