@@ -12,11 +12,13 @@ enum Reply { kClipboard, kChosenFile, kUploadedFile };
 // A reply of the page, asked with `arg`: text as UTF-8 or a file's bytes, in
 // a buffer of malloc with its length written to *size; nullptr for none
 // (null or undefined).
+// The bodies of EM_JS are JavaScript, which clang-format would break.
+// clang-format off
 EM_JS(char*, js_reply, (int call, const char* arg, std::size_t arg_size, std::size_t* size), {
   const host = Module.host;
   const what = UTF8ToString(arg, arg_size);
   const reply = call == 0 ? host.readClipboard() : call == 1 ? host.chooseFile(what) : host.readFile(what);
-  if (reply == = null || reply == = undefined) return 0;
+  if (reply === null || reply === undefined) return 0;
   const bytes = reply instanceof Uint8Array ? reply : new TextEncoder().encode(String(reply));
   const buffer = _malloc(bytes.length + 1);
   HEAPU8.set(bytes, buffer);
@@ -24,28 +26,35 @@ EM_JS(char*, js_reply, (int call, const char* arg, std::size_t arg_size, std::si
   return buffer;
 });
 
-EM_JS(void, js_message, (const char* title, std::size_t title_size, const char* text, std::size_t text_size),
-      { Module.host.message(UTF8ToString(title, title_size), UTF8ToString(text, text_size)); });
+EM_JS(void, js_message, (const char* title, std::size_t title_size, const char* text, std::size_t text_size), {
+  Module.host.message(UTF8ToString(title, title_size), UTF8ToString(text, text_size));
+});
 
-EM_JS(int, js_question, (const char* title, std::size_t title_size, const char* text, std::size_t text_size),
-      { return Module.host.question(UTF8ToString(title, title_size), UTF8ToString(text, text_size)) ? 1 : 0; });
+EM_JS(int, js_question, (const char* title, std::size_t title_size, const char* text, std::size_t text_size), {
+  return Module.host.question(UTF8ToString(title, title_size), UTF8ToString(text, text_size)) ? 1 : 0;
+});
 
-EM_JS(int, js_write_clipboard, (const char* text, std::size_t size),
-      { return Module.host.writeClipboard(UTF8ToString(text, size)) ? 1 : 0; });
+EM_JS(int, js_write_clipboard, (const char* text, std::size_t size), {
+  return Module.host.writeClipboard(UTF8ToString(text, size)) ? 1 : 0;
+});
 
 EM_JS(void, js_show_tip, (const char* text, std::size_t size), { Module.host.showTip(UTF8ToString(text, size)); });
 
 EM_JS(void, js_show_progress, (int visible, int percent), { Module.host.showProgress(visible != 0, percent); });
 
-EM_JS(int, js_open_link, (const char* url, std::size_t size),
-      { return Module.host.openLink(UTF8ToString(url, size)) ? 1 : 0; });
+EM_JS(int, js_open_link, (const char* url, std::size_t size), {
+  return Module.host.openLink(UTF8ToString(url, size)) ? 1 : 0;
+});
 
 EM_JS(void, js_set_title, (const char* title, std::size_t size), { Module.host.setTitle(UTF8ToString(title, size)); });
 
 EM_JS(void, js_quit, (), { Module.host.quit(); });
 
-EM_JS(int, js_save_file, (const char* name, std::size_t name_size, const char* bytes, std::size_t size),
-      { return Module.host.saveFile(UTF8ToString(name, name_size), HEAPU8.slice(bytes, bytes + size)) ? 1 : 0; });
+EM_JS(int, js_save_file, (const char* name, std::size_t name_size, const char* bytes, std::size_t size), {
+  return Module.host.saveFile(UTF8ToString(name, name_size), HEAPU8.slice(bytes, bytes + size)) ? 1 : 0;
+});
+
+// clang-format on
 
 std::optional<std::string> reply(Reply call, std::string_view arg = {}) {
   std::size_t size = 0;

@@ -4,10 +4,14 @@
 
 namespace {
 
-EM_JS(int, js_measure_text, (const char* text, std::size_t size, int style),
-      { return Math.round(Module.host.measureText(UTF8ToString(text, size), style)); });
+// The bodies of EM_JS are JavaScript, which clang-format would break.
+// clang-format off
+EM_JS(int, js_measure_text, (const char* text, std::size_t size, int style), {
+  return Math.round(Module.host.measureText(UTF8ToString(text, size), style));
+});
 
 EM_JS(int, js_line_height, (), { return Math.round(Module.host.lineHeight()); });
+// clang-format on
 
 }  // namespace
 
