@@ -5,7 +5,7 @@
 # edition, compares it with the native build and tests its page in
 # Chromium, builds and checks the Debian package and runs each fuzz target
 # for a while.
-#   TESVIK_FUZZ_SECONDS   seconds per fuzz target (default 20)
+#   TESVIK_FUZZ_SECONDS   seconds per fuzz target (default 10)
 set -euo pipefail
 cd "$(dirname "$0")"
 scripts/setup.sh
@@ -32,4 +32,4 @@ echo "== Debian package"
 scripts/package-check.sh
 
 echo "== Fuzz targets"
-scripts/fuzz.sh "${TESVIK_FUZZ_SECONDS:-20}"
+scripts/fuzz.sh "${TESVIK_FUZZ_SECONDS:-10}"
