@@ -77,7 +77,10 @@ else
 fi
 # The window shows the installed icon, and its class is the one under which
 # the desktop entry groups it.
-if xprop -id "$window" _NET_WM_ICON | grep -q '='; then
+# The property is long: read it whole before looking at it, since grep -q
+# would stop reading early and fail the pipe.
+xprop -id "$window" _NET_WM_ICON >"$dir/icon.txt"
+if grep -q '=' "$dir/icon.txt"; then
   echo "ok: the window has an icon"
 else
   echo "FAIL: the window has no icon (_NET_WM_ICON)"
@@ -101,7 +104,9 @@ sleep 0.5
 import -window root "$dir/second-start.png"
 windows=$(xdotool search --onlyvisible --name '^Tesvik$' | wc -l)
 hidden=$(xprop -id "$window" _NET_WM_STATE | grep -c _NET_WM_STATE_HIDDEN || true)
-xdotool key --window "$notice" Return
+# The window found may already be gone again (Qt can replace a dialog's
+# native window); the notice has the focus, so the key then goes there.
+xdotool key --window "$notice" Return 2>/dev/null || xdotool key Return
 for _ in $(seq 50); do kill -0 "$second" 2>/dev/null || break; sleep 0.1; done
 echo "screenshot: $dir/second-start.png"
 if ((windows != 1 || hidden != 0)) || kill -0 "$second" 2>/dev/null; then
