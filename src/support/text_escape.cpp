@@ -2,6 +2,7 @@
 
 #include <cstdint>
 #include <optional>
+#include <utility>
 
 #include "support/utf8.h"
 
@@ -10,6 +11,22 @@ namespace tesvik {
 namespace {
 
 constexpr char kHex[] = "0123456789abcdef";
+
+// The characters escaped by a letter: the character and the letter that
+// follows the backslash.
+constexpr std::pair<char, char> kLetterEscapes[] = {{'"', '"'}, {'\\', '\\'}, {'\r', 'r'}, {'\n', 'n'}, {'\t', 't'}};
+
+std::optional<char> letter_of(char c) {
+  for (const auto& [plain, letter] : kLetterEscapes)
+    if (plain == c) return letter;
+  return std::nullopt;
+}
+
+std::optional<char> char_of_letter(char letter) {
+  for (const auto& [plain, l] : kLetterEscapes)
+    if (l == letter) return plain;
+  return std::nullopt;
+}
 
 std::optional<std::uint32_t> hex_digit(char c) {
   if (c >= '0' && c <= '9') return static_cast<std::uint32_t>(c - '0');
@@ -71,20 +88,15 @@ std::string quote_text(std::string_view bytes) {
   std::string out = "\"";
   for (const char c : bytes) {
     const auto b = static_cast<unsigned char>(c);
-    switch (c) {
-      case '"': out += "\\\""; break;
-      case '\\': out += "\\\\"; break;
-      case '\r': out += "\\r"; break;
-      case '\n': out += "\\n"; break;
-      case '\t': out += "\\t"; break;
-      default:
-        if (b < 0x20 || b == 0x7F) {
-          out += "\\u00";
-          out += kHex[b >> 4];
-          out += kHex[b & 0xF];
-        } else {
-          out += c;
-        }
+    if (const auto letter = letter_of(c)) {
+      out += '\\';
+      out += *letter;
+    } else if (b < 0x20 || b == 0x7F) {
+      out += "\\u00";
+      out += kHex[b >> 4];
+      out += kHex[b & 0xF];
+    } else {
+      out += c;
     }
   }
   out += '"';
@@ -109,34 +121,16 @@ std::variant<std::string, TextError> unquote_text(std::string_view quoted) {
       continue;
     }
     if (i + 1 == quoted.size()) break;
-    switch (const char e = quoted[i + 1]) {
-      case '"':
-        out += '"';
-        i += 2;
-        break;
-      case '\\':
-        out += '\\';
-        i += 2;
-        break;
-      case 'r':
-        out += '\r';
-        i += 2;
-        break;
-      case 'n':
-        out += '\n';
-        i += 2;
-        break;
-      case 't':
-        out += '\t';
-        i += 2;
-        break;
-      case 'u': {
-        const auto used = unicode_escape(quoted, i + 1, out, reason);
-        if (!used) return TextError{reason};
-        i += 1 + *used;
-        break;
-      }
-      default: return TextError{"unknown escape: backslash before " + quote_text(std::string_view(&e, 1))};
+    const char e = quoted[i + 1];
+    if (const auto plain = char_of_letter(e)) {
+      out += *plain;
+      i += 2;
+    } else if (e == 'u') {
+      const auto used = unicode_escape(quoted, i + 1, out, reason);
+      if (!used) return TextError{reason};
+      i += 1 + *used;
+    } else {
+      return TextError{"unknown escape: backslash before " + quote_text(std::string_view(&e, 1))};
     }
   }
   return TextError{"missing closing quote"};
