@@ -9,6 +9,7 @@
 #include <vector>
 
 #include "app/app.h"
+#include "app/pages/page_tables.h"
 #include "filter/box_reading.h"
 #include "front6/universe_6x.h"
 #include "model/universe.h"
@@ -68,9 +69,11 @@ class Reruns : public ::testing::Test {
 
   void expect_same_after(const Step& step, const std::string& what) {
     steps.push_back(step);
+    current_port = &port;
     step(kept);
     run(kept);
     testing::RecordingPort fresh_port;
+    current_port = &fresh_port;
     App fresh{fresh_port};
     fresh.start_without_window();
     for (const Step& s : steps) s(fresh);
@@ -84,6 +87,7 @@ class Reruns : public ::testing::Test {
   testing::RecordingPort port;
   App kept{port};
   std::vector<Step> steps;
+  testing::RecordingPort* current_port = &port;  // the port of the App a step is applied to
 };
 
 std::string every_nth_pick(Mode mode, int first, int n) {
@@ -99,7 +103,10 @@ Step set(Ctl array, int index, std::string text) {
 
 class FrontFiveReruns : public Reruns {
   void run(App& app) override { app.click({Ctl::C_jg_gn, 10}); }
-  std::vector<std::uint8_t> verdict(App& app) override { return app.engine().matrix(Mode::Five).verdict(); }
+  std::vector<std::uint8_t> verdict(App& app) override {
+    const auto v = app.engine().matrix(Mode::Five).verdict();
+    return {v.begin(), v.end()};
+  }
 };
 
 TEST_F(FrontFiveReruns, FollowEveryBoxRangeAndList) {
@@ -115,11 +122,34 @@ TEST_F(FrontFiveReruns, FollowEveryBoxRangeAndList) {
   expect_same_after(set(Ctl::T_nei_txt_ip, 33, "01.02./03.04./05.06./07.08./09.10."), "compound");
   expect_same_after([](App& app) { app.double_click({Ctl::T_nei_txt_ip, 24}); }, "kill list emptied");
   expect_same_after([](App& app) { app.click({Ctl::C_jg_gn, 5}); }, "a front-four run between");
+  expect_same_after([](App& app) { app.click({Ctl::C_annv, 464}); }, "a button");
+  expect_same_after([](App& app) { app.click({Ctl::C_annv, 464}); }, "the button again");
+  expect_same_after([](App& app) { app.click({Ctl::C_annv_chu, 213}); }, "a shape button");
+  expect_same_after(set(Ctl::Comb_jg_rc, page_table(Mode::Five).result.total_lower + 1, "3"), "the overall range");
+}
+
+class FrontThreeReruns : public Reruns {
+  void run(App& app) override { app.click({Ctl::C_jg_gn, 0}); }
+  std::vector<std::uint8_t> verdict(App& app) override {
+    const auto v = app.engine().matrix(Mode::Three).verdict();
+    return {v.begin(), v.end()};
+  }
+};
+
+TEST_F(FrontThreeReruns, FollowTheCompoundList) {
+  const auto lines = [](std::vector<std::string> rows) { return [=](App& app) { app.panel().list_nei.rows = rows; }; };
+  expect_same_after(lines({"01/02/03"}), "a compound line");
+  expect_same_after(lines({"01/02/03", "04 05/06/07"}), "another line");
+  expect_same_after(lines({"04 05/06/07"}), "the first line deleted");
+  expect_same_after(lines({}), "the list emptied");
 }
 
 class FrontSixReruns : public Reruns {
   void run(App& app) override { app.click({Ctl::C_q6_gn, 0}); }
-  std::vector<std::uint8_t> verdict(App& app) override { return app.front6().result().verdict(); }
+  std::vector<std::uint8_t> verdict(App& app) override {
+    const auto v = app.front6().result().verdict();
+    return {v.begin(), v.end()};
+  }
 };
 
 TEST_F(FrontSixReruns, FollowEveryBoxAndRange) {
@@ -132,6 +162,20 @@ TEST_F(FrontSixReruns, FollowEveryBoxAndRange) {
   expect_same_after(set(Ctl::T_q6, 5, "1*3*5* **2468"), "patterns");
   expect_same_after(set(Ctl::T_q6, 11, "12/34/567/89/0/135\r\n"), "compound");
   expect_same_after([](App& app) { app.double_click({Ctl::T_q6, 5}); }, "patterns emptied");
+  expect_same_after([](App& app) { app.click({Ctl::C_q6, 15}); }, "a button");
+  expect_same_after(range(0, 1, 3), "the overall range");
+  const auto paste = [this](int gn, int first, int n) {
+    return [=, this](App& app) {
+      std::string list;
+      for (int i = first; i <= kPicks6; i += n) list += line_6x(i) + "\r\n";
+      current_port->clipboard = list;
+      app.click({Ctl::C_q6_gn, gn});
+    };
+  };
+  expect_same_after(paste(10, 1, 7), "a pasted kill list");
+  expect_same_after(paste(10, 2, 7), "another kill list in the same box");
+  expect_same_after(paste(11, 1, 2), "a pasted base list");
+  expect_same_after(paste(11, 2, 2), "another base list");
   expect_same_after([](App& app) { app.click({Ctl::C_q6_gn, 6}); }, "the page cleared");
 }
 

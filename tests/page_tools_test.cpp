@@ -54,8 +54,9 @@ class PageTools : public ::testing::Test {
     if (mode == Mode::Six) app.click({Ctl::C_q6_gn, kQ6ClearAll});
     else app.click({Ctl::C_jg_gn, mode_info(mode).first_function + 3});
   }
-  const std::vector<std::uint8_t>& verdict(Mode mode) {
-    return mode == Mode::Six ? app.front6().result().verdict() : app.engine().matrix(mode).verdict();
+  std::vector<std::uint8_t> verdict(Mode mode) {
+    const ConditionMatrix& m = mode == Mode::Six ? app.front6().result() : app.engine().matrix(mode);
+    return {m.verdict().begin(), m.verdict().end()};
   }
 
   // What `print` shows of every control of the page that a scheme holds.

@@ -7,8 +7,8 @@
 
 namespace tesvik {
 
-void ResultViewer::set_data(const std::vector<std::uint8_t>& removal, int kept, int separator_mode) {
-  removal_ = removal;
+void ResultViewer::set_data(std::span<const std::uint8_t> removal, int kept, int separator_mode) {
+  removal_.assign(removal.begin(), removal.end());
   kept_ = kept;
   separator_mode_ = separator_mode;
   set_timer_(kFirstDrawMs);

@@ -7,6 +7,7 @@
 
 #include <cstdint>
 #include <functional>
+#include <span>
 #include <string>
 #include <vector>
 
@@ -23,7 +24,7 @@ class ResultViewer {
   // The result of a run: removal marks by pick index (1 = removed), the
   // number of kept picks and the separator mode of the lines (1 blank,
   // 2 comma, 3 none). Arms the first draw.
-  void set_data(const std::vector<std::uint8_t>& removal, int kept, int separator_mode);
+  void set_data(std::span<const std::uint8_t> removal, int kept, int separator_mode);
   // Empties the area and the scroll range, and cancels a first draw that is
   // still due, so that an emptied viewer never shows an earlier result. The
   // marks are kept.

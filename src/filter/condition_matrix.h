@@ -1,12 +1,20 @@
 #pragma once
 // Result of one filter run: for every condition column 1..100 the picks that
 // fail it, and the verdict column (removed picks). A column that no
-// condition wrote holds no storage, so unset conditions cost nothing.
+// condition wrote since the last clear is neither read nor zeroed, so unset
+// conditions cost nothing.
+//
+// The columns are rows of one table (row 0 the verdict, 1 the base marks,
+// c + 1 column c), taken in large blocks as the rows are first used and
+// kept from run to run, so that a rerun allocates nothing and a first run
+// touches few fresh pages.
 
-#include <array>
 #include <bitset>
 #include <cstdint>
+#include <span>
 #include <vector>
+
+#include "support/large_block.h"
 
 namespace tesvik {
 
@@ -15,43 +23,57 @@ inline constexpr int kVerdictColumn = 101;
 
 class ConditionMatrix {
  public:
-  ConditionMatrix() = default;
+  ConditionMatrix() : ConditionMatrix(0) {}
   explicit ConditionMatrix(int picks);
+  ConditionMatrix(const ConditionMatrix& other);
+  ConditionMatrix& operator=(const ConditionMatrix& other);
+  ConditionMatrix(ConditionMatrix&&) noexcept = default;
+  ConditionMatrix& operator=(ConditionMatrix&&) noexcept = default;
 
   int picks() const { return picks_; }
-  // Empties every column and the verdict for a new run over the same picks;
-  // the columns keep their storage, so that a rerun allocates nothing.
+  // Empties every column and the verdict for a new run over the same picks.
   void clear();
 
   // Marks pick (1..picks) as failing column (1..100) or as removed (101).
   void mark(int column, int pick);
   // Whole column for a condition's pass: one byte per pick index 0..picks,
-  // nonzero = fails. Allocated (or emptied) on first use.
-  std::vector<std::uint8_t>& column(int column);
+  // nonzero = fails. Zeroed on its first use since the last clear.
+  std::span<std::uint8_t> column(int column);
   bool failed(int column, int pick) const;
   bool column_used(int column) const;
 
-  bool removed(int pick) const { return verdict_.at(static_cast<std::size_t>(pick)) != 0; }
+  bool removed(int pick) const { return verdict()[checked(pick)] != 0; }
   bool kept(int pick) const { return !removed(pick); }
-  std::vector<std::uint8_t>& verdict() { return verdict_; }
-  const std::vector<std::uint8_t>& verdict() const { return verdict_; }
+  // The verdict column. Each call for writing is counted, so that a run can
+  // tell the conditions that write it (the base lists) from the others.
+  std::span<std::uint8_t> verdict();
+  std::span<const std::uint8_t> verdict() const;
+  std::uint64_t verdict_writes() const { return verdict_writes_; }
   int kept_count() const;
 
   // The picks the base list removed, as the overall tolerance found them in
   // the verdict before counting the columns; all false before a run.
-  std::vector<std::uint8_t>& base_marks() { return base_marks_; }
+  std::span<std::uint8_t> base_marks();
   bool outside_base(int pick) const {
-    return pick >= 0 && static_cast<std::size_t>(pick) < base_marks_.size() &&
-           base_marks_[static_cast<std::size_t>(pick)] != 0;
+    return pick >= 0 && pick <= picks_ && row(kBaseRow)[static_cast<std::size_t>(pick)] != 0;
   }
 
  private:
-  std::vector<std::uint8_t>& slot(int column);
+  static constexpr int kVerdictRow = 0;
+  static constexpr int kBaseRow = 1;
+  static constexpr int kRows = kConditionColumns + 2;
+
+  std::size_t checked(int pick) const;
+  std::uint8_t* row(int r);
+  const std::uint8_t* row(int r) const;
+  std::size_t length() const { return static_cast<std::size_t>(picks_) + 1; }
+
   int picks_ = 0;
-  std::array<std::vector<std::uint8_t>, kConditionColumns + 1> columns_;  // [0] unused
-  std::bitset<kConditionColumns + 1> used_;                               // columns written since the last clear
-  std::vector<std::uint8_t> verdict_;
-  std::vector<std::uint8_t> base_marks_;
+  std::size_t stride_ = 0;  // bytes from one row to the next
+  std::size_t rows_per_block_ = 1;
+  std::vector<LargeBlock> blocks_;           // block b holds rows b * rows_per_block_ on; null until used
+  std::bitset<kConditionColumns + 1> used_;  // columns written since the last clear
+  std::uint64_t verdict_writes_ = 0;
 };
 
 }  // namespace tesvik

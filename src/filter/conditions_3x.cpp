@@ -20,7 +20,7 @@ using Fact = PickFact<3>;
 
 // Marks in `column` every pick that `named` (one byte per pick) says is named.
 void mark_named(ConditionMatrix& m, int column, const std::vector<std::uint8_t>& named) {
-  auto& col = m.column(column);
+  const auto col = m.column(column);
   for (std::size_t i = 1; i < named.size(); ++i)
     if (named[i]) col[i] = 1;
 }
@@ -102,7 +102,7 @@ void base_list_3x(ConditionInput& in, ConditionMatrix& m, int) {
   }
   if (character_count(trim_blanks(flat)) < 6) return;
   const auto named = picks_named_in(text, 3, PickForm::Compact);
-  auto& verdict = m.verdict();
+  const auto verdict = m.verdict();
   for (std::size_t i = 1; i < named.size(); ++i)
     if (!named[i]) verdict[i] = 1;
 }

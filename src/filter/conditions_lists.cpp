@@ -186,7 +186,7 @@ template <int P, int LongerThan>
 void kill_exact_list(ConditionInput& in, ConditionMatrix& m, int column) {
   const auto& named = read_box(in, 0, [](std::string_view text) { return listed_picks(text, P, LongerThan); });
   if (!named) return;
-  auto& col = m.column(column);
+  const auto col = m.column(column);
   for (std::size_t i = 1; i < named->size(); ++i)
     if ((*named)[i]) col[i] = 1;
 }
@@ -195,7 +195,7 @@ template <int P, int LongerThan>
 void base_list(ConditionInput& in, ConditionMatrix& m, int) {
   const auto& named = read_box(in, 0, [](std::string_view text) { return listed_picks(text, P, LongerThan); });
   if (!named) return;
-  auto& verdict = m.verdict();
+  const auto verdict = m.verdict();
   for (std::size_t i = 1; i < named->size(); ++i)
     if (!(*named)[i]) verdict[i] = 1;
 }

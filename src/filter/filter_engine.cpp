@@ -12,4 +12,6 @@ ConditionMatrix& FilterEngine::matrix(Mode mode) { return matrices_.at(static_ca
 
 const ConditionMatrix& FilterEngine::matrix(Mode mode) const { return matrices_.at(static_cast<std::size_t>(mode)); }
 
+StepMemory& FilterEngine::memory(Mode mode) { return memories_.at(static_cast<std::size_t>(mode)); }
+
 }  // namespace tesvik

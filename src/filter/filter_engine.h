@@ -1,9 +1,11 @@
 #pragma once
-// The engine's state across runs: the last condition matrix of each mode.
+// The engine's state across runs: the last condition matrix of each mode
+// and what each of its steps left.
 
 #include <array>
 
 #include "filter/condition_matrix.h"
+#include "filter/run_steps.h"
 #include "model/mode.h"
 
 namespace tesvik {
@@ -14,9 +16,11 @@ class FilterEngine {
   FilterEngine();
   ConditionMatrix& matrix(Mode mode);
   const ConditionMatrix& matrix(Mode mode) const;
+  StepMemory& memory(Mode mode);
 
  private:
   std::array<ConditionMatrix, kConditionModes.size()> matrices_;
+  std::array<StepMemory, kConditionModes.size()> memories_;
 };
 
 }  // namespace tesvik

@@ -21,6 +21,7 @@
 #include <vector>
 
 #include "model/number_text.h"
+#include "support/large_block.h"
 
 namespace tesvik {
 
@@ -54,20 +55,29 @@ class PatternTable {
  public:
   static constexpr int kMaxPlaces = 6;
 
-  explicit PatternTable(int places) : places_(std::clamp(places, 1, kMaxPlaces)), counts_(place_keys(places_), 0) {}
+  explicit PatternTable(int places) : places_(std::clamp(places, 1, kMaxPlaces)), counts_(place_keys(places_)) {}
 
-  // Adds a pattern; it is counted when the table is made.
-  void add(std::size_t key) { added_.push_back(static_cast<std::uint32_t>(key)); }
+  // Adds a pattern. The keys fall anywhere in a table larger than the
+  // processor's caches, so each count is fetched when its pattern is added
+  // and made some patterns later: the fetches then overlap instead of
+  // waiting one by one.
+  void add(std::size_t key) {
+    __builtin_prefetch(&counts_[key], 1);
+    std::uint32_t& slot = ahead_[added_ % kAhead];
+    if (added_ >= kAhead) count(slot);
+    slot = static_cast<std::uint32_t>(key);
+    ++added_;
+  }
 
   // The table by the keys of the picks' numbers.
-  std::vector<Count> matches() && {
+  LargeTable<Count> matches() && {
     count_added();
     if (spread_cost_ > counts_.size()) {
       transform();
       return std::move(counts_);
     }
-    std::vector<Count> table(counts_.size(), 0);
-    for (const std::size_t key : keys_) spread(table, key, counts_[key]);
+    LargeTable<Count> table(counts_.size());
+    for (const std::uint32_t key : keys_) spread(table, key, counts_[key]);
     return table;
   }
 
@@ -76,22 +86,22 @@ class PatternTable {
     return static_cast<Count>(std::min<unsigned>(unsigned{a} + b, std::numeric_limits<Count>::max()));
   }
 
-  // Counts the added patterns under their keys. The keys fall anywhere in a
-  // table larger than the processor's caches, so each count is fetched some
-  // patterns ahead: the fetches then overlap instead of waiting one by one.
+  // Counts the patterns still waiting in the look-ahead.
   void count_added() {
-    constexpr std::size_t kAhead = 16;
-    for (std::size_t i = 0; i < added_.size(); ++i) {
-      if (i + kAhead < added_.size()) __builtin_prefetch(&counts_[added_[i + kAhead]], 1);
-      const std::size_t key = added_[i];
-      Count& c = counts_[key];
-      if (c == 0) {
-        keys_.push_back(key);
-        spread_cost_ += open_matches(key);
-      }
-      c = sum(c, 1);
+    for (std::size_t i = added_ > kAhead ? added_ - kAhead : 0; i < added_; ++i) count(ahead_[i % kAhead]);
+    added_ = 0;
+  }
+
+  // Counts one pattern under its key. The distinct keys are kept for
+  // spreading them one by one, until spreading would cost more than the
+  // transform.
+  void count(std::size_t key) {
+    Count& c = counts_[key];
+    if (c == 0 && spread_cost_ <= counts_.size()) {
+      keys_.push_back(static_cast<std::uint32_t>(key));
+      spread_cost_ += open_matches(key);
     }
-    added_.clear();
+    c = sum(c, 1);
   }
 
   // The number of keys of picks' numbers that a pattern key matches: 10 per open place.
@@ -103,7 +113,7 @@ class PatternTable {
   }
 
   // Adds `count` at every key that fills the open places of `key` with 1..10.
-  void spread(std::vector<Count>& table, std::size_t key, Count count) const {
+  void spread(LargeTable<Count>& table, std::size_t key, Count count) const {
     std::array<std::size_t, kMaxPlaces> weight{};  // of the open places
     std::array<int, kMaxPlaces> step{};            // how far each open place has gone past 1
     std::size_t opens = 0, w = 1;
@@ -146,11 +156,14 @@ class PatternTable {
       }
   }
 
+  static constexpr std::size_t kAhead = 16;
+
   int places_;
-  std::vector<Count> counts_;         // by pattern key
-  std::vector<std::uint32_t> added_;  // pattern keys not counted yet
-  std::vector<std::size_t> keys_;     // the distinct pattern keys
-  std::size_t spread_cost_ = 0;       // keys that spreading them one by one writes
+  LargeTable<Count> counts_;                  // by pattern key
+  std::array<std::uint32_t, kAhead> ahead_{};  // the last patterns added, not counted yet
+  std::size_t added_ = 0;                     // patterns added since the table was last counted
+  std::vector<std::uint32_t> keys_;           // the distinct pattern keys, while spreading is cheaper
+  std::size_t spread_cost_ = 0;               // keys that spreading them one by one writes
 };
 
 }  // namespace tesvik

@@ -25,7 +25,7 @@ void apply_overall_tolerance(ConditionMatrix& matrix, double lower, double upper
   // Plain pointers, so that the byte stores are not taken to change the vectors.
   std::uint8_t* const verdict = matrix.verdict().data();
   const std::size_t n = matrix.verdict().size();
-  matrix.base_marks().assign(verdict, verdict + n);
+  std::copy(verdict, verdict + n, matrix.base_marks().data());
   for (std::size_t i = 0; i < n; ++i) verdict[i] = verdict[i] ? kRemoved : 0;
   for (int c = 1; c <= kConditionColumns; ++c) {
     if (!matrix.column_used(c)) continue;

@@ -20,7 +20,7 @@ constexpr std::size_t kMaxPatterns = 100000;
 
 void kill_listed_6x(ConditionInput& in, ConditionMatrix& m, int column) {
   if (!in.listed) return;
-  auto& col = m.column(column);
+  const auto col = m.column(column);
   const auto& listed = *in.listed;
   for (std::size_t i = 1; i < listed.size(); ++i)
     if (listed[i]) col[i] = 1;
@@ -28,7 +28,7 @@ void kill_listed_6x(ConditionInput& in, ConditionMatrix& m, int column) {
 
 void base_listed_6x(ConditionInput& in, ConditionMatrix& m, int) {
   if (!in.listed) return;
-  auto& verdict = m.verdict();
+  const auto verdict = m.verdict();
   const auto& listed = *in.listed;
   for (std::size_t i = 1; i < listed.size(); ++i)
     if (!listed[i]) verdict[i] = 1;
@@ -39,7 +39,7 @@ void kill_position_pattern_6x(ConditionInput& in, ConditionMatrix& m, int column
   // A pick fails every range at 100 matches or more, so the counts are bytes
   // that stop at 255. Empty when the box makes no pass.
   const auto& matches = read_clean_box(in, 0, "0123456789*", [](std::string_view box) {
-    if (box.size() <= kPlaces6 - 1) return std::vector<std::uint8_t>{};
+    if (box.size() <= kPlaces6 - 1) return LargeTable<std::uint8_t>{};
     PatternTable<std::uint8_t> patterns(kPlaces6);
     std::size_t taken = 0;
     for_each_item(box, kPlaces6, std::numeric_limits<std::size_t>::max(), [&](std::string_view pattern) {
@@ -47,7 +47,7 @@ void kill_position_pattern_6x(ConditionInput& in, ConditionMatrix& m, int column
       patterns.add(pattern_key(pattern));
       ++taken;
     });
-    if (taken == 0) return std::vector<std::uint8_t>{};
+    if (taken == 0) return LargeTable<std::uint8_t>{};
     return std::move(patterns).matches();
   });
   if (matches.empty()) return;

@@ -16,7 +16,7 @@ std::string_view separator_6x(int mode) {
   }
 }
 
-std::string picks_text_6x(const std::vector<std::uint8_t>& removal, bool removed, int third, std::string_view sep) {
+std::string picks_text_6x(std::span<const std::uint8_t> removal, bool removed, int third, std::string_view sep) {
   std::vector<int> picks;
   int taken = 0;
   for (std::size_t i = 1; i < removal.size(); ++i) {
@@ -40,7 +40,7 @@ std::string picks_text_6x(const std::vector<std::uint8_t>& removal, bool removed
   return text;
 }
 
-std::string_view prize_verdict_6x(std::string_view digits, const std::vector<std::uint8_t>& removal) {
+std::string_view prize_verdict_6x(std::string_view digits, std::span<const std::uint8_t> removal) {
   if (digits.size() != kPlaces6) return "输入必须6位数字";
   std::array<int, kPlaces6> numbers{};
   for (std::size_t p = 0; p < kPlaces6; ++p) numbers[p] = number_of_digit(digits[p]);

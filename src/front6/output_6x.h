@@ -4,9 +4,9 @@
 // of the prize check.
 
 #include <cstdint>
+#include <span>
 #include <string>
 #include <string_view>
-#include <vector>
 
 namespace tesvik {
 
@@ -18,10 +18,10 @@ std::string_view separator_6x(int mode);
 // 1 = removed) is `removed`, in pick order, joined by CR LF. Third 1, 2 or 3
 // takes only the 1st, 4th, 7th .. (2nd, 5th .. / 3rd, 6th ..) of those
 // picks; third 0 takes all. Empty when no pick is taken.
-std::string picks_text_6x(const std::vector<std::uint8_t>& removal, bool removed, int third, std::string_view sep);
+std::string picks_text_6x(std::span<const std::uint8_t> removal, bool removed, int third, std::string_view sep);
 
 // The prize check of six shorthand digits (anything else is the wrong
 // length): is the pick they name, place by place, kept?
-std::string_view prize_verdict_6x(std::string_view digits, const std::vector<std::uint8_t>& removal);
+std::string_view prize_verdict_6x(std::string_view digits, std::span<const std::uint8_t> removal);
 
 }  // namespace tesvik

@@ -8,10 +8,11 @@
 #include "app/front_six/front6_page_table.h"
 #include "app/page_context.h"
 #include "filter/box_text.h"
+#include "filter/run_steps.h"
+#include "filter/tolerance.h"
 #include "front6/compound_6x.h"
 #include "front6/output_6x.h"
 #include "front6/pasted_list.h"
-#include "front6/run_6x.h"
 #include "front6/universe_6x.h"
 #include "model/draw_text.h"
 #include "model/number_text.h"
@@ -76,12 +77,13 @@ void Front6Page::function(int gn, Front6Context& ctx) {
 void Front6Page::run(Front6Context& ctx) {
   if (!state_.boxes.at(kQ6PrizeBox).empty()) state_.boxes.at(kQ6PrizeBox).clear();
   ctx.progress(0, 1);
-  std::vector<Step6> steps;
-  for (const Q6Step& step : q6_steps()) steps.push_back({step.condition, input_of(state_, step), step.progress});
+  std::vector<RunStep> steps;
+  for (const Q6Step& step : q6_steps()) steps.push_back({step.condition, input_of(state_, step), 0, step.progress});
   std::vector<int> slots;
   try {
-    slots = evaluate_6x(spare_, steps, state_.selectors.at(kQ6TotalSelector).allowed(),
-                        [&](int percent) { ctx.progress(percent, 2); });
+    slots = run_steps(spare_, steps, memory_, [&](int percent) { ctx.progress(percent, 2); });
+    const ToleranceRange total = state_.selectors.at(kQ6TotalSelector).allowed();
+    apply_overall_tolerance(spare_, total.lower, total.upper);
   } catch (const std::exception&) {
     // The last result stays as it was: its count, list, copies and prize check.
     ctx.progress(0, 0);

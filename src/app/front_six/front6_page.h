@@ -15,6 +15,7 @@
 #include "controls/result_viewer.h"
 #include "controls/tolerance_selector.h"
 #include "filter/condition_matrix.h"
+#include "filter/run_steps.h"
 #include "filter/text_box.h"
 #include "front6/pasted_list.h"
 #include "support/user_port.h"
@@ -113,6 +114,7 @@ class Front6Page {
   ResultViewer viewer_;
   ConditionMatrix result_;
   ConditionMatrix spare_;  // the storage of the result before the last, reused by the next run
+  StepMemory memory_;      // each step's column with the input it was made from
   std::vector<int> result_slots_;
   bool has_result_ = false;
 };

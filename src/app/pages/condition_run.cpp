@@ -2,6 +2,7 @@
 
 #include "app/pages/mode_table.h"
 #include "app/pages/result_side.h"
+#include "filter/run_steps.h"
 #include "model/mode.h"
 #include "support/text.h"
 
@@ -18,9 +19,8 @@ double total_bound(const PanelState& panel, int box) {
   return leading_number(panel.jg_rc.at(static_cast<std::size_t>(box)).text);
 }
 
-void run_feeds(PageContext& ctx, ConditionMatrix& matrix, const Feeds& feeds, ConditionInput input) {
-  if (feeds.condition) feeds.condition(input, matrix, feeds.column);
-  if (feeds.progress >= 0) ctx.progress(feeds.progress, 2);
+RunStep step_of(const Feeds& feeds, ConditionInput input) {
+  return {feeds.condition, std::move(input), feeds.column, feeds.progress};
 }
 
 }  // namespace
@@ -52,13 +52,14 @@ void run_page(PageContext& ctx, Mode mode) {
   const PageTable& page = page_table(mode);
   ctx.progress(0, 1);
   ConditionMatrix& matrix = ctx.engine.matrix(mode);
-  matrix = ConditionMatrix(picks_of(mode));
   if (const int before = mode_info(mode).progress_before; before >= 0) ctx.progress(before, 2);
-  for (const Block* b : run_order(page)) run_feeds(ctx, matrix, b->feeds, read_block(ctx.panel, *b));
+  std::vector<RunStep> steps;
+  for (const Block* b : run_order(page)) steps.push_back(step_of(b->feeds, read_block(ctx.panel, *b)));
   ConditionInput base;
   base.writes_back = true;
   base.boxes.push_back(&ctx.panel.txt_ip.at(static_cast<std::size_t>(page.result.base.box)));
-  run_feeds(ctx, matrix, page.result.base_feeds, std::move(base));
+  steps.push_back(step_of(page.result.base_feeds, std::move(base)));
+  run_steps(matrix, steps, ctx.engine.memory(mode), [&](int percent) { ctx.progress(percent, 2); });
   apply_overall_tolerance(matrix, total_bound(ctx.panel, page.result.total_lower),
                           total_bound(ctx.panel, page.result.total_lower + 1));
   show_result(ctx, mode);
