@@ -15,10 +15,10 @@ namespace tesvik {
 void kill_position_pattern_5x(ConditionInput& in, ConditionMatrix& m, int column) {
   // matches[key]: the patterns that a pick with the numbers of `key` matches
   // (at most 1,000, so no count stops); empty when the box makes no pass.
-  const auto& matches = read_clean_box(in, 0, "1234567890*", [](std::string_view box) {
-    if (box.size() <= 4) return LargeTable<std::uint16_t>{};
+  const auto& matches = read_clean_items(in, 0, "1234567890*", [](const CleanItems& box) {
+    if (box.shorter_than(5)) return LargeTable<std::uint16_t>{};
     PatternTable<std::uint16_t> patterns(5);
-    if (for_each_item(box, 5, 1000, [&](std::string_view pattern) { patterns.add(pattern_key(pattern)); }) == 0)
+    if (box.for_each(5, 1000, [&](std::string_view pattern) { patterns.add(pattern_key(pattern)); }) == 0)
       return LargeTable<std::uint16_t>{};
     return std::move(patterns).matches();
   });

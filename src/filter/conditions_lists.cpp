@@ -21,6 +21,13 @@ namespace {
 
 constexpr std::string_view kDigits = "0123456789";
 
+// The bit of each digit in a mask of digits ('0' is bit 0), by byte.
+constexpr std::array<std::uint16_t, 256> kDigitBits = [] {
+  std::array<std::uint16_t, 256> bits{};
+  for (int d = 0; d < 10; ++d) bits['0' + d] = static_cast<std::uint16_t>(1u << d);
+  return bits;
+}();
+
 // The number a part of a list line names: its value, where 0 is taken as
 // 10; 0 when the value is no whole number from 0 to 10.
 int list_number(std::string_view part) {
@@ -157,21 +164,22 @@ void kill_combination(ConditionInput& in, ConditionMatrix& m, int column) {
   // hits[mask]: the items whose digits all lie in mask, so that a pick looks
   // up its own digits whatever the number of items; empty when the box
   // makes no pass.
-  const auto& hits = read_clean_box(in, 0, kDigits, [](std::string_view box) {
+  const auto& hits = read_clean_items(in, 0, kDigits, [](const CleanItems& box) {
     std::vector<std::int32_t> table;
-    if (box.size() <= static_cast<std::size_t>(R.length - 1)) return table;
+    if (box.shorter_than(static_cast<std::size_t>(R.length))) return table;
     table.assign(1u << 10, 0);
-    const std::size_t taken = for_each_item(box, static_cast<std::size_t>(R.length), static_cast<std::size_t>(R.cap),
-                                            [&](std::string_view item) {
-                                              unsigned mask = 0;
-                                              int distinct = 0;
-                                              for (char c : item) {
-                                                distinct += !(mask & 1u << (c - '0'));
-                                                mask |= 1u << (c - '0');
-                                              }
-                                              if (!R.as_sets) ++table[mask];
-                                              else if (distinct == R.length) table[mask] = 1;
-                                            });
+    const std::size_t taken =
+        box.for_each(static_cast<std::size_t>(R.length), static_cast<std::size_t>(R.cap), [&](std::string_view item) {
+          // The bits of the digits summed equal their union exactly when no digit repeats.
+          unsigned mask = 0, sum = 0;
+          for (char c : item) {
+            const unsigned bit = kDigitBits[static_cast<unsigned char>(c)];
+            mask |= bit;
+            sum += bit;
+          }
+          if (!R.as_sets) ++table[mask];
+          else table[mask] |= sum == mask;  // without a branch: repeats come unpredictably
+        });
     if (R.needs_items && taken == 0) return std::vector<std::int32_t>{};
     for (unsigned bit = 1; bit < (1u << 10); bit <<= 1)
       for (unsigned mask = 0; mask < (1u << 10); ++mask)

@@ -36,14 +36,13 @@ void mark_form_boxes(ConditionInput& in, ConditionMatrix& m, int column, std::si
   std::array<const std::vector<std::uint8_t>*, kForms> named{};
   bool any = false;
   for (std::size_t form = 0; form < kForms; ++form) {
-    named[form] = &read_clean_box(in, form, kAllowed[form], [form, cap](std::string_view box) {
+    named[form] = &read_clean_items(in, form, kAllowed[form], [form, cap](const CleanItems& box) {
       std::vector<std::uint8_t> table;
-      if (box.size() < static_cast<std::size_t>(P)) return table;
+      if (box.shorter_than(P)) return table;
       std::size_t patterns = 1;
       for (int p = 0; p < P; ++p) patterns *= form == kRouteForm ? 3 : 2;
       table.assign(patterns, 0);
-      if (for_each_item(box, P, cap, [&](std::string_view item) { table[form_pattern_index(Form(form), item)] = 1; }) ==
-          0)
+      if (box.for_each(P, cap, [&](std::string_view item) { table[form_pattern_index(Form(form), item)] = 1; }) == 0)
         table.clear();
       return table;
     });

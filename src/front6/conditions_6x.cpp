@@ -9,12 +9,21 @@
 #include "filter/open_places.h"
 #include "front6/compound_6x.h"
 #include "front6/universe_6x.h"
+#include "model/number_text.h"
 
 namespace tesvik {
 
 namespace {
 
 constexpr std::size_t kMaxPatterns = 100000;
+
+// The key of a pattern of six places as pattern_key gives it, read by table
+// without a branch per character: '*', like any character that is no
+// digit, reads 0, and the two halves are summed apart.
+std::size_t pattern_key_6x(std::string_view pattern) {
+  const auto n = [&](std::size_t i) -> std::size_t { return kDigitNumbers[static_cast<unsigned char>(pattern[i])]; };
+  return ((n(0) * 11 + n(1)) * 11 + n(2)) * (11 * 11 * 11) + (n(3) * 11 + n(4)) * 11 + n(5);
+}
 
 }  // namespace
 
@@ -38,13 +47,14 @@ void kill_position_pattern_6x(ConditionInput& in, ConditionMatrix& m, int column
   // matches[key]: the patterns that a pick with the numbers of `key` matches.
   // A pick fails every range at 100 matches or more, so the counts are bytes
   // that stop at 255. Empty when the box makes no pass.
-  const auto& matches = read_clean_box(in, 0, "0123456789*", [](std::string_view box) {
-    if (box.size() <= kPlaces6 - 1) return LargeTable<std::uint8_t>{};
+  const auto& matches = read_clean_items(in, 0, "0123456789*", [](const CleanItems& box) {
+    if (box.shorter_than(kPlaces6)) return LargeTable<std::uint8_t>{};
     PatternTable<std::uint8_t> patterns(kPlaces6);
     std::size_t taken = 0;
-    for_each_item(box, kPlaces6, std::numeric_limits<std::size_t>::max(), [&](std::string_view pattern) {
-      if (taken == kMaxPatterns || pattern == "******") return;
-      patterns.add(pattern_key(pattern));
+    box.for_each(kPlaces6, std::numeric_limits<std::size_t>::max(), [&](std::string_view pattern) {
+      const std::size_t key = pattern_key_6x(pattern);  // 0 for "******", which is no pattern
+      if (taken == kMaxPatterns || key == 0) return;
+      patterns.add(key);
       ++taken;
     });
     if (taken == 0) return LargeTable<std::uint8_t>{};

@@ -2,6 +2,8 @@
 // Text forms of the numbers 1..10: the two-digit text ("01".."10") and the
 // one-character shorthand digit ('1'..'9', '0' for 10).
 
+#include <array>
+#include <cstdint>
 #include <string>
 #include <string_view>
 
@@ -22,8 +24,18 @@ inline char shorthand_digit(int n) {
   return n == 10 ? '0' : static_cast<char>('0' + n);
 }
 
+// The number each byte writes as a shorthand digit ('0' is 10); 0 for any
+// other character.
+inline constexpr std::array<std::uint8_t, 256> kDigitNumbers = [] {
+  std::array<std::uint8_t, 256> numbers{};
+  for (int d = 1; d <= 9; ++d) numbers['0' + d] = static_cast<std::uint8_t>(d);
+  numbers['0'] = kNumbers;
+  return numbers;
+}();
+
 // Number written by a shorthand digit ('0' is 10); 0 for any other character.
-int number_of_digit(char digit);
+// A look-up: the readers of big boxes take it for every character.
+inline int number_of_digit(char digit) { return kDigitNumbers[static_cast<unsigned char>(digit)]; }
 
 // Number whose two-digit text stands at s[0..1] ("01".."10"); 0 otherwise.
 inline int two_digit_number(const char* s) {
