@@ -4,17 +4,15 @@
 // condition wrote since the last clear is neither read nor zeroed, so unset
 // conditions cost nothing.
 //
-// The columns are rows of one table (row 0 the verdict, 1 the base marks,
-// c + 1 column c), taken in large blocks as the rows are first used and
-// kept from run to run, so that a rerun allocates nothing and a first run
-// touches few fresh pages.
+// The columns are rows of one RowStore (row 0 the verdict, 1 the base
+// marks, c + 1 column c), kept from run to run, so that a rerun allocates
+// nothing and a first run touches few fresh pages.
 
 #include <bitset>
 #include <cstdint>
 #include <span>
-#include <vector>
 
-#include "support/large_block.h"
+#include "support/row_store.h"
 
 namespace tesvik {
 
@@ -55,23 +53,19 @@ class ConditionMatrix {
   // the verdict before counting the columns; all false before a run.
   std::span<std::uint8_t> base_marks();
   bool outside_base(int pick) const {
-    return pick >= 0 && pick <= picks_ && row(kBaseRow)[static_cast<std::size_t>(pick)] != 0;
+    return pick >= 0 && pick <= picks_ && rows_.row(kBaseRow)[static_cast<std::size_t>(pick)] != 0;
   }
 
  private:
-  static constexpr int kVerdictRow = 0;
-  static constexpr int kBaseRow = 1;
-  static constexpr int kRows = kConditionColumns + 2;
+  static constexpr std::size_t kVerdictRow = 0;
+  static constexpr std::size_t kBaseRow = 1;
+  static constexpr std::size_t kRows = kConditionColumns + 2;
 
   std::size_t checked(int pick) const;
-  std::uint8_t* row(int r);
-  const std::uint8_t* row(int r) const;
   std::size_t length() const { return static_cast<std::size_t>(picks_) + 1; }
 
   int picks_ = 0;
-  std::size_t stride_ = 0;  // bytes from one row to the next
-  std::size_t rows_per_block_ = 1;
-  std::vector<LargeBlock> blocks_;           // block b holds rows b * rows_per_block_ on; null until used
+  RowStore rows_;
   std::bitset<kConditionColumns + 1> used_;  // columns written since the last clear
   std::uint64_t verdict_writes_ = 0;
 };

@@ -1,6 +1,5 @@
 #include "filter/run_steps.h"
 
-#include <algorithm>
 #include <cstring>
 
 namespace tesvik {
@@ -53,15 +52,17 @@ std::string input_key(const RunStep& step) {
 
 }  // namespace
 
-StepMemory::Kept& StepMemory::at(std::size_t step) {
-  if (step >= steps_.size()) steps_.resize(step + 1);
-  return steps_[step];
+void StepMemory::fit(std::size_t steps, std::size_t length) {
+  if (steps == steps_.size() && length == columns_.length()) return;
+  steps_.assign(steps, {});
+  columns_ = RowStore(steps, length);
 }
 
 std::vector<int> run_steps(ConditionMatrix& m, std::span<RunStep> steps, StepMemory& memory,
                            const std::function<void(int)>& progress) {
   using Result = StepMemory::Kept::Result;
   m.clear();
+  memory.fit(steps.size(), static_cast<std::size_t>(m.picks()) + 1);
   std::vector<int> holders;
   int next_free = 1;
   for (std::size_t i = 0; i < steps.size(); ++i) {
@@ -76,7 +77,7 @@ std::vector<int> run_steps(ConditionMatrix& m, std::span<RunStep> steps, StepMem
     if (kept.result != Result::None && !shared && kept.input == input_key(step)) {
       if (kept.result == Result::Column) {
         const auto column = m.column(target);
-        std::memcpy(column.data(), kept.failed.data(), std::min(column.size(), kept.failed.size()));
+        std::memcpy(column.data(), memory.column(i), column.size());
       }
     } else {
       kept.result = Result::None;
@@ -89,7 +90,7 @@ std::vector<int> run_steps(ConditionMatrix& m, std::span<RunStep> steps, StepMem
         kept.result = m.column_used(target) ? Result::Column : Result::Inactive;
         if (kept.result == Result::Column) {
           const auto column = m.column(target);
-          kept.failed.assign(column.begin(), column.end());
+          std::memcpy(memory.column(i), column.data(), column.size());
         }
         kept.input = input_key(step);
       }

@@ -15,6 +15,7 @@
 #include <vector>
 
 #include "filter/condition_input.h"
+#include "support/row_store.h"
 
 namespace tesvik {
 
@@ -30,13 +31,18 @@ class StepMemory {
  public:
   struct Kept {
     enum class Result { None, Inactive, Column } result = Result::None;
-    std::string input;                 // the step's input when it last ran
-    std::vector<std::uint8_t> failed;  // its column, for Result::Column
+    std::string input;  // the step's input when it last ran
   };
-  Kept& at(std::size_t step);
+  // Makes room for `steps` steps of columns of `length` bytes; what was
+  // kept for another shape is let go.
+  void fit(std::size_t steps, std::size_t length);
+  Kept& at(std::size_t step) { return steps_.at(step); }
+  // The kept column of a step (Result::Column).
+  std::uint8_t* column(std::size_t step) { return columns_.row(step); }
 
  private:
   std::vector<Kept> steps_;
+  RowStore columns_;
 };
 
 // Runs the steps into `m` (cleared first) in their order. Returns the step

@@ -8,7 +8,9 @@
 
 #include <cstddef>
 #include <cstdlib>
+#include <cstring>
 #include <memory>
+#include <type_traits>
 
 namespace tesvik {
 
@@ -25,10 +27,12 @@ LargeBlock allocate_large(std::size_t bytes);
 // A fixed number of zero-initialised counts in a large block.
 template <typename T>
 class LargeTable {
+  static_assert(std::is_arithmetic_v<T>);
+
  public:
   LargeTable() = default;
   explicit LargeTable(std::size_t n) : block_(allocate_large(n * sizeof(T))), size_(n) {
-    for (std::size_t i = 0; i < n; ++i) data()[i] = T{};
+    std::memset(block_.get(), 0, n * sizeof(T));
   }
 
   std::size_t size() const { return size_; }
