@@ -14,9 +14,10 @@ bool continuation(char c) { return (static_cast<unsigned char>(c) & 0xC0) == 0x8
 }  // namespace
 
 void BoxDocument::reset(std::string_view text) {
+  differs_ = !is_box_text(text);
   // Qt's reading of UTF-8 marks malformed bytes as a box would show them.
-  text_ = box_text(from_utf8(text));
-  differs_ = text_ != text;
+  if (differs_) text_ = box_text(from_utf8(text));
+  else text_.assign(text);
   app_size_ = text.size();
   lines_.reset(text_);
   history_.clear();

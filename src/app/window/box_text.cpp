@@ -48,6 +48,26 @@ std::string box_text(QStringView raw) {
   return out;
 }
 
+bool is_box_text(std::string_view text) {
+  for (std::size_t i = 0; i < text.size();) {
+    const unsigned char c = static_cast<unsigned char>(text[i]);
+    if (c == '\r') {
+      if (i + 1 == text.size() || text[i + 1] != '\n') return false;
+      i += 2;
+    } else if (c == '\n') {
+      return false;
+    } else if (c < 0x80) {
+      ++i;
+    } else {
+      const std::size_t from = i;
+      const char32_t cp = next_code_point(text, i);
+      const bool malformed = cp == 0xFFFD && i - from != 3;
+      if (malformed || (cp <= 0xFFFF && breaks_line(static_cast<char16_t>(cp))) || cp == QChar::Nbsp) return false;
+    }
+  }
+  return true;
+}
+
 QString clipboard_text(std::string_view text) {
   return from_utf8(text).replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
 }

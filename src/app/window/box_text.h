@@ -17,6 +17,9 @@ namespace tesvik {
 // space, an unpaired surrogate '?', all else its UTF-8.
 void append_box_text(std::string& out, QStringView raw);
 std::string box_text(QStringView raw);
+// Whether `text` is box text as it stands: well-formed UTF-8 whose line
+// breaks are all CR LF, without a character that box text writes otherwise.
+bool is_box_text(std::string_view text);
 
 // The box text as a Qt string with "\n" line breaks, as text boxes hand
 // text to the clipboard.
