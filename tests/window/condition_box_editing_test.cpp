@@ -10,6 +10,7 @@
 #include <QInputMethodEvent>
 #include <QKeyEvent>
 #include <QMenu>
+#include <QMimeData>
 #include <QScrollBar>
 #include <QTest>
 #include <memory>
@@ -116,6 +117,12 @@ TEST_F(BoxEditing, UndoTakesBackTypingAsOneStepAndAPasteAsAnother) {
   type("z");
   key(Qt::Key_Y, Qt::ControlModifier);
   EXPECT_EQ(box->text(), "12 34\r\nz");
+  // Typing over a selection is one step with the typing after it.
+  key(Qt::Key_A, Qt::ControlModifier);
+  type("ab");
+  key(Qt::Key_Z, Qt::ControlModifier);
+  EXPECT_EQ(box->text(), "12 34\r\nz");
+  EXPECT_EQ(app, box->text());
 }
 
 TEST_F(BoxEditing, PasteMakesEveryLineBreakCrLf) {
@@ -124,11 +131,24 @@ TEST_F(BoxEditing, PasteMakesEveryLineBreakCrLf) {
   EXPECT_EQ(box->text(), "a\r\nb\r\nc\r\nd\r\ne ?f");
   EXPECT_EQ(app, box->text());
   // A text the box shows otherwise reaches the application whole at the first edit.
-  show("1\n2\r3");
-  EXPECT_EQ(box->text(), "1\r\n2\r\n3");
-  EXPECT_EQ(app, "1\n2\r3");
+  show("1\n2\r3\xC2\xA0\xFF");
+  EXPECT_EQ(box->text(), "1\r\n2\r\n3 \xEF\xBF\xBD");
+  EXPECT_EQ(app, "1\n2\r3\xC2\xA0\xFF");
   type("4");
-  EXPECT_EQ(app, "41\r\n2\r\n3");
+  EXPECT_EQ(app, "41\r\n2\r\n3 \xEF\xBF\xBD");
+}
+
+TEST_F(BoxEditing, DropInsertsTheTextWhereItFalls) {
+  show("aa\r\nbb");
+  QMimeData data;
+  data.setText("x\ny");
+  QDragEnterEvent enter(at_line(1, 0), Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
+  QApplication::sendEvent(box->viewport(), &enter);
+  EXPECT_TRUE(enter.isAccepted());
+  QDropEvent drop(at_line(1, 0), Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
+  QApplication::sendEvent(box->viewport(), &drop);
+  EXPECT_EQ(box->text(), "aa\r\nx\r\nybb");
+  EXPECT_EQ(app, box->text());
 }
 
 TEST_F(BoxEditing, ArrowsKeepTheColumnAndCopyGivesLines) {
@@ -196,6 +216,10 @@ TEST_F(BoxEditing, TheEditMenuOffersWhatTheBoxCanDo) {
 TEST_F(BoxEditing, InputMethodCommitsInsertText) {
   show("1");
   key(Qt::Key_End);
+  QInputMethodEvent composing("shu", {});
+  QApplication::sendEvent(box.get(), &composing);
+  box->repaint();
+  EXPECT_EQ(box->text(), "1");
   QInputMethodEvent event;
   event.setCommitString("数字");
   QApplication::sendEvent(box.get(), &event);

@@ -2,6 +2,7 @@
 
 #include <QClipboard>
 #include <QContextMenuEvent>
+#include <QDropEvent>
 #include <QGuiApplication>
 #include <QInputMethodEvent>
 #include <QKeyEvent>
@@ -29,7 +30,10 @@ constexpr int kMargin = 4;  // around the text, as a text edit's document has it
 // One line laid out as Qt draws it: positions are UTF-16 units of its text.
 class LaidLine {
  public:
-  LaidLine(std::string_view bytes, const QFont& font) : layout_(from_utf8(bytes), font) {
+  // `preedit` shows at UTF-16 position `at`, as the input method composes it.
+  LaidLine(std::string_view bytes, const QFont& font, const QString& preedit = {}, qsizetype at = 0)
+      : layout_(from_utf8(bytes), font) {
+    if (!preedit.isEmpty()) layout_.setPreeditArea(static_cast<int>(at), preedit);
     QTextOption option;
     option.setWrapMode(QTextOption::NoWrap);
     layout_.setTextOption(option);
@@ -123,6 +127,7 @@ ConditionBoxWidget::ConditionBoxWidget(QWidget* parent) : QAbstractScrollArea(pa
   viewport()->setBackgroundRole(QPalette::Base);
   viewport()->setAutoFillBackground(true);
   viewport()->setCursor(Qt::IBeamCursor);
+  viewport()->setAcceptDrops(true);
   set_ranges();
 }
 
@@ -155,7 +160,7 @@ void ConditionBoxWidget::insert(std::string with, bool typed) {
   const std::size_t from = std::min(caret_, anchor_);
   const std::size_t count = std::max(caret_, anchor_) - from;
   if (count == 0 && with.empty()) return;
-  changed(doc_.replace(from, count, std::move(with), typed && count == 0));
+  changed(doc_.replace(from, count, std::move(with), typed));
 }
 
 void ConditionBoxWidget::erase(std::size_t from, std::size_t to) {
@@ -203,14 +208,15 @@ void ConditionBoxWidget::erase_selection() { erase(anchor_, caret_); }
 
 void ConditionBoxWidget::select_all() { select(0, doc_.text().size()); }
 
+void ConditionBoxWidget::paste() {
+  const QMimeData* source = QGuiApplication::clipboard()->mimeData();
+  if (source && source->hasText()) insert_as_is(source->text());
+}
+
 // The text goes in as one edit, without a pause in which the window could
 // show that it works: the busy cursor shows at once for a long text.
-void ConditionBoxWidget::paste() {
-  if (read_only_) return;
-  const QMimeData* source = QGuiApplication::clipboard()->mimeData();
-  if (!source || !source->hasText()) return;
-  const QString text = source->text();
-  if (text.isEmpty()) return;
+void ConditionBoxWidget::insert_as_is(const QString& text) {
+  if (read_only_ || text.isEmpty()) return;
   const BusyCursor busy;
   if (text.size() >= BusyCursor::kLongText) BusyCursor::long_work();
   insert(box_text(text), false);
@@ -296,8 +302,12 @@ bool ConditionBoxWidget::edit_key(const QKeyEvent& key) {
   return true;
 }
 
+// The committed text goes in as typed; the text being composed shows at
+// the caret until it is committed.
 void ConditionBoxWidget::inputMethodEvent(QInputMethodEvent* event) {
   if (!event->commitString().isEmpty()) insert(box_text(event->commitString()), true);
+  preedit_ = read_only_ ? QString() : event->preeditString();
+  viewport()->update();
   event->accept();
 }
 
@@ -355,6 +365,22 @@ QMenu* ConditionBoxWidget::edit_menu() {
   menu->addSeparator();
   add("Select All", QKeySequence::SelectAll, !doc_.text().empty(), [this] { select_all(); });
   return menu;
+}
+
+void ConditionBoxWidget::dragEnterEvent(QDragEnterEvent* event) {
+  event->setAccepted(!read_only_ && event->mimeData()->hasText());
+}
+
+void ConditionBoxWidget::dragMoveEvent(QDragMoveEvent* event) {
+  event->setAccepted(!read_only_ && event->mimeData()->hasText());
+}
+
+// A dropped text goes in where it is dropped, as a paste would.
+void ConditionBoxWidget::dropEvent(QDropEvent* event) {
+  if (read_only_ || !event->mimeData()->hasText()) return;
+  move_caret(position_at(event->position().toPoint()), false);
+  insert_as_is(event->mimeData()->text());
+  event->acceptProposedAction();
 }
 
 void ConditionBoxWidget::contextMenuEvent(QContextMenuEvent* event) {
@@ -491,12 +517,15 @@ void ConditionBoxWidget::paintEvent(QPaintEvent*) {
   const int height = line_height();
   const int x = kMargin - horizontalScrollBar()->value();
   const int widest = widest_;
+  const std::size_t caret_line = lines.line_of(caret_);
   for (std::size_t line = static_cast<std::size_t>(verticalScrollBar()->value()), y = kMargin;
        line < lines.count() && static_cast<int>(y) < viewport()->height(); ++line, y += height) {
     const std::string_view bytes = line_text(line);
-    LaidLine laid(bytes, font());
-    widest_ = std::max(widest_, laid.width());
     const std::size_t start = lines.start(line);
+    const bool has_caret = line == caret_line;
+    const qsizetype caret_units = has_caret ? utf16_length(bytes.substr(0, caret_ - start)) : 0;
+    LaidLine laid(bytes, font(), has_caret ? preedit_ : QString(), caret_units);
+    widest_ = std::max(widest_, laid.width());
     QList<QTextLayout::FormatRange> selection;
     if (from < lines.end(line) && to > start) {
       const qsizetype first = utf16_length(bytes.substr(0, std::max(from, start) - start));
@@ -509,8 +538,8 @@ void ConditionBoxWidget::paintEvent(QPaintEvent*) {
     if (from <= lines.end(line) && to > lines.end(line))
       painter.fillRect(QRect(x + laid.width(), static_cast<int>(y), fontMetrics().horizontalAdvance(u' '), height),
                        colours.brush(QPalette::Highlight));
-    if (hasFocus() && lines.line_of(caret_) == line)
-      laid.layout().drawCursor(&painter, origin, static_cast<int>(utf16_length(bytes.substr(0, caret_ - start))),
+    if (hasFocus() && has_caret)
+      laid.layout().drawCursor(&painter, origin, static_cast<int>(caret_units + preedit_.size()),
                                style()->pixelMetric(QStyle::PM_TextCursorWidth, nullptr, this));
   }
   if (widest_ != widest) set_ranges();

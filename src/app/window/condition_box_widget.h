@@ -61,6 +61,9 @@ class ConditionBoxWidget : public QAbstractScrollArea {
   void mouseMoveEvent(QMouseEvent* event) override;
   void mouseReleaseEvent(QMouseEvent* event) override;
   void contextMenuEvent(QContextMenuEvent* event) override;
+  void dragEnterEvent(QDragEnterEvent* event) override;
+  void dragMoveEvent(QDragMoveEvent* event) override;
+  void dropEvent(QDropEvent* event) override;
   void inputMethodEvent(QInputMethodEvent* event) override;
   QVariant inputMethodQuery(Qt::InputMethodQuery query) const override;
   void focusInEvent(QFocusEvent* event) override;
@@ -71,6 +74,8 @@ class ConditionBoxWidget : public QAbstractScrollArea {
   bool edit_key(const QKeyEvent& key);
   // Replaces the selection by box text.
   void insert(std::string with, bool typed);
+  // Replaces the selection by a pasted or dropped text as it is.
+  void insert_as_is(const QString& text);
   void erase(std::size_t from, std::size_t to);
   void changed(const BoxChange& change);
   void move_caret(std::size_t at, bool keep_anchor);
@@ -96,6 +101,7 @@ class ConditionBoxWidget : public QAbstractScrollArea {
   int goal_x_ = -1;  // the x that moves up and down keep to
   int widest_ = 0;   // the widest line measured, in pixels
   bool read_only_ = false;
+  QString preedit_;  // what the input method composes at the caret
 };
 
 }  // namespace tesvik
