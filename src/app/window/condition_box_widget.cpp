@@ -78,24 +78,40 @@ bool redoes(const QKeyEvent& key) {
          (key.key() == Qt::Key_Y && (key.modifiers() & ~Qt::KeypadModifier) == Qt::ControlModifier);
 }
 
+enum class Motion {
+  NextChar,
+  PreviousChar,
+  NextWord,
+  PreviousWord,
+  NextLine,
+  PreviousLine,
+  NextPage,
+  PreviousPage,
+  LineStart,
+  LineEnd,
+  TextStart,
+  TextEnd
+};
+
 // The keys that move the caret, with and without extending the selection.
 struct Move {
   QKeySequence::StandardKey move;
   QKeySequence::StandardKey select;
+  Motion motion;
 };
 constexpr std::array kMoves{
-    Move{QKeySequence::MoveToNextChar, QKeySequence::SelectNextChar},
-    Move{QKeySequence::MoveToPreviousChar, QKeySequence::SelectPreviousChar},
-    Move{QKeySequence::MoveToNextWord, QKeySequence::SelectNextWord},
-    Move{QKeySequence::MoveToPreviousWord, QKeySequence::SelectPreviousWord},
-    Move{QKeySequence::MoveToNextLine, QKeySequence::SelectNextLine},
-    Move{QKeySequence::MoveToPreviousLine, QKeySequence::SelectPreviousLine},
-    Move{QKeySequence::MoveToNextPage, QKeySequence::SelectNextPage},
-    Move{QKeySequence::MoveToPreviousPage, QKeySequence::SelectPreviousPage},
-    Move{QKeySequence::MoveToStartOfLine, QKeySequence::SelectStartOfLine},
-    Move{QKeySequence::MoveToEndOfLine, QKeySequence::SelectEndOfLine},
-    Move{QKeySequence::MoveToStartOfDocument, QKeySequence::SelectStartOfDocument},
-    Move{QKeySequence::MoveToEndOfDocument, QKeySequence::SelectEndOfDocument},
+    Move{QKeySequence::MoveToNextChar, QKeySequence::SelectNextChar, Motion::NextChar},
+    Move{QKeySequence::MoveToPreviousChar, QKeySequence::SelectPreviousChar, Motion::PreviousChar},
+    Move{QKeySequence::MoveToNextWord, QKeySequence::SelectNextWord, Motion::NextWord},
+    Move{QKeySequence::MoveToPreviousWord, QKeySequence::SelectPreviousWord, Motion::PreviousWord},
+    Move{QKeySequence::MoveToNextLine, QKeySequence::SelectNextLine, Motion::NextLine},
+    Move{QKeySequence::MoveToPreviousLine, QKeySequence::SelectPreviousLine, Motion::PreviousLine},
+    Move{QKeySequence::MoveToNextPage, QKeySequence::SelectNextPage, Motion::NextPage},
+    Move{QKeySequence::MoveToPreviousPage, QKeySequence::SelectPreviousPage, Motion::PreviousPage},
+    Move{QKeySequence::MoveToStartOfLine, QKeySequence::SelectStartOfLine, Motion::LineStart},
+    Move{QKeySequence::MoveToEndOfLine, QKeySequence::SelectEndOfLine, Motion::LineEnd},
+    Move{QKeySequence::MoveToStartOfDocument, QKeySequence::SelectStartOfDocument, Motion::TextStart},
+    Move{QKeySequence::MoveToEndOfDocument, QKeySequence::SelectEndOfDocument, Motion::TextEnd},
 };
 
 constexpr std::array kEdits{QKeySequence::Undo,
@@ -241,44 +257,45 @@ void ConditionBoxWidget::keyPressEvent(QKeyEvent* event) {
 }
 
 bool ConditionBoxWidget::move_key(const QKeyEvent& key) {
+  const auto found = std::find_if(kMoves.begin(), kMoves.end(),
+                                  [&](const Move& m) { return key.matches(m.move) || key.matches(m.select); });
+  if (found == kMoves.end()) return false;
+  const bool selects = key.matches(found->select);
   const LineIndex& lines = doc_.lines();
   const std::size_t line = lines.line_of(caret_);
   const long long page = visible_lines();
-  const bool selected = caret_ != anchor_;
-  const std::array<std::function<std::size_t()>, kMoves.size()> targets{
-      [&] {
-        return selected && !key.matches(QKeySequence::SelectNextChar) ? std::max(caret_, anchor_) : doc_.next(caret_);
-      },
-      [&] {
-        return selected && !key.matches(QKeySequence::SelectPreviousChar) ? std::min(caret_, anchor_)
-                                                                          : doc_.previous(caret_);
-      },
-      [&] { return doc_.next_word(caret_); },
-      [&] { return doc_.previous_word(caret_); },
-      [&] { return line_move(1); },
-      [&] { return line_move(-1); },
-      [&] { return line_move(page); },
-      [&] { return line_move(-page); },
-      [&] { return lines.start(line); },
-      [&] { return lines.end(line); },
-      [] { return std::size_t{0}; },
-      [&] { return doc_.text().size(); },
-  };
-  for (std::size_t k = 0; k < kMoves.size(); ++k) {
-    const bool selects = key.matches(kMoves[k].select);
-    if (!selects && !key.matches(kMoves[k].move)) continue;
-    const bool vertical = k >= 4 && k < 8;
-    const int goal = vertical ? (goal_x_ >= 0 ? goal_x_ : x_of(caret_)) : -1;
-    goal_x_ = goal;
-    const std::size_t to = targets[k]();
-    // A page moves the view with the caret.
-    if (k == 6 || k == 7)
-      verticalScrollBar()->setValue(verticalScrollBar()->value() + static_cast<int>(k == 6 ? page : -page));
-    move_caret(to, selects);
-    goal_x_ = goal;
-    return true;
+  // Up, down and the pages keep the caret's x from the first such move on.
+  const Motion motion = found->motion;
+  const bool vertical = motion == Motion::NextLine || motion == Motion::PreviousLine || motion == Motion::NextPage ||
+                        motion == Motion::PreviousPage;
+  const int goal = vertical ? (goal_x_ >= 0 ? goal_x_ : x_of(caret_)) : -1;
+  goal_x_ = goal;
+  // Left and right end a selection at its side.
+  const bool collapses = caret_ != anchor_ && !selects;
+  std::size_t to = caret_;
+  switch (motion) {
+    case Motion::NextChar: to = collapses ? std::max(caret_, anchor_) : doc_.next(caret_); break;
+    case Motion::PreviousChar: to = collapses ? std::min(caret_, anchor_) : doc_.previous(caret_); break;
+    case Motion::NextWord: to = doc_.next_word(caret_); break;
+    case Motion::PreviousWord: to = doc_.previous_word(caret_); break;
+    case Motion::NextLine: to = line_move(1); break;
+    case Motion::PreviousLine: to = line_move(-1); break;
+    case Motion::NextPage:
+    case Motion::PreviousPage: {
+      // A page moves the view with the caret.
+      const long long lines_moved = motion == Motion::NextPage ? page : -page;
+      to = line_move(lines_moved);
+      verticalScrollBar()->setValue(verticalScrollBar()->value() + static_cast<int>(lines_moved));
+      break;
+    }
+    case Motion::LineStart: to = lines.start(line); break;
+    case Motion::LineEnd: to = lines.end(line); break;
+    case Motion::TextStart: to = 0; break;
+    case Motion::TextEnd: to = doc_.text().size(); break;
   }
-  return false;
+  move_caret(to, selects);
+  goal_x_ = goal;
+  return true;
 }
 
 bool ConditionBoxWidget::edit_key(const QKeyEvent& key) {
@@ -317,10 +334,10 @@ QVariant ConditionBoxWidget::inputMethodQuery(Qt::InputMethodQuery query) const 
     case Qt::ImHints: return static_cast<int>(Qt::ImhMultiLine);
     case Qt::ImCursorRectangle: return caret_rect().translated(viewport()->pos());
     case Qt::ImFont: return font();
-    case Qt::ImCursorPosition:
-      return utf16_length(std::string_view(doc_.text())
-                              .substr(doc_.lines().start(doc_.lines().line_of(caret_)),
-                                      caret_ - doc_.lines().start(doc_.lines().line_of(caret_))));
+    case Qt::ImCursorPosition: {
+      const std::size_t start = doc_.lines().start(doc_.lines().line_of(caret_));
+      return utf16_length(std::string_view(doc_.text()).substr(start, caret_ - start));
+    }
     case Qt::ImSurroundingText: return from_utf8(line_text(doc_.lines().line_of(caret_)));
     default: return QAbstractScrollArea::inputMethodQuery(query);
   }
