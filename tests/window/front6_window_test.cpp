@@ -9,7 +9,6 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QMouseEvent>
-#include <QPlainTextEdit>
 #include <QScrollArea>
 #include <QScrollBar>
 #include <QWheelEvent>

@@ -24,6 +24,7 @@
 #include <QToolTip>
 #include <QWheelEvent>
 
+#include "app/window/condition_box_widget.h"
 #include "app/window/elided_button.h"
 #include "app/window/history_dialog.h"
 #include "app/window/tip_window.h"
@@ -57,7 +58,7 @@ TEST_F(Window, ClicksLeaveTheFocusOnAnInvisibleSink) {
   started();
   QApplication::setActiveWindow(&window);
   click(Ctl::C_ding, 0);
-  auto* box = widget<QPlainTextEdit>(Ctl::T_nei_txt_ip, 0);
+  auto* box = widget<ConditionBoxWidget>(Ctl::T_nei_txt_ip, 0);
   box->setFocus();
   ASSERT_TRUE(box->hasFocus());
   click(Ctl::C_annv, 49);
@@ -199,7 +200,7 @@ TEST_F(Window, TabInAConditionBoxMovesTheFocusOn) {
   started();
   QApplication::setActiveWindow(&window);
   click(Ctl::C_ding, 0);
-  auto* box = widget<QPlainTextEdit>(Ctl::T_nei_txt_ip, 0);
+  auto* box = widget<ConditionBoxWidget>(Ctl::T_nei_txt_ip, 0);
   box->setFocus();
   QTest::keyClicks(box, "01");
   QTest::keyClick(box, Qt::Key_Tab);
@@ -210,12 +211,12 @@ TEST_F(Window, TabInAConditionBoxMovesTheFocusOn) {
 TEST_F(Window, DoubleClickEmptiesAConditionBox) {
   started();
   click(Ctl::C_ding, 0);
-  auto* box = widget<QPlainTextEdit>(Ctl::T_nei_txt_ip, 0);
+  auto* box = widget<ConditionBoxWidget>(Ctl::T_nei_txt_ip, 0);
   QTest::keyClicks(box, "01 02 03");
   EXPECT_EQ(window.app().panel().txt_ip[0], "01 02 03");
   QTest::mouseDClick(box->viewport(), Qt::LeftButton);
   EXPECT_EQ(window.app().panel().txt_ip[0], "");
-  EXPECT_EQ(box->toPlainText(), "");
+  EXPECT_EQ(box->text(), "");
 }
 
 TEST_F(Window, ModeButtonsWaitForTheLightSequence) {

@@ -8,11 +8,8 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QListView>
-#include <QPlainTextEdit>
 #include <QPushButton>
 #include <QSignalBlocker>
-#include <QTextCursor>
-#include <QTextDocument>
 
 #include "app/control_view.h"
 #include "app/key_filter.h"
@@ -23,7 +20,6 @@
 #include "app/window/pasted_list_view.h"
 #include "app/window/qt_text.h"
 #include "app/window/result_list_model.h"
-#include "app/window/text_mirror.h"
 #include "app/window/wheel_guard.h"
 
 namespace tesvik {
@@ -72,12 +68,10 @@ struct Bindings::TextView {
   ControlRef ref{};
   TextKind kind = TextKind::Line;
   QWidget* widget = nullptr;
-  std::string shown;
+  std::string shown;                 // of a combo or one-line box
   std::uint64_t shown_revision = 0;  // of a condition box
   std::size_t items = 0;
   bool fresh = true;
-  TextMirror mirror;     // condition boxes
-  bool writing = false;  // sync is rewriting the box
 };
 
 struct Bindings::ListView {
@@ -136,9 +130,9 @@ QPushButton* Bindings::bind_button(ControlRef ref, QPushButton* w) {
 }
 
 Bindings::TextView* Bindings::add_text(ControlRef ref, QWidget* w) {
-  const TextKind kind = qobject_cast<QComboBox*>(w)        ? TextKind::Combo
-                        : qobject_cast<QPlainTextEdit*>(w) ? TextKind::Plain
-                                                           : TextKind::Line;
+  const TextKind kind = qobject_cast<QComboBox*>(w)            ? TextKind::Combo
+                        : qobject_cast<ConditionBoxWidget*>(w) ? TextKind::Plain
+                                                               : TextKind::Line;
   auto view = std::make_unique<TextView>();
   view->ref = ref;
   view->kind = kind;
@@ -160,12 +154,9 @@ void Bindings::edited(TextView* view, const QString& text) {
 
 // A condition box hands the App only what changed, so that a typed key
 // costs the same in a box of any length.
-void Bindings::edited_document(TextView* view, const QTextDocument& doc, int position, int removed, int added) {
-  if (view->writing) return;
+void Bindings::edited_box(TextView* view, std::size_t at, std::size_t count, std::string_view with) {
   handle([&] {
-    const TextSplice s = view->mirror.change(doc, view->shown, position, removed, added);
-    app_.replace_text(view->ref, s.at, s.count, s.with);
-    view->shown.replace(s.at, s.count, s.with);
+    app_.replace_text(view->ref, at, count, with);
     view->shown_revision = revision_of(view->ref);
     // Every box shows the App's text: this one took the same splice, and
     // the others were synced after the previous event. The sync after this
@@ -186,18 +177,11 @@ QWidget* Bindings::condition_box(ControlRef ref, QWidget* parent) {
     }
     return custom(ref, std::move(view));
   }
+  // No condition takes a tab character: Tab moves on as in a form.
   auto* w = new ConditionBoxWidget(parent);
-  w->setLineWrapMode(QPlainTextEdit::NoWrap);
-  // The vertical scroll bar is always there, so that a long paste does not
-  // narrow the text area when the bar appears: that would lay out every
-  // line of the box again (seconds and hundreds of MB for 10 MB of lines).
-  w->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
-  // No condition takes a tab character; Tab moves on as in a form.
-  w->setTabChangesFocus(true);
   TextView* view = add_text(ref, w);
-  QTextDocument* doc = w->document();
-  connect(doc, &QTextDocument::contentsChange, this, [this, view, doc](int position, int removed, int added) {
-    edited_document(view, *doc, position, removed, added);
+  connect(w, &ConditionBoxWidget::edited, this, [this, view](std::size_t at, std::size_t count, std::string_view with) {
+    edited_box(view, at, count, with);
   });
   w->viewport()->installEventFilter(this);
   refs_[w->viewport()] = ref;
@@ -382,21 +366,11 @@ void Bindings::sync_texts() {
     const QSignalBlocker block(v->widget);
     switch (v->kind) {
       case TextKind::Combo: combo->setEditText(to_widget(text)); break;
-      case TextKind::Plain: {
-        // The document takes CR LF as one line break. Setting its text
-        // directly skips the text edit's pass that gives every character
-        // the edit's format, a tenth of the time for 10 MB of lines.
-        auto* box = static_cast<QPlainTextEdit*>(v->widget);
-        v->writing = true;
-        box->document()->setPlainText(from_utf8(text));
-        box->moveCursor(QTextCursor::Start);
-        v->writing = false;
-        v->mirror.restart(*box->document(), text);
-        break;
-      }
+      case TextKind::Plain: static_cast<ConditionBoxWidget*>(v->widget)->show_text(text); break;
       case TextKind::Line: static_cast<QLineEdit*>(v->widget)->setText(to_widget(text)); break;
     }
-    v->shown = text;
+    // A condition box keeps its text itself and is compared by revision.
+    if (v->kind != TextKind::Plain) v->shown = text;
     v->shown_revision = view->revision;
     v->fresh = false;
   }

@@ -5,11 +5,13 @@
 
 #include <QObject>
 #include <QString>
+#include <cstddef>
 #include <cstdint>
 #include <functional>
 #include <map>
 #include <memory>
 #include <string>
+#include <string_view>
 #include <vector>
 
 #include "app/app.h"
@@ -20,9 +22,7 @@ class QKeyEvent;
 class QLabel;
 class QLineEdit;
 class QListView;
-class QPlainTextEdit;
 class QPushButton;
-class QTextDocument;
 class QWidget;
 
 namespace tesvik {
@@ -40,7 +40,7 @@ class Bindings : public QObject {
   // button is narrower, and shown whole in its tool tip.
   QPushButton* link_button(ControlRef ref, QWidget* parent);
   // A multi-line box (T_nei_txt_ip, T_q6); a double click empties it. A
-  // box that only shows a pasted list is a PastedListBox, otherwise a text edit.
+  // box that only shows a pasted list is a PastedListBox, otherwise a ConditionBoxWidget.
   QWidget* condition_box(ControlRef ref, QWidget* parent);
   // A one-line box: the prize boxes T_duijiang, whose typed characters pass
   // the App's key filter, and the front-six prize box T_q6 12, which takes
@@ -78,7 +78,7 @@ class Bindings : public QObject {
   void handle(const std::function<void()>& event);
   TextView* add_text(ControlRef ref, QWidget* w);
   void edited(TextView* view, const QString& text);
-  void edited_document(TextView* view, const QTextDocument& doc, int position, int removed, int added);
+  void edited_box(TextView* view, std::size_t at, std::size_t count, std::string_view with);
   bool key_accepted(const QLineEdit& box, ControlRef ref, const QKeyEvent& key);
   void sync_buttons();
   // The edit revision of a condition box; 0 for another control.
