@@ -153,6 +153,9 @@ TEST(ConditionMatrixStorage, RowsAcrossBlocksStayApartAndCopiesAreDeep) {
   }
   EXPECT_EQ(copy.kept_count(), 151199);
   EXPECT_THROW((void)copy.removed(151201), std::out_of_range);
+  ConditionMatrix moved = std::move(copy);
+  EXPECT_TRUE(moved.removed(7));
+  EXPECT_THROW((void)copy.verdict(), std::out_of_range);  // NOLINT(bugprone-use-after-move): left without rows
 }
 
 }  // namespace

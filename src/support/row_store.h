@@ -8,6 +8,7 @@
 
 #include <cstddef>
 #include <cstdint>
+#include <utility>
 #include <vector>
 
 #include "support/large_block.h"
@@ -18,6 +19,18 @@ class RowStore {
  public:
   RowStore() = default;
   RowStore(std::size_t rows, std::size_t length);
+  // A store moved from is left with no rows.
+  RowStore(RowStore&& other) noexcept { *this = std::move(other); }
+  RowStore& operator=(RowStore&& other) noexcept {
+    if (this == &other) return *this;
+    rows_ = std::exchange(other.rows_, 0);
+    length_ = std::exchange(other.length_, 0);
+    stride_ = std::exchange(other.stride_, 0);
+    rows_per_block_ = std::exchange(other.rows_per_block_, 1);
+    blocks_ = std::move(other.blocks_);
+    other.blocks_.clear();
+    return *this;
+  }
 
   std::size_t rows() const { return rows_; }
   std::size_t length() const { return length_; }
