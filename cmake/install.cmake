@@ -3,6 +3,7 @@
 include(GNUInstallDirs)
 
 install(TARGETS tesvik RUNTIME DESTINATION ${CMAKE_INSTALL_BINDIR})
+install(TARGETS tesvik-app RUNTIME DESTINATION ${CMAKE_INSTALL_LIBEXECDIR}/tesvik)
 install(FILES packaging/${TESVIK_APP_ID}.desktop DESTINATION ${CMAKE_INSTALL_DATADIR}/applications)
 install(FILES packaging/${TESVIK_APP_ID}.metainfo.xml DESTINATION ${CMAKE_INSTALL_DATADIR}/metainfo)
 

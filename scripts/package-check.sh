@@ -11,7 +11,7 @@ cmake --build build/release -j"$(nproc)" --target tesvik tesvik_install_files >/
 (cd build/release && cpack >/dev/null)
 deb="$(ls build/release/tesvik_*_amd64.deb)"
 contents="$(dpkg-deb --contents "$deb")"
-for path in ./usr/bin/tesvik ./usr/share/applications/io.github.tesvik.Tesvik.desktop \
+for path in ./usr/bin/tesvik ./usr/libexec/tesvik/tesvik-app ./usr/share/applications/io.github.tesvik.Tesvik.desktop \
             ./usr/share/metainfo/io.github.tesvik.Tesvik.metainfo.xml ./usr/share/icons/hicolor/scalable/apps/tesvik.svg \
             ./usr/share/icons/hicolor/16x16/apps/tesvik.png ./usr/share/icons/hicolor/256x256/apps/tesvik.png \
             ./usr/share/doc/tesvik/README.md ./usr/share/doc/tesvik/copyright ./usr/share/doc/tesvik/changelog.gz; do

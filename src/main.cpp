@@ -7,23 +7,12 @@
 #include "app/net/qt_network.h"
 #include "app/notice/notice_config.h"
 #include "app/window/window_main.h"
-#include "build_config.h"
+#include "command_line_text.h"
 
 namespace {
 
-constexpr const char* kUsageLine =
-    "usage: tesvik [--notice-server PRIMARY[,SECONDARY]] [--batch [FILE] | --screenshot DIR | --version | --help]\n";
-
-constexpr const char* kOptions =
-    "\n"
-    "  --batch [FILE]          run the script FILE (standard input when - or absent) without a window\n"
-    "  --screenshot DIR        write the four pages of the window to DIR/page-0.png .. page-3.png\n"
-    "  --notice-server URLS    notice servers PRIMARY[,SECONDARY] (base URLs ending in /; empty: offline)\n"
-    "  --version               print the version\n"
-    "  --help                  print this help\n";
-
 int usage_error(std::string_view problem) {
-  std::cerr << "tesvik: " << problem << '\n' << kUsageLine;
+  std::cerr << "tesvik: " << problem << '\n' << tesvik::kUsageLine;
   return 2;
 }
 
@@ -35,14 +24,8 @@ int main(int argc, char** argv) {
   if (!tesvik::take_notice_server_option(argc, argv, notice_server))
     return usage_error("--notice-server needs a value");
   const std::string_view first = argc >= 2 ? argv[1] : "";
-  if (first == "--help" || first == "-h") {
-    std::cout << kUsageLine << kOptions;
-    return std::cout.flush() ? 0 : 1;
-  }
-  if (first == "--version") {
-    std::cout << "tesvik " << tesvik::build_config::kVersion << '\n';
-    return std::cout.flush() ? 0 : 1;
-  }
+  if (first == "--help" || first == "-h") return tesvik::print_help(std::cout) ? 0 : 1;
+  if (first == "--version") return tesvik::print_version(std::cout) ? 0 : 1;
   const tesvik::NoticeConfig notice = tesvik::notice_config(notice_server);
   if (first == "--batch") {
     if (argc > 3) return usage_error("--batch takes one FILE");

@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
-# The program's command line without a display: help, version, usage errors
-# and the batch runner's refusals of scripts and output it cannot use.
+# The program's command line without a display: help, version, usage errors,
+# the batch runner's refusals of scripts and output it cannot use, and the
+# starter without its program.
 #   tests/command_line.sh PROGRAM
 set -uo pipefail
 program="$1"
@@ -43,4 +44,13 @@ printf 'print L_jg_zhushu 0\n' | env -u GLIBC_TUNABLES "$program" --notice-serve
 check "options and standard input" 0 $? grep -q '^L_jg_zhushu 0 caption="0"$' "$scratch/out"
 printf 'print L_jg_zhushu 0\n' | GLIBC_TUNABLES=glibc.malloc.perturb=0 "$program" --batch - >"$scratch/out" 2>"$scratch/err"
 check "the user's allocator settings" 0 $? grep -q '^L_jg_zhushu 0 caption="0"$' "$scratch/out"
+# The version and help come from the starter alone; anything else needs the
+# program, and a starter without it says so.
+"$program" --notice-server "" --version >"$scratch/out" 2>&1
+check "--version after another option" 0 $? grep -qE '^tesvik [0-9]+\.[0-9]+\.[0-9]+$' "$scratch/out"
+cp "$program" "$scratch/tesvik"
+"$scratch/tesvik" --version >"$scratch/out" 2>&1
+check "--version without the program" 0 $? grep -qE '^tesvik [0-9]+\.[0-9]+\.[0-9]+$' "$scratch/out"
+"$scratch/tesvik" --batch - </dev/null >"$scratch/out" 2>"$scratch/err"
+check "a start without the program" 127 $? grep -q 'cannot start tesvik-app' "$scratch/err"
 exit $(( failures > 0 ))
