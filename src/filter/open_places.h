@@ -159,11 +159,11 @@ class PatternTable {
   static constexpr std::size_t kAhead = 16;
 
   int places_;
-  LargeTable<Count> counts_;                  // by pattern key
+  LargeTable<Count> counts_;                   // by pattern key
   std::array<std::uint32_t, kAhead> ahead_{};  // the last patterns added, not counted yet
-  std::size_t added_ = 0;                     // patterns added since the table was last counted
-  std::vector<std::uint32_t> keys_;           // the distinct pattern keys, while spreading is cheaper
-  std::size_t spread_cost_ = 0;               // keys that spreading them one by one writes
+  std::size_t added_ = 0;                      // patterns added since the table was last counted
+  std::vector<std::uint32_t> keys_;            // the distinct pattern keys, while spreading is cheaper
+  std::size_t spread_cost_ = 0;                // keys that spreading them one by one writes
 };
 
 }  // namespace tesvik
