@@ -247,6 +247,42 @@ TEST_F(BoxEditing, ScrollBarsFollowTheLinesAndTheCaret) {
   EXPECT_EQ(box->horizontalScrollBar()->value(), 0);
 }
 
+TEST_F(BoxEditing, ALongLineEditsWhereItShowsAndScrollsToTheCaret) {
+  std::string line;
+  while (line.size() <= 3 * 4096) line += "01 数 ";  // multi-byte characters among the digits
+  show(line + "\r\nend");
+  key(Qt::Key_End);
+  const int right = box->horizontalScrollBar()->value();
+  EXPECT_GT(right, 0);  // scrolled to the caret at the line's end
+  type("7");
+  EXPECT_EQ(box->text(), line + "7\r\nend");
+  key(Qt::Key_Home);
+  EXPECT_EQ(box->horizontalScrollBar()->value(), 0);
+  // A click lands on the character drawn there, never inside one.
+  for (int x = 0; x < 200; x += 7) {
+    press(QEvent::MouseButtonPress, at_line(0, x), Qt::LeftButton);
+    press(QEvent::MouseButtonRelease, at_line(0, x), Qt::NoButton);
+    ASSERT_NE(static_cast<unsigned char>(box->text()[box->caret()]) & 0xC0, 0x80) << x;
+  }
+  press(QEvent::MouseButtonPress, at_line(0, 0), Qt::LeftButton);
+  press(QEvent::MouseButtonRelease, at_line(0, 0), Qt::NoButton);
+  key(Qt::Key_Right, Qt::ShiftModifier);
+  key(Qt::Key_Right, Qt::ShiftModifier);
+  key(Qt::Key_Right, Qt::ShiftModifier);
+  key(Qt::Key_Right, Qt::ShiftModifier);
+  EXPECT_EQ(selected(), "01 数");
+  box->repaint();
+  type("9");
+  EXPECT_EQ(box->text().substr(0, 8), "9 01 数");
+  QInputMethodEvent composing("shu", {});
+  QApplication::sendEvent(box.get(), &composing);
+  box->repaint();  // the composed text shows at the caret
+  EXPECT_EQ(static_cast<QWidget*>(box.get())->inputMethodQuery(Qt::ImSurroundingText).toString().left(4),
+            QString("9 01"));
+  EXPECT_EQ(static_cast<QWidget*>(box.get())->inputMethodQuery(Qt::ImCursorPosition).toInt(), 1);
+  EXPECT_EQ(app, box->text());
+}
+
 TEST_F(BoxEditing, AReadOnlyBoxCopiesButTakesNoEdit) {
   show("12\r\n34");
   box->set_read_only(true);

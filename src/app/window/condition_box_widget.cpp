@@ -11,7 +11,6 @@
 #include <QPainter>
 #include <QScrollBar>
 #include <QStyle>
-#include <QTextLayout>
 #include <algorithm>
 #include <array>
 #include <cmath>
@@ -19,6 +18,7 @@
 
 #include "app/window/box_text.h"
 #include "app/window/busy_cursor.h"
+#include "app/window/laid_line.h"
 #include "app/window/qt_text.h"
 
 namespace tesvik {
@@ -26,31 +26,6 @@ namespace tesvik {
 namespace {
 
 constexpr int kMargin = 4;  // around the text, as a text edit's document has it
-
-// One line laid out as Qt draws it: positions are UTF-16 units of its text.
-class LaidLine {
- public:
-  // `preedit` shows at UTF-16 position `at`, as the input method composes it.
-  LaidLine(std::string_view bytes, const QFont& font, const QString& preedit = {}, qsizetype at = 0)
-      : layout_(from_utf8(bytes), font) {
-    if (!preedit.isEmpty()) layout_.setPreeditArea(static_cast<int>(at), preedit);
-    QTextOption option;
-    option.setWrapMode(QTextOption::NoWrap);
-    layout_.setTextOption(option);
-    layout_.beginLayout();
-    line_ = layout_.createLine();
-    line_.setLineWidth(1e7);
-    layout_.endLayout();
-  }
-  QTextLayout& layout() { return layout_; }
-  int width() const { return static_cast<int>(std::ceil(line_.naturalTextWidth())); }
-  int x_of(qsizetype units) const { return static_cast<int>(line_.cursorToX(static_cast<int>(units))); }
-  qsizetype units_at(int x) const { return line_.xToCursor(x); }
-
- private:
-  QTextLayout layout_;
-  QTextLine line_;
-};
 
 // Text that a key types into a box: printable characters, a character pair,
 // a format character or a private one; nothing under Ctrl alone.
@@ -335,12 +310,28 @@ QVariant ConditionBoxWidget::inputMethodQuery(Qt::InputMethodQuery query) const 
     case Qt::ImCursorRectangle: return caret_rect().translated(viewport()->pos());
     case Qt::ImFont: return font();
     case Qt::ImCursorPosition: {
-      const std::size_t start = doc_.lines().start(doc_.lines().line_of(caret_));
+      const std::size_t start = surrounding_start();
       return utf16_length(std::string_view(doc_.text()).substr(start, caret_ - start));
     }
-    case Qt::ImSurroundingText: return from_utf8(line_text(doc_.lines().line_of(caret_)));
+    case Qt::ImSurroundingText: {
+      const std::size_t start = surrounding_start();
+      const std::size_t end = std::min(doc_.lines().end(doc_.lines().line_of(caret_)), start + LaidLine::kLongLine);
+      std::size_t at = end;
+      while (at > caret_ && at < doc_.text().size() && (static_cast<unsigned char>(doc_.text()[at]) & 0xC0) == 0x80)
+        --at;
+      return from_utf8(std::string_view(doc_.text()).substr(start, at - start));
+    }
     default: return QAbstractScrollArea::inputMethodQuery(query);
   }
+}
+
+// Where the text that input methods see around the caret starts: its line,
+// or no more than half a long line before the caret.
+std::size_t ConditionBoxWidget::surrounding_start() const {
+  const std::size_t line_start = doc_.lines().start(doc_.lines().line_of(caret_));
+  std::size_t start = std::max(line_start, caret_ - std::min(caret_, LaidLine::kLongLine / 2));
+  while (start > line_start && (static_cast<unsigned char>(doc_.text()[start]) & 0xC0) == 0x80) --start;
+  return start;
 }
 
 // ---- mouse and menu ----
@@ -437,7 +428,7 @@ std::size_t ConditionBoxWidget::line_move(long long lines) {
   const int x = goal_x_;
   const std::size_t start = index.start(static_cast<std::size_t>(target));
   const std::string_view bytes = line_text(static_cast<std::size_t>(target));
-  return start + bytes_of_units(bytes, LaidLine(bytes, font()).units_at(x));
+  return start + LaidLine(bytes, font()).at_x(x);
 }
 
 std::string_view ConditionBoxWidget::line_text(std::size_t line) const {
@@ -458,14 +449,14 @@ std::size_t ConditionBoxWidget::position_at(QPoint point) const {
       std::clamp(verticalScrollBar()->value() + row, 0LL, static_cast<long long>(lines.count()) - 1));
   const std::string_view bytes = line_text(line);
   const int x = point.x() - kMargin + horizontalScrollBar()->value();
-  return lines.start(line) + bytes_of_units(bytes, LaidLine(bytes, font()).units_at(x));
+  return lines.start(line) + LaidLine(bytes, font()).at_x(x);
 }
 
 int ConditionBoxWidget::x_of(std::size_t at) const {
   const std::size_t line = doc_.lines().line_of(at);
   const std::string_view bytes = line_text(line);
   const std::size_t in_line = at - doc_.lines().start(line);
-  return LaidLine(bytes, font()).x_of(utf16_length(bytes.substr(0, in_line)));
+  return LaidLine(bytes, font()).x_of(in_line);
 }
 
 QRect ConditionBoxWidget::caret_rect() const {
@@ -528,11 +519,14 @@ void ConditionBoxWidget::paintEvent(QPaintEvent*) {
   const LineIndex& lines = doc_.lines();
   const std::size_t from = std::min(caret_, anchor_);
   const std::size_t to = std::max(caret_, anchor_);
-  QTextCharFormat selected;
-  selected.setBackground(colours.brush(QPalette::Highlight));
-  selected.setForeground(colours.brush(QPalette::HighlightedText));
+  LaidLine::Look look;
+  look.base = colours.brush(QPalette::Base);
+  look.highlight = colours.brush(QPalette::Highlight);
+  look.highlighted_text = colours.brush(QPalette::HighlightedText);
   const int height = line_height();
   const int x = kMargin - horizontalScrollBar()->value();
+  look.left = -x;
+  look.right = viewport()->width() - x;
   const int widest = widest_;
   const std::size_t caret_line = lines.line_of(caret_);
   for (std::size_t line = static_cast<std::size_t>(verticalScrollBar()->value()), y = kMargin;
@@ -540,24 +534,19 @@ void ConditionBoxWidget::paintEvent(QPaintEvent*) {
     const std::string_view bytes = line_text(line);
     const std::size_t start = lines.start(line);
     const bool has_caret = line == caret_line;
-    const qsizetype caret_units = has_caret ? utf16_length(bytes.substr(0, caret_ - start)) : 0;
-    LaidLine laid(bytes, font(), has_caret ? preedit_ : QString(), caret_units);
+    LaidLine laid(bytes, font(), has_caret ? preedit_ : QString(), has_caret ? caret_ - start : 0);
     widest_ = std::max(widest_, laid.width());
-    QList<QTextLayout::FormatRange> selection;
+    look.selected_from = look.selected_to = 0;
     if (from < lines.end(line) && to > start) {
-      const qsizetype first = utf16_length(bytes.substr(0, std::max(from, start) - start));
-      const qsizetype last = utf16_length(bytes.substr(0, std::min(to, lines.end(line)) - start));
-      selection.push_back({static_cast<int>(first), static_cast<int>(last - first), selected});
+      look.selected_from = std::max(from, start) - start;
+      look.selected_to = std::min(to, lines.end(line)) - start;
     }
-    const QPointF origin(x, static_cast<double>(y));
-    laid.layout().draw(&painter, origin, selection);
+    look.caret_width = hasFocus() && has_caret ? style()->pixelMetric(QStyle::PM_TextCursorWidth, nullptr, this) : 0;
+    laid.draw(painter, QPointF(x, static_cast<double>(y)), look);
     // A selected line break shows as a space's width of selection.
     if (from <= lines.end(line) && to > lines.end(line))
       painter.fillRect(QRect(x + laid.width(), static_cast<int>(y), fontMetrics().horizontalAdvance(u' '), height),
                        colours.brush(QPalette::Highlight));
-    if (hasFocus() && has_caret)
-      laid.layout().drawCursor(&painter, origin, static_cast<int>(caret_units + preedit_.size()),
-                               style()->pixelMetric(QStyle::PM_TextCursorWidth, nullptr, this));
   }
   if (widest_ != widest) set_ranges();
 }

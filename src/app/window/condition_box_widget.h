@@ -88,6 +88,7 @@ class ConditionBoxWidget : public QAbstractScrollArea {
   // The caret's distance from the start of its line, in pixels.
   int x_of(std::size_t at) const;
   QRect caret_rect() const;
+  std::size_t surrounding_start() const;
   // Widens the scroll range for `line` and for the longest (in bytes) of
   // the lines from `first` to `last`.
   void measure(std::size_t line);
