@@ -12,6 +12,10 @@ namespace tesvik {
 
 namespace {
 
+// An x as the widget's int coordinates hold it; a line of hundreds of
+// megabytes would reach beyond them.
+int to_x(double x) { return static_cast<int>(std::clamp(std::ceil(x), -1e9, 1e9)); }
+
 bool continues(char byte) { return (static_cast<unsigned char>(byte) & 0xC0) == 0x80; }
 
 // The bytes of the character that starts at `at` (a stray byte is one).
@@ -44,13 +48,13 @@ LaidLine::LaidLine(std::string_view bytes, const QFont& font, const QString& pre
 }
 
 int LaidLine::width() const {
-  if (is_long()) return static_cast<int>(std::ceil(static_cast<double>(bytes_.size()) * pitch_));
+  if (is_long()) return to_x(static_cast<double>(bytes_.size()) * pitch_);
   return static_cast<int>(std::ceil(line_.naturalTextWidth()));
 }
 
 int LaidLine::x_of(std::size_t at) const {
   at = std::min(at, bytes_.size());
-  if (is_long()) return static_cast<int>(std::lround(static_cast<double>(at) * pitch_));
+  if (is_long()) return to_x(std::round(static_cast<double>(at) * pitch_));
   return static_cast<int>(line_.cursorToX(static_cast<int>(utf16_length(bytes_.substr(0, at)))));
 }
 
