@@ -6,8 +6,6 @@ namespace {
 
 constexpr char32_t kReplacement = 0xFFFD;
 
-bool continuation(unsigned char c) { return (c & 0xC0) == 0x80; }
-
 // Decodes at s[i] without moving; the sequence's length, 0 when malformed.
 std::size_t decode(std::string_view s, std::size_t i, char32_t& cp) {
   const auto lead = static_cast<unsigned char>(s[i]);
@@ -29,7 +27,7 @@ std::size_t decode(std::string_view s, std::size_t i, char32_t& cp) {
   if (i + length > s.size()) return 0;
   for (std::size_t k = 1; k < length; ++k) {
     const auto c = static_cast<unsigned char>(s[i + k]);
-    if (!continuation(c)) return 0;
+    if (!continues_sequence(static_cast<char>(c))) return 0;
     cp = cp << 6 | (c & 0x3F);
   }
   if (cp < least || cp > 0x10FFFF || (cp >= 0xD800 && cp <= 0xDFFF)) return 0;

@@ -12,6 +12,16 @@ namespace tesvik {
 // i must be below s.size().
 char32_t next_code_point(std::string_view s, std::size_t& i);
 
+// Whether byte c continues a sequence (10xxxxxx) rather than starting one.
+inline bool continues_sequence(char c) { return (static_cast<unsigned char>(c) & 0xC0) == 0x80; }
+
+// The start of the character that holds byte `at` of s: `at` itself when a
+// character starts there or it lies at or past the end.
+inline std::size_t character_start(std::string_view s, std::size_t at) {
+  while (at > 0 && at < s.size() && continues_sequence(s[at])) --at;
+  return at;
+}
+
 // Every byte of s belongs to a well-formed sequence.
 bool valid_utf8(std::string_view s);
 

@@ -4,14 +4,11 @@
 
 #include "app/window/box_text.h"
 #include "app/window/qt_text.h"
+#include "support/utf8.h"
 
 namespace tesvik {
 
-namespace {
-
-bool continuation(char c) { return (static_cast<unsigned char>(c) & 0xC0) == 0x80; }
-
-}  // namespace
+namespace {}  // namespace
 
 void BoxDocument::reset(std::string_view text) {
   differs_ = !is_box_text(text);
@@ -63,7 +60,7 @@ std::size_t BoxDocument::next(std::size_t at) const {
   if (at >= text_.size()) return text_.size();
   if (text_.compare(at, 2, "\r\n") == 0) return at + 2;
   ++at;
-  while (at < text_.size() && continuation(text_[at])) ++at;
+  while (at < text_.size() && continues_sequence(text_[at])) ++at;
   return at;
 }
 
@@ -71,13 +68,12 @@ std::size_t BoxDocument::previous(std::size_t at) const {
   if (at == 0) return 0;
   if (at >= 2 && text_.compare(at - 2, 2, "\r\n") == 0) return at - 2;
   --at;
-  while (at > 0 && continuation(text_[at])) --at;
+  while (at > 0 && continues_sequence(text_[at])) --at;
   return at;
 }
 
 std::size_t BoxDocument::snap(std::size_t at) const {
-  at = std::min(at, text_.size());
-  while (at > 0 && at < text_.size() && continuation(text_[at])) --at;
+  at = character_start(text_, std::min(at, text_.size()));
   if (at > 0 && at < text_.size() && text_[at - 1] == '\r' && text_[at] == '\n') --at;
   return at;
 }

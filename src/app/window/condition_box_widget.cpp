@@ -20,6 +20,7 @@
 #include "app/window/busy_cursor.h"
 #include "app/window/laid_line.h"
 #include "app/window/qt_text.h"
+#include "support/utf8.h"
 
 namespace tesvik {
 
@@ -316,10 +317,7 @@ QVariant ConditionBoxWidget::inputMethodQuery(Qt::InputMethodQuery query) const 
     case Qt::ImSurroundingText: {
       const std::size_t start = surrounding_start();
       const std::size_t end = std::min(doc_.lines().end(doc_.lines().line_of(caret_)), start + LaidLine::kLongLine);
-      std::size_t at = end;
-      while (at > caret_ && at < doc_.text().size() && (static_cast<unsigned char>(doc_.text()[at]) & 0xC0) == 0x80)
-        --at;
-      return from_utf8(std::string_view(doc_.text()).substr(start, at - start));
+      return from_utf8(std::string_view(doc_.text()).substr(start, character_start(doc_.text(), end) - start));
     }
     default: return QAbstractScrollArea::inputMethodQuery(query);
   }
@@ -329,9 +327,7 @@ QVariant ConditionBoxWidget::inputMethodQuery(Qt::InputMethodQuery query) const 
 // or no more than half a long line before the caret.
 std::size_t ConditionBoxWidget::surrounding_start() const {
   const std::size_t line_start = doc_.lines().start(doc_.lines().line_of(caret_));
-  std::size_t start = std::max(line_start, caret_ - std::min(caret_, LaidLine::kLongLine / 2));
-  while (start > line_start && (static_cast<unsigned char>(doc_.text()[start]) & 0xC0) == 0x80) --start;
-  return start;
+  return character_start(doc_.text(), std::max(line_start, caret_ - std::min(caret_, LaidLine::kLongLine / 2)));
 }
 
 // ---- mouse and menu ----

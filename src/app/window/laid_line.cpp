@@ -7,6 +7,7 @@
 
 #include "app/window/box_text.h"
 #include "app/window/qt_text.h"
+#include "support/utf8.h"
 
 namespace tesvik {
 
@@ -16,14 +17,12 @@ namespace {
 // megabytes would reach beyond them.
 int to_x(double x) { return static_cast<int>(std::clamp(std::ceil(x), -1e9, 1e9)); }
 
-bool continues(char byte) { return (static_cast<unsigned char>(byte) & 0xC0) == 0x80; }
-
 // The bytes of the character that starts at `at` (a stray byte is one).
 std::size_t character_length(std::string_view bytes, std::size_t at) {
   const unsigned char lead = static_cast<unsigned char>(bytes[at]);
   const std::size_t length = lead >= 0xF0 ? 4 : lead >= 0xE0 ? 3 : lead >= 0xC0 ? 2 : 1;
   std::size_t n = 1;
-  while (n < length && at + n < bytes.size() && continues(bytes[at + n])) ++n;
+  while (n < length && at + n < bytes.size() && continues_sequence(bytes[at + n])) ++n;
   return n;
 }
 
@@ -60,9 +59,8 @@ int LaidLine::x_of(std::size_t at) const {
 
 std::size_t LaidLine::at_x(int x) const {
   if (!is_long()) return bytes_of_units(bytes_, line_.xToCursor(x));
-  std::size_t at = static_cast<std::size_t>(std::clamp(std::lround(x / pitch_), 0L, static_cast<long>(bytes_.size())));
-  while (at > 0 && at < bytes_.size() && continues(bytes_[at])) --at;
-  return at;
+  return character_start(
+      bytes_, static_cast<std::size_t>(std::clamp(std::lround(x / pitch_), 0L, static_cast<long>(bytes_.size()))));
 }
 
 void LaidLine::draw(QPainter& painter, QPointF origin, const Look& look) {
