@@ -5,9 +5,12 @@
 
 #include <map>
 #include <numeric>
+#include <optional>
 #include <set>
 
 #include "app/app.h"
+#include "app/control_table.h"
+#include "app/front_six/front6_page_table.h"
 #include "app/pages/page_tables.h"
 #include "app/pages/panel_actions.h"
 #include "recording_port.h"
@@ -123,27 +126,46 @@ TEST(PanelTables, InitialOptionsAndFunctionButtons) {
 namespace tesvik {
 namespace {
 
-// Every page feeds columns 1..n once each, the base list feeds the verdict,
-// and the progress values shown after them rise.
+// Every page feeds columns 1..n once each with its base list last on the
+// verdict; front six's conditions take the next free column. Every block
+// has a routine and the progress values shown after them rise.
 TEST(PanelTables, EachCountedColumnIsFedByExactlyOneBlock) {
-  const std::map<Mode, int> columns = {{Mode::Three, 16}, {Mode::Four, 17}, {Mode::Five, 15}};
-  for (const PageTable& page : page_tables()) {
+  const std::map<Mode, int> columns = {{Mode::Three, 16}, {Mode::Four, 17}, {Mode::Five, 15}, {Mode::Six, 0}};
+  for (const auto& [mode, count] : columns) {
+    const std::span<const RunBlock> run = mode == Mode::Six ? q6_steps() : page_run(mode);
     std::vector<int> fed;
     int last_progress = -1;
-    for (const Block* b : run_order(page)) {
-      fed.push_back(b->feeds.column);
-      if (b->feeds.progress < 0) continue;
-      EXPECT_GT(b->feeds.progress, last_progress) << b->title;
-      last_progress = b->feeds.progress;
+    for (const RunBlock& b : run) {
+      fed.push_back(b.feeds.column);
+      EXPECT_NE(b.feeds.condition, nullptr) << b.feeds.name;
+      if (b.feeds.progress < 0) continue;
+      EXPECT_GT(b.feeds.progress, last_progress) << b.feeds.name;
+      last_progress = b.feeds.progress;
     }
-    std::vector<int> expected(static_cast<std::size_t>(columns.at(page.mode)));
+    std::vector<int> expected(static_cast<std::size_t>(count));
     std::iota(expected.begin(), expected.end(), 1);
-    EXPECT_EQ(fed, expected) << mode_info(page.mode).caption;
-    EXPECT_EQ(page.result.base_feeds.column, kVerdictColumn);
-    EXPECT_GT(page.result.base_feeds.progress, last_progress);
-    for (const Block* b : run_order(page)) EXPECT_NE(b->feeds.condition, nullptr) << b->title;
-    EXPECT_NE(page.result.base_feeds.condition, nullptr);
+    if (mode == Mode::Six) expected.assign(run.size(), 0);
+    else expected.push_back(kVerdictColumn);
+    EXPECT_EQ(fed, expected) << page_name(mode);
   }
+}
+
+// Every control that a run reads exists and belongs to the page that runs it.
+TEST(PanelTables, RunsReadOnlyTheirOwnPagesControls) {
+  const auto check = [](std::span<const RunBlock> run, Owner owner) {
+    const auto own = [owner](ControlRef c) { return control_exists(c) && owner_of(c) == owner; };
+    for (const RunBlock& b : run) {
+      const BlockReads& r = b.reads;
+      for (const ReadRow& row : r.rows)
+        for (const ButtonRun& buttons : row.runs)
+          for (int i = buttons.first; i <= buttons.last; ++i) EXPECT_TRUE(own({buttons.array, i})) << b.feeds.name;
+      for (const ReadBox& box : r.boxes) EXPECT_TRUE(own(box.box)) << b.feeds.name;
+      for (const std::optional<ControlRef>& c : {r.range, r.exclude, r.entries, r.listed})
+        EXPECT_TRUE(!c || own(*c)) << b.feeds.name;
+    }
+  };
+  for (Mode mode : kConditionModes) check(page_run(mode), Owner::ConditionPages);
+  check(q6_steps(), Owner::FrontSix);
 }
 
 }  // namespace

@@ -67,7 +67,7 @@ void App::run_startup() {
 }
 
 PageContext App::page_context() {
-  return {pages_.panel(), pages_.engine(), port_, [this](int value, int mode) { show_progress(value, mode); },
+  return {pages_.panel(), pages_, pages_.engine(), port_, [this](int value, int mode) { show_progress(value, mode); },
           tishi_xinxi_};
 }
 

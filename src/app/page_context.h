@@ -5,6 +5,7 @@
 #include <functional>
 #include <string>
 
+#include "app/page_model/block_source.h"
 #include "app/pages/panel_state.h"
 #include "filter/filter_engine.h"
 #include "support/user_port.h"
@@ -15,6 +16,7 @@ inline constexpr const char* kNoticeTitle = "温馨提示";
 
 struct PageContext {
   PanelState& panel;
+  BlockSource& blocks;  // the panel's controls as a run reads them
   FilterEngine& engine;
   UserPort& port;
   // The progress display: (value, mode) with mode 1 show, 2 set, 0 hide.

@@ -7,8 +7,8 @@
 #include "app/front_six/front6_page.h"
 #include "app/front_six/front6_page_table.h"
 #include "app/page_context.h"
+#include "app/page_model/page_run.h"
 #include "filter/box_text.h"
-#include "filter/run_steps.h"
 #include "filter/tolerance.h"
 #include "front6/compound_6x.h"
 #include "front6/output_6x.h"
@@ -25,27 +25,6 @@ namespace {
 
 constexpr const char* kPromptTitle = "提示";
 constexpr int kCompoundPauseMs = 500;
-
-// What a step reads, taken from the page; the run leaves the page's boxes as they are.
-ConditionInput input_of(Front6State& s, const Q6Step& step) {
-  ConditionInput in;
-  for (const Q6StepRow& r : step.rows) {
-    RowInput row{r.label, {}};
-    for (const IndexRange& range : r.buttons)
-      for (int i = range.first; i <= range.last; ++i) {
-        const Button& b = s.q6.at(static_cast<std::size_t>(i));
-        row.buttons.push_back({b.caption, b.selected()});
-      }
-    in.rows.push_back(std::move(row));
-  }
-  for (int box : step.boxes) in.boxes.push_back(&s.boxes.at(static_cast<std::size_t>(box)));
-  if (step.selector >= 0) in.range = s.selectors.at(static_cast<std::size_t>(step.selector)).allowed();
-  if (step.pasted >= 0) {
-    const PastedPicks& list = s.pasted.at(static_cast<std::size_t>(step.pasted - kQ6PasteKill));
-    if (list.in_use) in.listed = &list.picks;
-  }
-  return in;
-}
 
 const Q6Panel& compound_panel() {
   for (const Q6Panel& panel : q6_panels())
@@ -77,11 +56,10 @@ void Front6Page::function(int gn, Front6Context& ctx) {
 void Front6Page::run(Front6Context& ctx) {
   if (!state_.boxes.at(kQ6PrizeBox).empty()) state_.boxes.at(kQ6PrizeBox).clear();
   ctx.progress(0, 1);
-  std::vector<RunStep> steps;
-  for (const Q6Step& step : q6_steps()) steps.push_back({step.condition, input_of(state_, step), 0, step.progress});
   std::vector<int> slots;
   try {
-    slots = run_steps(spare_, steps, memory_, [&](int percent) { ctx.progress(percent, 2); });
+    // The run leaves the page's boxes as they are.
+    slots = run_blocks(*this, q6_steps(), false, spare_, memory_, [&](int percent) { ctx.progress(percent, 2); });
     const ToleranceRange total = state_.selectors.at(kQ6TotalSelector).allowed();
     apply_overall_tolerance(spare_, total.lower, total.upper);
   } catch (const std::exception&) {

@@ -85,6 +85,17 @@ ToleranceSelector* Front6Page::selector(ControlRef c) {
   return c.array == Ctl::rc_q6 ? at(state_.selectors, c.index) : nullptr;
 }
 
+std::optional<ToleranceRange> Front6Page::range(ControlRef c) {
+  if (ToleranceSelector* s = selector(c)) return s->allowed();
+  return std::nullopt;
+}
+
+const std::vector<std::uint8_t>* Front6Page::listed(ControlRef c) {
+  if (c.array != Ctl::C_q6_gn || (c.index != kQ6PasteKill && c.index != kQ6PasteBase)) return nullptr;
+  const PastedPicks& list = state_.pasted.at(static_cast<std::size_t>(c.index - kQ6PasteKill));
+  return list.in_use ? &list.picks : nullptr;
+}
+
 void Front6Page::load() { picks_6x(); }
 
 void Front6Page::click(ControlRef c, Front6Context& ctx) {

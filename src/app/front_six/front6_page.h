@@ -12,6 +12,7 @@
 #include <vector>
 
 #include "app/controls.h"
+#include "app/page_model/block_source.h"
 #include "controls/result_viewer.h"
 #include "controls/tolerance_selector.h"
 #include "filter/condition_matrix.h"
@@ -54,7 +55,7 @@ struct Front6State {
   static Front6State initial();
 };
 
-class Front6Page {
+class Front6Page final : public BlockSource {
  public:
   // set_viewer_timer(ms) arms the viewer's one-shot timer; 0 disarms it.
   explicit Front6Page(std::function<void(int ms)> set_viewer_timer);
@@ -62,8 +63,11 @@ class Front6Page {
   Front6State& state() { return state_; }
   const Front6State& state() const { return state_; }
   // Controls by reference; the reference must exist in the control table.
-  Button* button(ControlRef c);
-  TextBox* box(ControlRef c);
+  Button* button(ControlRef c) override;
+  TextBox* box(ControlRef c) override;
+  std::optional<ToleranceRange> range(ControlRef c) override;  // a tolerance selector's
+  const std::vector<std::string>* entries(ControlRef) override { return nullptr; }
+  const std::vector<std::uint8_t>* listed(ControlRef c) override;  // a paste button's list in use
   Label* label(ControlRef c);
   ToleranceSelector* selector(ControlRef c);
   const ResultViewer& viewer() const { return viewer_; }

@@ -132,12 +132,17 @@ const Q6Row& row_labelled(std::span<const Q6Panel> panels, std::string_view labe
   throw std::out_of_range("front-six row");
 }
 
-IndexRange range_of(const Q6Row& r) { return {r.first, r.last}; }
+ButtonRun run_of(const Q6Row& r) { return {Ctl::C_q6, r.first, r.last}; }
 
-// The row `label` read as one step row; `named` keeps its label, which
+// The row `label` read as one input row; `named` keeps its label, which
 // decides the class of a count row.
-Q6StepRow read_row(std::span<const Q6Panel> panels, std::string_view label, bool named = false) {
-  return {named ? label : std::string_view{}, {range_of(row_labelled(panels, label))}};
+ReadRow read_row(std::span<const Q6Panel> panels, std::string_view label, bool named = false) {
+  return {named ? label : std::string_view{}, {run_of(row_labelled(panels, label))}};
+}
+
+std::optional<ControlRef> selector(int rc) {
+  if (rc < 0) return std::nullopt;
+  return ControlRef{Ctl::rc_q6, rc};
 }
 
 int selector_of_box(std::span<const Q6Panel> panels, int box) {
@@ -147,61 +152,59 @@ int selector_of_box(std::span<const Q6Panel> panels, int box) {
   throw std::out_of_range("front-six box");
 }
 
-Q6Step box_step(std::span<const Q6Panel> panels, std::string_view name, ConditionFn condition, std::vector<int> boxes,
-                int progress = -1) {
-  const int selector = selector_of_box(panels, boxes.front());
-  return {.name = name, .condition = condition, .boxes = std::move(boxes), .selector = selector, .progress = progress};
+RunBlock box_step(std::span<const Q6Panel> panels, std::string_view name, ConditionFn condition, std::vector<int> boxes,
+                  int progress = -1) {
+  RunBlock step{{condition, 0, name, progress}, {.range = selector(selector_of_box(panels, boxes.front()))}};
+  for (int box : boxes) step.reads.boxes.push_back({{Ctl::T_q6, box}});
+  return step;
+}
+
+RunBlock row_step(std::string_view name, ConditionFn condition, std::vector<ReadRow> rows, int rc = -1,
+                  int progress = -1) {
+  return {{condition, 0, name, progress}, {.rows = std::move(rows), .range = selector(rc)}};
+}
+
+RunBlock pasted_step(std::string_view name, ConditionFn condition, int paste, int progress = -1) {
+  return {{condition, 0, name, progress}, {.listed = ControlRef{Ctl::C_q6_gn, paste}}};
 }
 
 // The six place rows of 定位杀.
-std::vector<Q6StepRow> place_step_rows(const Q6Panel& place_kill) {
-  std::vector<Q6StepRow> rows;
-  for (const Q6Row& r : place_kill.rows) rows.push_back({{}, {range_of(r)}});
+std::vector<ReadRow> place_step_rows(const Q6Panel& place_kill) {
+  std::vector<ReadRow> rows;
+  for (const Q6Row& r : place_kill.rows) rows.push_back({{}, {run_of(r)}});
   return rows;
 }
 
 // Each group of 胆组: its ten numbers and, six rows further, its counts.
-std::vector<Q6StepRow> group_step_rows(const Q6Panel& groups) {
-  std::vector<Q6StepRow> rows;
-  for (std::size_t g = 0; g < 6; ++g)
-    rows.push_back({{}, {range_of(groups.rows.at(g)), range_of(groups.rows.at(g + 6))}});
+std::vector<ReadRow> group_step_rows(const Q6Panel& groups) {
+  std::vector<ReadRow> rows;
+  for (std::size_t g = 0; g < 6; ++g) rows.push_back({{}, {run_of(groups.rows.at(g)), run_of(groups.rows.at(g + 6))}});
   return rows;
 }
 
-std::vector<Q6Step> steps(std::span<const Q6Panel> panels) {
+std::vector<RunBlock> steps(std::span<const Q6Panel> panels) {
   const Q6Panel& place_kill = panel_titled(panels, "定位杀");
   const Q6Panel& groups = panel_titled(panels, "胆组(不定位胆)");
   const auto row = [&panels](std::string_view label, bool named = false) { return read_row(panels, label, named); };
   return {
-      {.name = "杀直选", .condition = kill_listed_6x, .pasted = kQ6PasteKill, .progress = 5},
-      {.name = "大底号码", .condition = base_listed_6x, .pasted = kQ6PasteBase},
+      pasted_step("杀直选", kill_listed_6x, kQ6PasteKill, 5),
+      pasted_step("大底号码", base_listed_6x, kQ6PasteBase),
       box_step(panels, "杀2码组合", kill_combination<6, kPairs6x>, {1}, 10),
       box_step(panels, "杀3码组合", kill_combination<6, kTriples6x>, {2}),
       box_step(panels, "杀4码组合", kill_combination<6, kQuads6x>, {3}, 20),
       box_step(panels, "杀5码组合", kill_combination<6, kQuints6x>, {4}),
       box_step(panels, "定位杀组合", kill_position_pattern_6x, {5}, 30),
       box_step(panels, "排除大小、奇偶、质合、012路", kill_form_boxes_6x, {7, 8, 9, 10}),
-      {.name = "通杀码", .condition = kill_number<6>, .rows = {row("通杀码")}, .progress = 40},
-      {.name = "杀跨度", .condition = kill_span<6>, .rows = {row("杀跨度")}},
-      {.name = "杀和值", .condition = kill_sum<6>, .rows = {row("杀和值")}, .progress = 50},
-      {.name = "定位杀",
-       .condition = kill_position<6>,
-       .rows = place_step_rows(place_kill),
-       .selector = place_kill.selector},
-      {.name = "胆组",
-       .condition = sure_groups<6>,
-       .rows = group_step_rows(groups),
-       .selector = groups.selector,
-       .progress = 60},
-      {.name = "大号个数 / 奇号个数 / 质号个数",
-       .condition = keep_count<6>,
-       .rows = {row("大号个数", true), row("奇号个数", true), row("质号个数", true)},
-       .selector = panel_with_row(panels, "大号个数").selector},
-      {.name = "最小号码 / 最大号码",
-       .condition = min_max<6>,
-       .rows = {row("最小号码"), row("最大号码")},
-       .progress = 70},
-      {.name = "特别排除", .condition = special_shape<6>, .rows = {row("特别排除")}},
+      row_step("通杀码", kill_number<6>, {row("通杀码")}, -1, 40),
+      row_step("杀跨度", kill_span<6>, {row("杀跨度")}),
+      row_step("杀和值", kill_sum<6>, {row("杀和值")}, -1, 50),
+      row_step("定位杀", kill_position<6>, place_step_rows(place_kill), place_kill.selector),
+      row_step("胆组", sure_groups<6>, group_step_rows(groups), groups.selector, 60),
+      row_step("大号个数 / 奇号个数 / 质号个数", keep_count<6>,
+               {row("大号个数", true), row("奇号个数", true), row("质号个数", true)},
+               panel_with_row(panels, "大号个数").selector),
+      row_step("最小号码 / 最大号码", min_max<6>, {row("最小号码"), row("最大号码")}, -1, 70),
+      row_step("特别排除", special_shape<6>, {row("特别排除")}),
       box_step(panels, "排除前六复式", kill_compound_6x, {kQ6CompoundBox}, 90),
   };
 }
@@ -220,8 +223,8 @@ const Q6Box& q6_paste_box(int gn) {
   throw std::out_of_range("paste button");
 }
 
-std::span<const Q6Step> q6_steps() {
-  static const std::vector<Q6Step> table = steps(q6_panels());
+std::span<const RunBlock> q6_steps() {
+  static const std::vector<RunBlock> table = steps(q6_panels());
   return table;
 }
 

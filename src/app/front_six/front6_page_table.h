@@ -12,6 +12,7 @@
 
 #include "app/colours.h"
 #include "app/control_table.h"
+#include "app/page_model/run_block.h"
 #include "filter/condition_input.h"
 
 namespace tesvik {
@@ -80,26 +81,12 @@ struct Q6Panel {
   int count_label = -1;          // L_jg_zhushu of the page's count
 };
 
-// One evaluation step of a run: its condition and what it reads.
-struct Q6StepRow {
-  std::string_view label{};           // decides the class of a count row
-  std::vector<IndexRange> buttons{};  // C_q6 ranges, read as one row
-};
-struct Q6Step {
-  std::string_view name{};
-  ConditionFn condition = nullptr;
-  std::vector<Q6StepRow> rows{};
-  std::vector<int> boxes{};  // T_q6
-  int selector = -1;         // rc_q6; -1: the step has no range
-  int pasted = -1;           // C_q6_gn of the paste button whose list it reads
-  int progress = -1;         // percentage shown after the step; -1 for none
-};
-
 std::span<const Q6Panel> q6_panels();
 // The box whose list the paste button C_q6_gn `gn` (10 or 11) pastes.
 const Q6Box& q6_paste_box(int gn);
-// The steps in their order of evaluation.
-std::span<const Q6Step> q6_steps();
+// The run of the page: its conditions in their order of evaluation, each
+// on the next free column.
+std::span<const RunBlock> q6_steps();
 // Help key of C_q6_shuoming k.
 const HelpKey& q6_help_key(int shuoming);
 std::string_view q6_function_caption(int gn);

@@ -62,6 +62,16 @@ std::string* ConditionPages::text(ControlRef c) {
   }
 }
 
+std::optional<ToleranceRange> ConditionPages::range(ControlRef c) {
+  if (c.array != Ctl::Comb_rc) return std::nullopt;
+  return ToleranceRange{range_bound(at(panel_.rc, c.index)->text), range_bound(at(panel_.rc, c.index + 1)->text)};
+}
+
+const std::vector<std::string>* ConditionPages::entries(ControlRef c) {
+  ListBox* l = c.array == Ctl::List_nei ? list(c) : nullptr;
+  return l ? &l->rows : nullptr;
+}
+
 ListBox* ConditionPages::list(ControlRef c) {
   switch (c.array) {
     case Ctl::List_nei: return &panel_.list_nei;

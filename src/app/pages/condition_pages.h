@@ -8,12 +8,13 @@
 
 #include "app/controls.h"
 #include "app/page_context.h"
+#include "app/page_model/block_source.h"
 #include "app/pages/panel_state.h"
 #include "filter/filter_engine.h"
 
 namespace tesvik {
 
-class ConditionPages {
+class ConditionPages final : public BlockSource {
  public:
   ConditionPages() : panel_(PanelState::initial()) {}
 
@@ -22,8 +23,11 @@ class ConditionPages {
   FilterEngine& engine() { return engine_; }
 
   // Controls by reference; the reference must exist in the control table.
-  Button* button(ControlRef c);
-  TextBox* box(ControlRef c);       // a condition box
+  Button* button(ControlRef c) override;
+  TextBox* box(ControlRef c) override;                         // a condition box
+  std::optional<ToleranceRange> range(ControlRef c) override;  // a block's pair of range boxes
+  const std::vector<std::string>* entries(ControlRef c) override;
+  const std::vector<std::uint8_t>* listed(ControlRef) override { return nullptr; }
   std::string* text(ControlRef c);  // a prize box's or combo box's text
   ComboBox* combo(ControlRef c);
   ListBox* list(ControlRef c);

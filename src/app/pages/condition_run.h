@@ -4,12 +4,9 @@
 // base list, the overall tolerance, then the result list.
 
 #include "app/page_context.h"
-#include "app/pages/page_tables.h"
+#include "model/mode.h"
 
 namespace tesvik {
-
-// The input of the condition that a block feeds, read from the panel.
-ConditionInput read_block(PanelState& panel, const Block& block);
 
 void run_page(PageContext& ctx, Mode mode);
 

@@ -390,13 +390,40 @@ const PageTable& page_table(Mode mode) {
   throw std::invalid_argument("mode without condition page");
 }
 
-std::vector<const Block*> run_order(const PageTable& page) {
+namespace {
+
+BlockReads reads_of(const Block& b) {
+  BlockReads reads;
+  for (const ButtonRow& r : b.rows)
+    reads.rows.push_back({r.label, {{r.kind == RowKind::Kill ? Ctl::C_annv : Ctl::C_annv_chu, r.first, r.last}}});
+  for (const TextField& f : b.boxes) reads.boxes.push_back({{Ctl::T_nei_txt_ip, f.box}, f.label});
+  if (b.range >= 0) reads.range = ControlRef{Ctl::Comb_rc, b.range};
+  if (b.mode_exclude >= 0) reads.exclude = ControlRef{Ctl::C_n_xuan_1, b.mode_exclude};
+  if (b.compound_list) reads.entries = ControlRef{Ctl::List_nei, 0};
+  return reads;
+}
+
+std::vector<RunBlock> run_of(const PageTable& page) {
   std::vector<const Block*> order;
   for (const Block& b : page.blocks)
     if (b.feeds.column > 0) order.push_back(&b);
   std::sort(order.begin(), order.end(),
             [](const Block* a, const Block* b) { return a->feeds.column < b->feeds.column; });
-  return order;
+  std::vector<RunBlock> run;
+  for (const Block* b : order) run.push_back({b->feeds, reads_of(*b)});
+  run.push_back({page.result.base_feeds, {.boxes = {{{Ctl::T_nei_txt_ip, page.result.base.box}}}}});
+  return run;
+}
+
+}  // namespace
+
+std::span<const RunBlock> page_run(Mode mode) {
+  static const std::array<std::vector<RunBlock>, kConditionModes.size()> runs = [] {
+    std::array<std::vector<RunBlock>, kConditionModes.size()> r;
+    for (std::size_t m = 0; m < r.size(); ++m) r[m] = run_of(page_table(kConditionModes[m]));
+    return r;
+  }();
+  return runs.at(static_cast<std::size_t>(mode));
 }
 
 std::string_view function_caption(int jg_gn) {

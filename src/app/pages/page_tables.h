@@ -10,6 +10,7 @@
 #include <string_view>
 #include <vector>
 
+#include "app/page_model/run_block.h"
 #include "app/pages/mode_table.h"
 #include "filter/condition_input.h"
 #include "model/mode.h"
@@ -37,17 +38,6 @@ struct TextField {
   int box = 0;  // T_nei_txt_ip index
   std::string_view label;
   int clear = -1;  // C_cls that empties only this box
-};
-
-// The condition a block feeds: the routine that reads the block, its column
-// of the condition matrix, its name in the page's list of conditions and the
-// progress value shown after it. A run calls the conditions of a page in
-// ascending column, its base list last.
-struct Feeds {
-  ConditionFn condition = nullptr;  // nullptr: the column has no routine yet
-  int column = 0;                   // 1..100, or the verdict column for a base list
-  std::string_view name{};
-  int progress = -1;  // -1: no progress step after it
 };
 
 // A block's help button and the key of its text in the page's help section;
@@ -118,8 +108,9 @@ struct PageTable {
 std::span<const PageTable> page_tables();
 const PageTable& page_table(Mode mode);
 
-// The blocks of a page that feed a condition column, in run order.
-std::vector<const Block*> run_order(const PageTable& page);
+// The run of a page: the blocks that feed a condition column in ascending
+// column, its base list last.
+std::span<const RunBlock> page_run(Mode mode);
 
 // Captions of a page function button (C_jg_gn) and of the separator choices.
 std::string_view function_caption(int jg_gn);

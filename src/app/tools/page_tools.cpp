@@ -83,12 +83,12 @@ std::vector<RunCondition> App::run_conditions(Mode mode) {
   if (mode == Mode::Six) {
     const std::vector<int>& slots = front6_.result_slots();
     for (std::size_t s = 0; s < slots.size(); ++s)
-      conditions.push_back({static_cast<int>(s) + 1, q6_steps()[static_cast<std::size_t>(slots[s])].name});
+      conditions.push_back({static_cast<int>(s) + 1, q6_steps()[static_cast<std::size_t>(slots[s])].feeds.name});
     return conditions;
   }
   const ConditionMatrix& matrix = pages_.engine().matrix(mode);
-  for (const Block* b : run_order(page_table(mode)))
-    if (matrix.column_used(b->feeds.column)) conditions.push_back({b->feeds.column, b->feeds.name});
+  for (const RunBlock& b : page_run(mode))
+    if (matrix.column_used(b.feeds.column)) conditions.push_back({b.feeds.column, b.feeds.name});
   return conditions;
 }
 

@@ -53,13 +53,14 @@ std::vector<SchemeControl> page_controls(const PageTable& page) {
 std::vector<SchemeControl> front6_controls() {
   std::vector<SchemeControl> out;
   out.push_back(control(SchemeKind::Selector, Ctl::rc_q6, kQ6TotalSelector));
-  for (const Q6Step& step : q6_steps()) {
-    for (const Q6StepRow& row : step.rows)
-      for (const IndexRange& range : row.buttons)
-        for (int i = range.first; i <= range.last; ++i) out.push_back(button(Ctl::C_q6, i, {q6_on_colour(i)}));
-    for (int box : step.boxes) out.push_back(control(SchemeKind::TextBox, Ctl::T_q6, box));
-    if (step.selector >= 0) out.push_back(control(SchemeKind::Selector, Ctl::rc_q6, step.selector));
-    if (step.pasted >= 0) out.push_back(control(SchemeKind::PastedList, Ctl::C_q6_gn, step.pasted));
+  for (const RunBlock& step : q6_steps()) {
+    const BlockReads& reads = step.reads;
+    for (const ReadRow& row : reads.rows)
+      for (const ButtonRun& run : row.runs)
+        for (int i = run.first; i <= run.last; ++i) out.push_back(button(run.array, i, {q6_on_colour(i)}));
+    for (const ReadBox& box : reads.boxes) out.push_back(control(SchemeKind::TextBox, box.box.array, box.box.index));
+    if (reads.range) out.push_back(control(SchemeKind::Selector, reads.range->array, reads.range->index));
+    if (reads.listed) out.push_back(control(SchemeKind::PastedList, reads.listed->array, reads.listed->index));
   }
   for (int gn = kQ6Blank; gn <= kQ6None; ++gn) out.push_back(button(Ctl::C_q6_gn, gn, {kKeep}));
   return out;
