@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <array>
 #include <map>
+#include <optional>
 #include <utility>
 
 #include "app/control_table.h"
@@ -25,43 +26,55 @@ SchemeControl button(Ctl array, int index, std::vector<Colour> on) {
   return control(SchemeKind::Button, array, index, std::move(on));
 }
 
-std::vector<SchemeControl> page_controls(const PageTable& page) {
-  std::vector<SchemeControl> out;
-  for (const Block& b : page.blocks) {
-    for (const ButtonRow& r : b.rows)
-      for (int i = r.first; i <= r.last; ++i) {
-        if (r.kind == RowKind::Kill) out.push_back(button(Ctl::C_annv, i, {kKill}));
-        else if (b.mode_keep >= 0) out.push_back(button(Ctl::C_annv_chu, i, {kKeep, kExclude}));
-        else out.push_back(button(Ctl::C_annv_chu, i, {kKeep}));
-      }
-    for (const TextField& f : b.boxes) out.push_back(control(SchemeKind::TextBox, Ctl::T_nei_txt_ip, f.box));
-    if (b.range >= 0)
-      for (int k = 0; k < 2; ++k) out.push_back(control(SchemeKind::ComboBox, Ctl::Comb_rc, b.range + k));
-    if (b.mode_keep >= 0) {
-      out.push_back(button(Ctl::C_n_xuan_1, b.mode_keep, {kKeep}));
-      out.push_back(button(Ctl::C_n_xuan_1, b.mode_exclude, {kExclude}));
-    }
-    if (b.compound_list) out.push_back(control(SchemeKind::CompoundRows, Ctl::List_nei, 0));
+// The colours a click gives a condition button; a keep row of a block with
+// "保留" / "排除" also takes the exclude colour.
+std::vector<Colour> on_colours(ControlRef c, bool excludes) {
+  switch (c.array) {
+    case Ctl::C_annv_chu: return excludes ? std::vector<Colour>{kKeep, kExclude} : std::vector<Colour>{kKeep};
+    case Ctl::C_q6: return {q6_on_colour(c.index)};
+    default: return {kKill};
   }
-  const ResultSide& r = page.result;
-  out.push_back(control(SchemeKind::TextBox, Ctl::T_nei_txt_ip, r.base.box));
+}
+
+// What the blocks of a run read: their buttons, boxes, ranges (a pair of
+// combo boxes or a selector), "保留" / "排除", compound lists and pasted lists.
+std::vector<SchemeControl> run_controls(std::span<const RunBlock> run) {
+  std::vector<SchemeControl> out;
+  for (const RunBlock& block : run) {
+    const BlockReads& reads = block.reads;
+    for (const ReadRow& row : reads.rows)
+      for (const ButtonRun& buttons : row.runs)
+        for (int i = buttons.first; i <= buttons.last; ++i)
+          out.push_back(button(buttons.array, i, on_colours({buttons.array, i}, reads.exclude.has_value())));
+    for (const ReadBox& box : reads.boxes) out.push_back(control(SchemeKind::TextBox, box.box.array, box.box.index));
+    if (const std::optional<ControlRef> range = reads.range) {
+      if (range->array == Ctl::rc_q6) out.push_back(control(SchemeKind::Selector, range->array, range->index));
+      else
+        for (int k = 0; k < 2; ++k) out.push_back(control(SchemeKind::ComboBox, range->array, range->index + k));
+    }
+    if (const std::optional<ControlRef> exclude = reads.exclude) {  // "保留" sits just before "排除"
+      out.push_back(button(exclude->array, exclude->index - 1, {kKeep}));
+      out.push_back(button(exclude->array, exclude->index, {kExclude}));
+    }
+    if (reads.entries) out.push_back(control(SchemeKind::CompoundRows, reads.entries->array, reads.entries->index));
+    if (reads.listed) out.push_back(control(SchemeKind::PastedList, reads.listed->array, reads.listed->index));
+  }
+  return out;
+}
+
+// A condition page's run with its separator choices and overall range.
+std::vector<SchemeControl> page_controls(Mode mode) {
+  std::vector<SchemeControl> out = run_controls(page_run(mode));
+  const ResultSide& r = page_table(mode).result;
   for (int k = 0; k < 3; ++k) out.push_back(button(Ctl::C_n_xuan_1, r.separator_first + k, {kKeep}));
   for (int k = 0; k < 2; ++k) out.push_back(control(SchemeKind::ComboBox, Ctl::Comb_jg_rc, r.total_lower + k));
   return out;
 }
 
+// Front six's run with its overall selector and separator choices.
 std::vector<SchemeControl> front6_controls() {
-  std::vector<SchemeControl> out;
+  std::vector<SchemeControl> out = run_controls(q6_steps());
   out.push_back(control(SchemeKind::Selector, Ctl::rc_q6, kQ6TotalSelector));
-  for (const RunBlock& step : q6_steps()) {
-    const BlockReads& reads = step.reads;
-    for (const ReadRow& row : reads.rows)
-      for (const ButtonRun& run : row.runs)
-        for (int i = run.first; i <= run.last; ++i) out.push_back(button(run.array, i, {q6_on_colour(i)}));
-    for (const ReadBox& box : reads.boxes) out.push_back(control(SchemeKind::TextBox, box.box.array, box.box.index));
-    if (reads.range) out.push_back(control(SchemeKind::Selector, reads.range->array, reads.range->index));
-    if (reads.listed) out.push_back(control(SchemeKind::PastedList, reads.listed->array, reads.listed->index));
-  }
   for (int gn = kQ6Blank; gn <= kQ6None; ++gn) out.push_back(button(Ctl::C_q6_gn, gn, {kKeep}));
   return out;
 }
@@ -91,9 +104,9 @@ std::vector<SchemeControl> sorted(std::vector<SchemeControl> controls) {
 }  // namespace
 
 std::span<const SchemeControl> scheme_controls(Mode mode) {
-  static const std::vector<SchemeControl> tables[] = {
-      sorted(page_controls(page_table(Mode::Three))), sorted(page_controls(page_table(Mode::Four))),
-      sorted(page_controls(page_table(Mode::Five))), sorted(front6_controls())};
+  static const std::vector<SchemeControl> tables[] = {sorted(page_controls(Mode::Three)),
+                                                      sorted(page_controls(Mode::Four)),
+                                                      sorted(page_controls(Mode::Five)), sorted(front6_controls())};
   return tables[static_cast<std::size_t>(mode)];
 }
 
