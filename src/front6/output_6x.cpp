@@ -5,6 +5,7 @@
 
 #include "front6/universe_6x.h"
 #include "model/number_text.h"
+#include "model/universe.h"
 
 namespace tesvik {
 
@@ -28,7 +29,7 @@ std::string picks_text_6x(std::span<const std::uint8_t> removal, bool removed, i
   if (picks.empty()) return {};
   // All lines have one length: the text is sized once and written in place,
   // which matters for the 151,200 lines of a whole copy.
-  std::string text(picks.size() * (line_length_6x(sep) + 2) - 2, '\0');
+  std::string text(picks.size() * (line_length(kPlaces6, sep) + 2) - 2, '\0');
   char* out = text.data();
   for (std::size_t k = 0; k < picks.size(); ++k) {
     if (k > 0) {

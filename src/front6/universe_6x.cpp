@@ -3,6 +3,7 @@
 #include <bit>
 
 #include "model/number_text.h"
+#include "model/universe.h"
 
 namespace tesvik {
 
@@ -19,7 +20,7 @@ char* write_line_6x(char* out, int pick, std::string_view sep) {
 }
 
 std::string line_6x(int pick, std::string_view sep) {
-  std::string line(line_length_6x(sep), '\0');
+  std::string line(line_length(kPlaces6, sep), '\0');
   write_line_6x(line.data(), pick, sep);
   return line;
 }

@@ -21,9 +21,7 @@ inline const std::vector<PickFact<kPlaces6>>& picks_6x() { return pick_facts<kPl
 
 // The line of a pick, its two-digit numbers joined by sep: "01 02 03 04 05 06".
 std::string line_6x(int pick, std::string_view sep = " ");
-// Its length, the same for every pick.
-inline std::size_t line_length_6x(std::string_view sep) { return 2 * kPlaces6 + (kPlaces6 - 1) * sep.size(); }
-// Writes the line at out (line_length_6x(sep) bytes); returns the end.
+// Writes the line at out (line_length(kPlaces6, sep) bytes); returns the end.
 char* write_line_6x(char* out, int pick, std::string_view sep);
 
 // Index of the pick with these numbers at places 1..6; 0 when a number lies

@@ -49,4 +49,10 @@ inline const Universe& universe(Mode mode) { return universe(places_of(mode)); }
 // Pick line with every blank replaced by sep (the result-list form).
 std::string line_with_separator(std::string_view line, std::string_view sep);
 
+// Length of every pick line of `places` two-digit numbers joined by sep.
+inline std::size_t line_length(int places, std::string_view sep) {
+  const auto n = static_cast<std::size_t>(places);
+  return 2 * n + (n - 1) * sep.size();
+}
+
 }  // namespace tesvik
