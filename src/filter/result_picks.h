@@ -1,6 +1,7 @@
 #pragma once
-// The picks of the last run as text: the kept picks as list rows, the kept
-// or removed picks as clipboard text, and the prize check of a typed result.
+// The picks of the last run as text, alike for all four modes: the kept
+// picks as list rows, the kept or removed picks as clipboard text, and the
+// prize check of a typed result.
 
 #include <string>
 #include <string_view>
@@ -11,11 +12,15 @@
 
 namespace tesvik {
 
-// Pick lines of the kept picks, in pick order, with every blank replaced by sep.
+// Pick lines of the kept picks, in pick order, with every blank replaced by
+// sep (modes three to five, whose lines the universe holds).
 std::vector<std::string> kept_lines(const ConditionMatrix& matrix, Mode mode, std::string_view sep);
 
-// The kept (or removed) pick lines joined by CR LF; empty when there are none.
-std::string picks_text(const ConditionMatrix& matrix, Mode mode, std::string_view sep, bool removed);
+// The lines of the picks whose removal is `removed`, in pick order, their
+// numbers joined by sep and the lines by CR LF. Third 1, 2 or 3 takes only
+// the 1st, 4th, 7th .. (2nd, 5th .. / 3rd, 6th ..) of those picks; third 0
+// takes all. Empty when no pick is taken.
+std::string picks_text(const ConditionMatrix& matrix, Mode mode, std::string_view sep, bool removed, int third = 0);
 
 // The answer to a prize check: `typed` is the prize box text, `shown_count`
 // the count the page shows for the last run.

@@ -9,6 +9,7 @@
 #include "app/page_context.h"
 #include "app/page_model/page_run.h"
 #include "filter/box_text.h"
+#include "filter/result_picks.h"
 #include "filter/tolerance.h"
 #include "front6/compound_6x.h"
 #include "front6/output_6x.h"
@@ -85,7 +86,7 @@ std::optional<std::string> Front6Page::copy_text(int gn, UserPort& port) const {
   }
   const bool removed = gn == kQ6CopyRemoved;
   std::string text =
-      picks_text_6x(result_.verdict(), removed, removed ? 0 : gn - kQ6CopyAll, separator_6x(separator_mode()));
+      picks_text(result_, Mode::Six, separator_6x(separator_mode()), removed, removed ? 0 : gn - kQ6CopyAll);
   if (text.empty()) {
     port.message(kNoticeTitle, "注数=0注");
     return std::nullopt;
