@@ -1,4 +1,4 @@
-// The copy text of a result, alike for the four modes.
+// The copy text and the prize check of a result, alike for the four modes.
 
 #include "filter/result_picks.h"
 
@@ -63,6 +63,39 @@ TEST(ResultText, CopiesTakeTheMarkedPicksOfEveryModeInPickOrder) {
   for (const CopyRow& r : rows) {
     SCOPED_TRACE(std::string(page_name(r.mode)) + " third " + std::to_string(r.third));
     EXPECT_EQ(picks_text(result_marking(r.mode, r.marked, r.removed), r.mode, r.sep, r.removed, r.third), r.text);
+  }
+}
+
+struct PrizeRow {
+  Mode mode;
+  std::string_view kept;  // the one kept pick
+  std::string_view typed;
+  int shown_count;
+  std::string_view verdict;
+};
+
+TEST(ResultText, PrizeChecksAnswerInTheTextsOfTheirMode) {
+  const PrizeRow rows[] = {
+      {Mode::Three, "03 08 10", "10", 1, "输入奖号格式不对，请检查"},
+      {Mode::Three, "03 08 10", "380", 0, "大底为空，请先过滤"},
+      {Mode::Three, "03 08 10", "3 8,0", 1, "恭喜，找到号码！"},
+      {Mode::Three, "03 08 10", "830", 1, "没有找到"},
+      {Mode::Three, "03 08 10", "112", 1, "没有找到"},
+      {Mode::Four, "01 02 03 04", "12345", 1, "输入奖号格式不对，请检查"},
+      {Mode::Four, "01 02 03 04", "1234", 1, "恭喜，找到号码！"},
+      {Mode::Four, "01 02 03 04", "1123", 1, "没有找到"},
+      {Mode::Five, "10 09 08 07 06", "0987", 1, "输入奖号格式不对，请检查"},
+      {Mode::Five, "10 09 08 07 06", "09876", 1, "恭喜，找到号码！"},
+      {Mode::Five, "10 09 08 07 06", "09875", 1, "没有找到"},
+      {Mode::Six, "01 02 10 08 05 03", "12085", 1, "输入必须6位数字"},
+      {Mode::Six, "01 02 10 08 05 03", "1 2 0,8 5 3", 1, "恭喜，找到奖号"},
+      {Mode::Six, "01 02 10 08 05 03", "120853", 0, "恭喜，找到奖号"},  // no refusal of an empty count
+      {Mode::Six, "01 02 10 08 05 03", "123456", 1, "遗憾，没有找到奖号"},
+      {Mode::Six, "01 02 10 08 05 03", "112345", 1, "遗憾，没有找到奖号"},
+  };
+  for (const PrizeRow& r : rows) {
+    SCOPED_TRACE(std::string(page_name(r.mode)) + " " + std::string(r.typed));
+    EXPECT_EQ(prize_verdict(r.typed, r.mode, r.shown_count, result_marking(r.mode, {r.kept}, false)), r.verdict);
   }
 }
 

@@ -1,6 +1,7 @@
 #include "filter/result_picks.h"
 
 #include <algorithm>
+#include <array>
 #include <span>
 
 #include "front6/universe_6x.h"
@@ -43,6 +44,31 @@ std::string joined_lines(const std::vector<int>& picks, std::size_t length, Writ
   return text;
 }
 
+// The answers of a prize check in one mode. Without an empty_result text an
+// empty result is looked into like any other.
+struct PrizeTexts {
+  std::string_view wrong_length;
+  std::string_view empty_result;
+  std::string_view found;
+  std::string_view not_found;
+};
+
+constexpr PrizeTexts kConditionPageTexts = {"输入奖号格式不对，请检查", "大底为空，请先过滤", "恭喜，找到号码！",
+                                            "没有找到"};
+constexpr std::array<PrizeTexts, 4> kPrizeTexts = {
+    kConditionPageTexts,
+    kConditionPageTexts,
+    kConditionPageTexts,
+    PrizeTexts{"输入必须6位数字", "", "恭喜，找到奖号", "遗憾，没有找到奖号"},
+};
+
+// The pick that shorthand digits name place by place; 0 when one repeats.
+int pick_of_digits(std::string_view digits, Mode mode) {
+  std::array<int, kPlaces6> numbers{};
+  for (std::size_t p = 0; p < digits.size(); ++p) numbers[p] = number_of_digit(digits[p]);
+  return mode == Mode::Six ? pick_6x_of(numbers) : universe(mode).pick_of_numbers(numbers.data());
+}
+
 }  // namespace
 
 std::vector<std::string> kept_lines(const ConditionMatrix& matrix, Mode mode, std::string_view sep) {
@@ -69,15 +95,14 @@ std::string picks_text(const ConditionMatrix& matrix, Mode mode, std::string_vie
 }
 
 std::string_view prize_verdict(std::string_view typed, Mode mode, int shown_count, const ConditionMatrix& matrix) {
-  const int places = places_of(mode);
-  const std::string digits = prize_digits(typed, places);
-  if (digits.size() != static_cast<std::size_t>(places)) return "输入奖号格式不对，请检查";
-  if (shown_count == 0) return "大底为空，请先过滤";
-  int numbers[kMaxPlaces];
-  for (int p = 0; p < places; ++p) numbers[p] = number_of_digit(digits[static_cast<std::size_t>(p)]);
+  const PrizeTexts& texts = kPrizeTexts[static_cast<std::size_t>(mode)];
+  const std::string digits = prize_digits(typed, places_of(mode));
+  if (digits.size() != static_cast<std::size_t>(places_of(mode))) return texts.wrong_length;
+  if (shown_count == 0 && !texts.empty_result.empty()) return texts.empty_result;
   // Repeated digits name no pick; a pick is found only when it is kept.
-  const int pick = universe(mode).pick_of_numbers(numbers);
-  return pick != 0 && matrix.kept(pick) ? "恭喜，找到号码！" : "没有找到";
+  const auto pick = static_cast<std::size_t>(pick_of_digits(digits, mode));
+  const std::span<const std::uint8_t> verdict = matrix.verdict();
+  return pick != 0 && pick < verdict.size() && verdict[pick] == 0 ? texts.found : texts.not_found;
 }
 
 }  // namespace tesvik

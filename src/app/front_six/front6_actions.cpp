@@ -14,8 +14,6 @@
 #include "front6/compound_6x.h"
 #include "front6/output_6x.h"
 #include "front6/pasted_list.h"
-#include "front6/universe_6x.h"
-#include "model/draw_text.h"
 #include "model/number_text.h"
 #include "support/clipboard_copy.h"
 #include "support/clipboard_read.h"
@@ -167,9 +165,8 @@ void Front6Page::prize_check(Front6Context& ctx) {
   std::string_view verdict = "请先缩水后再兑奖";
   if (has_result_) {
     TextBox& box = state_.boxes.at(kQ6PrizeBox);
-    const std::string digits = prize_digits(box.text(), kPlaces6);
+    verdict = prize_verdict(box.text(), Mode::Six, state_.count.value, result_);
     box = stripped(box.text(), "0123456789");
-    verdict = prize_verdict_6x(digits, result_.verdict());
   }
   ctx.port.message(kPromptTitle, verdict);
 }
