@@ -2,7 +2,7 @@
 
 #include <algorithm>
 
-#include "front6/output_6x.h"
+#include "filter/result_picks.h"
 #include "front6/universe_6x.h"
 
 namespace tesvik {

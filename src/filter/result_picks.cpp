@@ -80,6 +80,14 @@ std::vector<std::string> kept_lines(const ConditionMatrix& matrix, Mode mode, st
   return rows;
 }
 
+std::string_view separator_6x(int mode) {
+  switch (mode) {
+    case 2: return ",";
+    case 3: return "";
+    default: return " ";
+  }
+}
+
 std::string picks_text(const ConditionMatrix& matrix, Mode mode, std::string_view sep, bool removed, int third) {
   const std::vector<int> picks = taken_picks(matrix.verdict(), removed, third);
   if (picks.empty()) return {};

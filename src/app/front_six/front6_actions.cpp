@@ -12,7 +12,6 @@
 #include "filter/result_picks.h"
 #include "filter/tolerance.h"
 #include "front6/compound_6x.h"
-#include "front6/output_6x.h"
 #include "front6/pasted_list.h"
 #include "model/number_text.h"
 #include "support/clipboard_copy.h"
