@@ -6,15 +6,11 @@
 #include "app/pages/panel_actions.h"
 #include "app/while_disabled.h"
 #include "front6/universe_6x.h"
+#include "support/checked_at.h"
 
 namespace tesvik {
 
 namespace {
-
-template <typename T>
-T* at(std::vector<T>& v, int i) {
-  return &v.at(static_cast<std::size_t>(i));
-}
 
 // Empties a box; a box with a paste button shows its hint again and its list is no longer used.
 void empty_box(Front6State& s, const Q6Box& b) {
@@ -23,7 +19,7 @@ void empty_box(Front6State& s, const Q6Box& b) {
 }
 
 void set_row(Front6State& s, const Q6Row& r, Colour colour) {
-  for (int i = r.first; i <= r.last; ++i) at(s.q6, i)->colour = colour;
+  for (int i = r.first; i <= r.last; ++i) checked_at(s.q6, i).colour = colour;
 }
 
 }  // namespace
@@ -41,21 +37,21 @@ Front6State Front6State::initial() {
   for (const Q6Panel& panel : q6_panels()) {
     for (const Q6Row& r : panel.rows) {
       for (int i = r.first; i <= r.last; ++i)
-        at(s.q6, i)->caption = r.captions.at(static_cast<std::size_t>(i - r.first));
-      if (r.clear >= 0) at(s.cls, r.clear)->caption = "清";
-      if (r.select_all >= 0) at(s.cls, r.select_all)->caption = "全";
+        checked_at(s.q6, i).caption = r.captions.at(static_cast<std::size_t>(i - r.first));
+      if (r.clear >= 0) checked_at(s.cls, r.clear).caption = "清";
+      if (r.select_all >= 0) checked_at(s.cls, r.select_all).caption = "全";
     }
     for (const Q6Box& b : panel.boxes) {
-      if (!b.hint.empty()) *at(s.boxes, b.box) = std::string(b.hint) + "\r\n";
-      if (b.clear >= 0) at(s.cls, b.clear)->caption = "清";
+      if (!b.hint.empty()) checked_at(s.boxes, b.box) = std::string(b.hint) + "\r\n";
+      if (b.clear >= 0) checked_at(s.cls, b.clear).caption = "清";
     }
-    if (panel.clear >= 0) at(s.cls, panel.clear)->caption = "清";
+    if (panel.clear >= 0) checked_at(s.cls, panel.clear).caption = "清";
   }
   for (std::size_t i = 0; i < s.gn.size(); ++i) s.gn[i].caption = q6_function_caption(static_cast<int>(i));
   s.gn[kQ6Run].colour = s.gn[kQ6Blank].colour = kKeep;
   for (Button& b : s.shuoming) b.caption = "说明";
   for (int rc = 0; rc < static_cast<int>(s.selectors.size()); ++rc) {
-    ToleranceSelector& sel = *at(s.selectors, rc);
+    ToleranceSelector& sel = checked_at(s.selectors, rc);
     sel.set_items(q6_selector_items(rc));
     sel.set_preselection("0*0");
   }
@@ -67,22 +63,22 @@ Front6Page::Front6Page(std::function<void(int ms)> set_viewer_timer)
 
 Button* Front6Page::button(ControlRef c) {
   switch (c.array) {
-    case Ctl::C_q6: return at(state_.q6, c.index);
-    case Ctl::C_q6_cls: return at(state_.cls, c.index);
-    case Ctl::C_q6_gn: return at(state_.gn, c.index);
-    case Ctl::C_q6_shuoming: return at(state_.shuoming, c.index);
+    case Ctl::C_q6: return &checked_at(state_.q6, c.index);
+    case Ctl::C_q6_cls: return &checked_at(state_.cls, c.index);
+    case Ctl::C_q6_gn: return &checked_at(state_.gn, c.index);
+    case Ctl::C_q6_shuoming: return &checked_at(state_.shuoming, c.index);
     default: return nullptr;
   }
 }
 
-TextBox* Front6Page::box(ControlRef c) { return c.array == Ctl::T_q6 ? at(state_.boxes, c.index) : nullptr; }
+TextBox* Front6Page::box(ControlRef c) { return c.array == Ctl::T_q6 ? &checked_at(state_.boxes, c.index) : nullptr; }
 
 Label* Front6Page::label(ControlRef c) {
   return c.array == Ctl::L_jg_zhushu && c.index == kQ6CountLabel ? &state_.count.label : nullptr;
 }
 
 ToleranceSelector* Front6Page::selector(ControlRef c) {
-  return c.array == Ctl::rc_q6 ? at(state_.selectors, c.index) : nullptr;
+  return c.array == Ctl::rc_q6 ? &checked_at(state_.selectors, c.index) : nullptr;
 }
 
 std::optional<ToleranceRange> Front6Page::range(ControlRef c) {

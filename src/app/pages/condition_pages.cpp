@@ -8,15 +8,11 @@
 #include "app/pages/page_tables.h"
 #include "app/pages/panel_actions.h"
 #include "app/while_disabled.h"
+#include "support/checked_at.h"
 
 namespace tesvik {
 
 namespace {
-
-template <typename T>
-T* at(std::vector<T>& v, int i) {
-  return &v.at(static_cast<std::size_t>(i));
-}
 
 void fill_items(std::vector<ComboBox>& boxes, int last) {
   for (ComboBox& c : boxes) {
@@ -29,32 +25,32 @@ void fill_items(std::vector<ComboBox>& boxes, int last) {
 
 Button* ConditionPages::button(ControlRef c) {
   switch (c.array) {
-    case Ctl::C_annv: return at(panel_.annv, c.index);
-    case Ctl::C_annv_chu: return at(panel_.annv_chu, c.index);
-    case Ctl::C_cls: return at(panel_.cls, c.index);
-    case Ctl::C_n_xuan_1: return at(panel_.n_xuan_1, c.index);
-    case Ctl::C_jg_gn: return at(panel_.jg_gn, c.index);
-    case Ctl::C_q3_nei: return at(panel_.q3_nei, c.index);
-    case Ctl::C_shuoming: return at(panel_.shuoming, c.index);
+    case Ctl::C_annv: return &checked_at(panel_.annv, c.index);
+    case Ctl::C_annv_chu: return &checked_at(panel_.annv_chu, c.index);
+    case Ctl::C_cls: return &checked_at(panel_.cls, c.index);
+    case Ctl::C_n_xuan_1: return &checked_at(panel_.n_xuan_1, c.index);
+    case Ctl::C_jg_gn: return &checked_at(panel_.jg_gn, c.index);
+    case Ctl::C_q3_nei: return &checked_at(panel_.q3_nei, c.index);
+    case Ctl::C_shuoming: return &checked_at(panel_.shuoming, c.index);
     default: return nullptr;
   }
 }
 
 ComboBox* ConditionPages::combo(ControlRef c) {
   switch (c.array) {
-    case Ctl::Comb_rc: return at(panel_.rc, c.index);
-    case Ctl::Comb_jg_rc: return at(panel_.jg_rc, c.index);
+    case Ctl::Comb_rc: return &checked_at(panel_.rc, c.index);
+    case Ctl::Comb_jg_rc: return &checked_at(panel_.jg_rc, c.index);
     default: return nullptr;
   }
 }
 
 TextBox* ConditionPages::box(ControlRef c) {
-  return c.array == Ctl::T_nei_txt_ip ? at(panel_.txt_ip, c.index) : nullptr;
+  return c.array == Ctl::T_nei_txt_ip ? &checked_at(panel_.txt_ip, c.index) : nullptr;
 }
 
 std::string* ConditionPages::text(ControlRef c) {
   switch (c.array) {
-    case Ctl::T_duijiang: return at(panel_.duijiang, c.index);
+    case Ctl::T_duijiang: return &checked_at(panel_.duijiang, c.index);
     default: {
       ComboBox* box = combo(c);
       return box ? &box->text : nullptr;
@@ -64,7 +60,8 @@ std::string* ConditionPages::text(ControlRef c) {
 
 std::optional<ToleranceRange> ConditionPages::range(ControlRef c) {
   if (c.array != Ctl::Comb_rc) return std::nullopt;
-  return ToleranceRange{range_bound(at(panel_.rc, c.index)->text), range_bound(at(panel_.rc, c.index + 1)->text)};
+  return ToleranceRange{range_bound(checked_at(panel_.rc, c.index).text),
+                        range_bound(checked_at(panel_.rc, c.index + 1).text)};
 }
 
 const std::vector<std::string>* ConditionPages::entries(ControlRef c) {
@@ -91,7 +88,7 @@ void ConditionPages::load() {
       for (const ButtonRow& r : b.rows)
         if (r.captions_at_startup)
           for (int i = r.first; i <= r.last; ++i)
-            at(panel_.annv, i)->caption = r.captions[static_cast<std::size_t>(i - r.first)];
+            checked_at(panel_.annv, i).caption = r.captions[static_cast<std::size_t>(i - r.first)];
   fill_items(panel_.rc, 6);
   fill_items(panel_.jg_rc, 20);
   help_texts();  // the texts behind the help buttons, read and decoded once, here

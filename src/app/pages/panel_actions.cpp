@@ -3,6 +3,7 @@
 #include <map>
 #include <stdexcept>
 
+#include "support/checked_at.h"
 #include "support/text.h"
 
 namespace tesvik {
@@ -10,11 +11,6 @@ namespace tesvik {
 namespace {
 
 std::vector<Button>& buttons(PanelState& s, RowKind kind) { return kind == RowKind::Kill ? s.annv : s.annv_chu; }
-
-Button& at(std::vector<Button>& v, int i) {
-  if (i < 0 || static_cast<std::size_t>(i) >= v.size()) throw std::out_of_range("button index");
-  return v[static_cast<std::size_t>(i)];
-}
 
 // One clear or select-all button, found in the page tables.
 struct ClearAction {
@@ -99,7 +95,7 @@ void set_or_toggle(Button& b, SetMode mode, Colour colour) {
 }
 
 void range_set(PanelState& s, RowKind kind, int first, int last, Colour colour) {
-  for (int i = first; i <= last; ++i) at(buttons(s, kind), i).colour = colour;
+  for (int i = first; i <= last; ++i) checked_at(buttons(s, kind), i).colour = colour;
 }
 
 Colour keep_colour(const PanelState& s, int keep_index) {
@@ -109,11 +105,11 @@ Colour keep_colour(const PanelState& s, int keep_index) {
   return s.n_xuan_1[static_cast<std::size_t>(it->second->mode_exclude)].selected() ? kExclude : kKeep;
 }
 
-void toggle_kill(PanelState& s, int index) { set_or_toggle(at(s.annv, index), SetMode::Toggle, kKill); }
+void toggle_kill(PanelState& s, int index) { set_or_toggle(checked_at(s.annv, index), SetMode::Toggle, kKill); }
 
 void toggle_keep(PanelState& s, int index) {
   const Colour colour = keep_colour(s, index);
-  set_or_toggle(at(s.annv_chu, index), SetMode::Toggle, colour);
+  set_or_toggle(checked_at(s.annv_chu, index), SetMode::Toggle, colour);
 }
 
 void choose_option(PanelState& s, int option) {
@@ -121,12 +117,12 @@ void choose_option(PanelState& s, int option) {
   if (g.mode_block) {
     const Block& b = *g.mode_block;
     const bool exclude = option == b.mode_exclude;
-    at(s.n_xuan_1, option).colour = exclude ? kExclude : kKeep;
-    at(s.n_xuan_1, exclude ? b.mode_keep : b.mode_exclude).colour = kNeutral;
+    checked_at(s.n_xuan_1, option).colour = exclude ? kExclude : kKeep;
+    checked_at(s.n_xuan_1, exclude ? b.mode_keep : b.mode_exclude).colour = kNeutral;
     for (const ButtonRow& r : b.rows) row_set(s, r, kNeutral);
     return;
   }
-  for (int k = g.first; k < g.first + 3; ++k) at(s.n_xuan_1, k).colour = k == option ? kKeep : kNeutral;
+  for (int k = g.first; k < g.first + 3; ++k) checked_at(s.n_xuan_1, k).colour = k == option ? kKeep : kNeutral;
 }
 
 void perform_clear(PanelState& s, int cls) {
@@ -169,8 +165,8 @@ void switch_sub_panel(PanelState& s, int q3_nei) {
   for (const PageTable& page : page_tables()) {
     for (const SubPanelSwitch& sw : page.sub_panels) {
       if (sw.button != q3_nei) continue;
-      for (const SubPanelSwitch& other : page.sub_panels) at(s.q3_nei, other.button).colour = kNeutral;
-      at(s.q3_nei, q3_nei).colour = kKeep;
+      for (const SubPanelSwitch& other : page.sub_panels) checked_at(s.q3_nei, other.button).colour = kNeutral;
+      checked_at(s.q3_nei, q3_nei).colour = kKeep;
       (page.mode == Mode::Three ? s.q3_sub_panel : s.q4_sub_panel) = sw.sub_panel;
       return;
     }
