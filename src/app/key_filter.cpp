@@ -18,7 +18,7 @@ void type_into(std::string& text, std::string_view utf8, BoxKind kind, std::size
     }
     if (kind == BoxKind::Prize) {
       if (c0 == '.') text += '.';
-      else if (c0 >= '0' && c0 <= '9' && fewer_characters(text, limit)) text += c0;
+      else if (is_ascii_digit(c0) && fewer_characters(text, limit)) text += c0;
       continue;
     }
     if (c0 == '\r' || c0 == '\n') {

@@ -11,9 +11,9 @@ namespace tesvik {
 
 namespace {
 
-constexpr std::size_t kLongerThan = 14;  // characters of clipboard text below which nothing is read
-constexpr std::size_t kReadFrom = 12;    // digits and breaks from which the lines are read
-constexpr std::size_t kListFrom = 15;    // kept characters from which the list is used
+constexpr std::size_t kClipboardLongerThan = 14;  // characters of clipboard text below which nothing is read
+constexpr std::size_t kReadFrom = 12;             // digits and breaks from which the lines are read
+constexpr std::size_t kListFrom = 15;             // kept characters from which the list is used
 
 // The digits of the text with its line breaks written as CR LF.
 std::string digits_and_breaks(std::string_view text) {
@@ -21,7 +21,7 @@ std::string digits_and_breaks(std::string_view text) {
   kept.reserve(text.size());
   for (std::size_t i = 0; i < text.size(); ++i) {
     const char c = text[i];
-    if (c >= '0' && c <= '9') {
+    if (is_ascii_digit(c)) {
       kept += c;
     } else if (c == '\r' || c == '\n') {
       kept += "\r\n";
@@ -36,7 +36,7 @@ std::string digits_and_breaks(std::string_view text) {
 PastedList read_pasted_list(std::string_view clipboard) {
   PastedList list;
   const std::string_view text = trim_blanks(clipboard);
-  if (character_count(text) <= kLongerThan) return list;
+  if (character_count(text) <= kClipboardLongerThan) return list;
   std::string kept = digits_and_breaks(text);
   if (kept.size() < kReadFrom) return list;
   std::vector<std::uint8_t> picks(static_cast<std::size_t>(kPicks6) + 1, 0);

@@ -1,6 +1,7 @@
 #include "model/draw_text.h"
 
 #include <algorithm>
+#include "support/text.h"
 
 namespace tesvik {
 
@@ -8,8 +9,6 @@ namespace {
 
 constexpr std::int32_t kLargest = 1'000'000'000;
 constexpr std::size_t kTen = 10;
-
-bool is_digit(char c) { return c >= '0' && c <= '9'; }
 
 // Whether a run of digits is the ten digits 0..9, each once.
 bool shorthand_run(std::string_view run) {
@@ -22,12 +21,12 @@ bool shorthand_run(std::string_view run) {
 template <typename Take>
 void for_each_run(std::string_view text, Take take) {
   for (std::size_t i = 0; i < text.size();) {
-    if (!is_digit(text[i])) {
+    if (!is_ascii_digit(text[i])) {
       ++i;
       continue;
     }
     std::size_t end = i;
-    while (end < text.size() && is_digit(text[end])) ++end;
+    while (end < text.size() && is_ascii_digit(text[end])) ++end;
     take(text.substr(i, end - i));
     i = end;
   }
@@ -100,7 +99,7 @@ std::vector<DrawLine> read_draw_lines(std::string_view text, int places) {
 std::string prize_digits(std::string_view text, int places) {
   std::string digits;
   for (char c : text)
-    if (is_digit(c)) digits += c;
+    if (is_ascii_digit(c)) digits += c;
   if (digits.size() == static_cast<std::size_t>(places)) return digits;
   const std::optional<DrawPick> pick = draw_pick(text, places);
   if (!pick) return digits;

@@ -1,21 +1,19 @@
 #include "support/decimal.h"
 
-#include <cctype>
 #include <clocale>
 #include <cmath>
 #include <cstdio>
 #include <cstdlib>
+#include "support/text.h"
 
 namespace tesvik {
 
 namespace {
 
-bool is_digit(char c) { return std::isdigit(static_cast<unsigned char>(c)) != 0; }
-
 // Length of the run of digits at the start of text.
 std::size_t digit_run(std::string_view text) {
   std::size_t n = 0;
-  while (n < text.size() && is_digit(text[n])) ++n;
+  while (n < text.size() && is_ascii_digit(text[n])) ++n;
   return n;
 }
 
@@ -54,7 +52,7 @@ Digits rounded_digits(double v, int digits) {
   const std::string_view text(buffer);
   const std::size_t e = text.find('e');
   for (char c : text.substr(0, e))
-    if (is_digit(c)) out.digits += c;
+    if (is_ascii_digit(c)) out.digits += c;
   out.exponent = std::atoi(buffer + e + 1);
   return out;
 }

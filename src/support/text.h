@@ -6,6 +6,9 @@
 
 namespace tesvik {
 
+// '0'..'9' only, whatever the locale.
+constexpr bool is_ascii_digit(char c) { return c >= '0' && c <= '9'; }
+
 // Removes leading and trailing blanks (only ' '; line breaks stay).
 std::string_view trim_blanks(std::string_view s);
 

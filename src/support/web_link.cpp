@@ -4,6 +4,7 @@
 #include <cctype>
 #include <string>
 
+#include "support/text.h"
 #include "support/utf8.h"
 
 namespace tesvik {
@@ -29,7 +30,7 @@ bool starts_without_case(std::string_view s, std::string_view prefix) {
 }
 
 bool port_text(std::string_view p) {
-  if (p.size() > 5 || !std::all_of(p.begin(), p.end(), [](char c) { return c >= '0' && c <= '9'; })) return false;
+  if (p.size() > 5 || !std::all_of(p.begin(), p.end(), is_ascii_digit)) return false;
   return p.empty() || std::stoi(std::string(p)) <= 65535;
 }
 
