@@ -34,7 +34,7 @@ struct Edition {
 };
 
 std::unique_ptr<Edition> edition;
-std::string reply;  // the text that the last text-returning call hands back
+std::string text_reply;  // the text that the last text-returning call hands back
 
 std::optional<tesvik::ControlRef> control(const char* name, int index) {
   const tesvik::ControlArray* array = tesvik::find_control(name);
@@ -159,10 +159,11 @@ EMSCRIPTEN_KEEPALIVE void tesvik_tool_help(int tool) {
 // (render_json.h); empty when there is no run to check against (the App
 // has said so).
 EMSCRIPTEN_KEEPALIVE const char* tesvik_check_history(int mode, const char* draws) {
-  reply.clear();
-  if (!edition) return reply.c_str();
-  if (const auto report = edition->app.check_history(mode_of(mode), draws)) reply = tesvik::web::history_json(*report);
-  return reply.c_str();
+  text_reply.clear();
+  if (!edition) return text_reply.c_str();
+  if (const auto report = edition->app.check_history(mode_of(mode), draws))
+    text_reply = tesvik::web::history_json(*report);
+  return text_reply.c_str();
 }
 
 // The count the page shows for its last run; -1 without an App.
@@ -170,51 +171,51 @@ EMSCRIPTEN_KEEPALIVE int tesvik_kept_count(int mode) { return edition ? edition-
 
 // A text box's or combo box's text, or a label's caption.
 EMSCRIPTEN_KEEPALIVE const char* tesvik_text(const char* name, int index) {
-  reply.clear();
+  text_reply.clear();
   on_control(name, index, [](tesvik::App& app, tesvik::ControlRef c) {
-    if (const std::string* text = app.text_of(c)) reply = *text;
-    else if (const tesvik::Label* label = app.label_of(c)) reply = label->caption;
+    if (const std::string* text = app.text_of(c)) text_reply = *text;
+    else if (const tesvik::Label* label = app.label_of(c)) text_reply = label->caption;
   });
-  return reply.c_str();
+  return text_reply.c_str();
 }
 
 // The geometry of a page (0 front three .. 3 front six) in the page's fonts,
 // as JSON (src/web/render_json.h): the one layout that the window uses too.
 EMSCRIPTEN_KEEPALIVE const char* tesvik_page_layout(int page) {
-  reply = tesvik::web::page_json(tesvik::page_geometry(std::clamp(page, 0, 3), tesvik::web::HostMeasure()));
-  return reply.c_str();
+  text_reply = tesvik::web::page_json(tesvik::page_geometry(std::clamp(page, 0, 3), tesvik::web::HostMeasure()));
+  return text_reply.c_str();
 }
 
 // What to draw for a control, as JSON (src/web/render_json.h); empty
 // without an App or for a control the program does not have.
 EMSCRIPTEN_KEEPALIVE const char* tesvik_view(const char* name, int index) {
-  reply.clear();
+  text_reply.clear();
   on_control(name, index, [](tesvik::App& app, tesvik::ControlRef c) {
-    if (const auto view = tesvik::control_view(app, c)) reply = tesvik::web::view_json(*view);
+    if (const auto view = tesvik::control_view(app, c)) text_reply = tesvik::web::view_json(*view);
   });
-  return reply.c_str();
+  return text_reply.c_str();
 }
 
 // Up to `count` rows from `first` of a list or of the result viewer, as a
 // JSON array of strings.
 EMSCRIPTEN_KEEPALIVE const char* tesvik_rows(const char* name, int index, int first, int count) {
-  reply = "[]";
+  text_reply = "[]";
   on_control(name, index, [first, count](tesvik::App& app, tesvik::ControlRef c) {
-    reply = tesvik::web::rows_json(tesvik::control_rows(app, c, first, count));
+    text_reply = tesvik::web::rows_json(tesvik::control_rows(app, c, first, count));
   });
-  return reply.c_str();
+  return text_reply.c_str();
 }
 
 // What changed since the last call (web/view_changes.h); everything on the
 // first call.
 EMSCRIPTEN_KEEPALIVE const char* tesvik_changes() {
-  reply = edition ? edition->changes.take(edition->app) : "";
-  return reply.c_str();
+  text_reply = edition ? edition->changes.take(edition->app) : "";
+  return text_reply.c_str();
 }
 
 EMSCRIPTEN_KEEPALIVE const char* tesvik_title() {
-  reply = edition ? edition->app.title() : "";
-  return reply.c_str();
+  text_reply = edition ? edition->app.title() : "";
+  return text_reply.c_str();
 }
 
 }  // extern "C"

@@ -10,4 +10,7 @@ namespace tesvik::web {
 // `text` as a JSON string, quotes included.
 std::string json_string(std::string_view text);
 
+// `b` as a JSON literal.
+inline const char* json_boolean(bool b) { return b ? "true" : "false"; }
+
 }  // namespace tesvik::web

@@ -37,8 +37,6 @@ std::string array(const std::vector<Item>& items, Write write) {
   return out + "]";
 }
 
-const char* boolean(bool b) { return b ? "true" : "false"; }
-
 }  // namespace
 
 std::string page_json(const PageGeometry& page) {
@@ -65,8 +63,8 @@ std::string view_json(const ControlView& v, bool with_text) {
   items += "]";
   return "{\"kind\":" + json_string(kind_name(v.kind)) + ",\"caption\":" + json_string(v.caption) +
          (with_text ? ",\"text\":" + json_string(v.text) : std::string()) + ",\"upper\":" + json_string(v.upper) +
-         ",\"items\":" + items + ",\"colour\":" + std::to_string(v.colour) + ",\"enabled\":" + boolean(v.enabled) +
-         ",\"visible\":" + boolean(v.visible) + ",\"underline\":" + boolean(v.underline) +
+         ",\"items\":" + items + ",\"colour\":" + std::to_string(v.colour) + ",\"enabled\":" + json_boolean(v.enabled) +
+         ",\"visible\":" + json_boolean(v.visible) + ",\"underline\":" + json_boolean(v.underline) +
          ",\"rows\":" + std::to_string(v.rows) + ",\"selected\":" + std::to_string(v.selected) +
          ",\"scrollMax\":" + std::to_string(v.scroll_max) + ",\"revision\":" + std::to_string(v.revision) + "}";
 }
@@ -83,8 +81,8 @@ std::string history_json(const HistoryReport& report) {
   out += ",\"lines\":" + array(report.lines, [](const HistoryLine& l) {
            std::string failed = "[";
            for (std::string_view name : l.failed) failed += (failed.size() > 1 ? "," : "") + json_string(name);
-           return std::to_string(l.line) + "," + boolean(l.readable) + "," + json_string(l.text) + "," +
-                  boolean(l.kept) + "," + failed + "]";
+           return std::to_string(l.line) + "," + json_boolean(l.readable) + "," + json_string(l.text) + "," +
+                  json_boolean(l.kept) + "," + failed + "]";
          });
   std::string conditions = "[";
   for (std::size_t i = 0; i < report.conditions.size() && i < report.condition_failures.size(); ++i)

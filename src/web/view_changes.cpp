@@ -12,16 +12,14 @@ namespace tesvik::web {
 
 namespace {
 
-const char* boolean(bool b) { return b ? "true" : "false"; }
-
 std::string frame_json(const App& app) {
   const FrameState& f = app.frame();
-  return "{\"page\":" + std::to_string(f.page) + ",\"overlay\":" + boolean(f.overlay) +
-         ",\"progressVisible\":" + boolean(f.progress_visible) +
+  return "{\"page\":" + std::to_string(f.page) + ",\"overlay\":" + json_boolean(f.overlay) +
+         ",\"progressVisible\":" + json_boolean(f.progress_visible) +
          ",\"progressPercent\":" + std::to_string(f.progress_percent) + ",\"caption\":" + json_string(f.caption) +
          ",\"news\":" + json_string(f.news) + ",\"subPanels\":[" + std::to_string(app.panel().q3_sub_panel) + "," +
-         std::to_string(app.panel().q4_sub_panel) + "],\"picture\":" + boolean(app.panel().picture_panel) +
-         ",\"ended\":" + boolean(app.ended()) + "}";
+         std::to_string(app.panel().q4_sub_panel) + "],\"picture\":" + json_boolean(app.panel().picture_panel) +
+         ",\"ended\":" + json_boolean(app.ended()) + "}";
 }
 
 }  // namespace
