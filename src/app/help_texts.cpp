@@ -99,8 +99,6 @@ const HelpTexts& help_texts() {
 
 namespace {
 
-using K = HelpKind;
-
 // What each C_shuoming does, from the pages: a block's button shows its
 // text in the page's section, or the explanation picture; the result side's
 // buttons show the texts that every page has.
@@ -111,15 +109,15 @@ std::vector<HelpButton> button_table() {
   };
   for (const PageTable& page : page_tables()) {
     for (const Block& b : page.blocks)
-      set(b.help,
-          b.help_key.empty() ? HelpButton{K::ShowPicture, {}, {}} : HelpButton{K::Text, page.help_section, b.help_key});
+      set(b.help, b.help_key.empty() ? HelpButton{HelpKind::ShowPicture, {}, {}}
+                                     : HelpButton{HelpKind::Text, page.help_section, b.help_key});
     const ResultSide& r = page.result;
-    set(r.base_help, {K::Text, page.help_section, "大底号码说明"});
-    set(r.separator_help, {K::Text, page.help_section, "号码分隔符号说明"});
-    set(r.total_help, {K::Text, page.help_section, "总容错说明"});
-    set(r.prize_help, {K::Text, "qt", "兑奖查询说明"});
+    set(r.base_help, {HelpKind::Text, page.help_section, "大底号码说明"});
+    set(r.separator_help, {HelpKind::Text, page.help_section, "号码分隔符号说明"});
+    set(r.total_help, {HelpKind::Text, page.help_section, "总容错说明"});
+    set(r.prize_help, {HelpKind::Text, "qt", "兑奖查询说明"});
   }
-  set(kPictureClose, {K::HidePicture, {}, {}});
+  set(kPictureClose, {HelpKind::HidePicture, {}, {}});
   return t;
 }
 
@@ -133,9 +131,9 @@ const HelpButton& help_button(int shuoming) {
 void click_help(int shuoming, bool& picture_panel, UserPort& port) {
   const HelpButton& b = help_button(shuoming);
   switch (b.kind) {
-    case K::Text: help_texts().show(port, b.section, b.key); break;
-    case K::ShowPicture: picture_panel = true; break;
-    case K::HidePicture: picture_panel = false; break;
+    case HelpKind::Text: help_texts().show(port, b.section, b.key); break;
+    case HelpKind::ShowPicture: picture_panel = true; break;
+    case HelpKind::HidePicture: picture_panel = false; break;
   }
 }
 

@@ -12,14 +12,14 @@ namespace tesvik {
 namespace {
 
 constexpr std::string_view kCompoundText = "0123456789/\r\n";
-constexpr std::size_t kLongerThan = 5;  // box characters from which the box is read
-constexpr std::size_t kKeptLonger = 9;  // characters a kept line has more than
-constexpr std::size_t kKeptLines = 99;  // earlier lines kept when a line is added
+constexpr std::size_t kBoxLongerThan = 5;  // box characters from which the box is read
+constexpr std::size_t kKeptLonger = 9;     // characters a kept line has more than
+constexpr std::size_t kKeptLines = 99;     // earlier lines kept when a line is added
 
 }  // namespace
 
 std::optional<CompoundLines<6>> read_compounds_6x(std::string_view box) {
-  if (character_count(box) <= kLongerThan) return std::nullopt;
+  if (character_count(box) <= kBoxLongerThan) return std::nullopt;
   CompoundLines<6> lines;
   for_each_line(stripped(box, kCompoundText), [&](std::string_view line) {
     if (line.find('/') == std::string_view::npos) return;

@@ -9,7 +9,7 @@ namespace tesvik {
 
 namespace {
 
-constexpr std::string_view kReplacement = "\xEF\xBF\xBD";  // U+FFFD
+constexpr std::string_view kReplacementUtf8 = "\xEF\xBF\xBD";  // U+FFFD
 
 }  // namespace
 
@@ -28,7 +28,7 @@ std::string gbk_to_utf8(std::string_view gbk) {
     out.append(buffer, static_cast<std::size_t>(dst - buffer));
     if (r != static_cast<std::size_t>(-1) || errno == E2BIG) continue;  // done, or the buffer was full
     // EILSEQ (no GBK character starts here) or EINVAL (cut off at the end).
-    out += kReplacement;
+    out += kReplacementUtf8;
     ++src;
     --src_left;
   }

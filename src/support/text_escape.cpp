@@ -10,7 +10,7 @@ namespace tesvik {
 
 namespace {
 
-constexpr char kHex[] = "0123456789abcdef";
+constexpr char kLowerHex[] = "0123456789abcdef";
 
 // The characters escaped by a letter: the character and the letter that
 // follows the backslash.
@@ -93,8 +93,8 @@ std::string quote_text(std::string_view bytes) {
       out += *letter;
     } else if (b < 0x20 || b == 0x7F) {
       out += "\\u00";
-      out += kHex[b >> 4];
-      out += kHex[b & 0xF];
+      out += kLowerHex[b >> 4];
+      out += kLowerHex[b & 0xF];
     } else {
       out += c;
     }

@@ -6,7 +6,7 @@ namespace tesvik {
 
 namespace {
 
-constexpr char kHex[] = "0123456789ABCDEF";
+constexpr char kUpperHex[] = "0123456789ABCDEF";
 constexpr std::string_view kUnreserved = "-_.!~*'()";
 
 bool unreserved(char16_t c) {
@@ -24,11 +24,11 @@ std::string escape(std::u16string_view text) {
       out += static_cast<char>(c);
     } else if (c < 255) {
       out += '%';
-      out += kHex[c >> 4];
-      out += kHex[c & 0xF];
+      out += kUpperHex[c >> 4];
+      out += kUpperHex[c & 0xF];
     } else {
       out += "%u";
-      for (int shift = 12; shift >= 0; shift -= 4) out += kHex[(c >> shift) & 0xF];
+      for (int shift = 12; shift >= 0; shift -= 4) out += kUpperHex[(c >> shift) & 0xF];
     }
   }
   return out;

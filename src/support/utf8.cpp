@@ -4,7 +4,7 @@ namespace tesvik {
 
 namespace {
 
-constexpr char32_t kReplacement = 0xFFFD;
+constexpr char32_t kReplacementCharacter = 0xFFFD;
 
 // Decodes at s[i] without moving; the sequence's length, 0 when malformed.
 std::size_t decode(std::string_view s, std::size_t i, char32_t& cp) {
@@ -40,7 +40,7 @@ char32_t next_code_point(std::string_view s, std::size_t& i) {
   char32_t cp = 0;
   const std::size_t length = decode(s, i, cp);
   i += length == 0 ? 1 : length;
-  return length == 0 ? kReplacement : cp;
+  return length == 0 ? kReplacementCharacter : cp;
 }
 
 bool valid_utf8(std::string_view s) {

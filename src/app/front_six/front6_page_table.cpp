@@ -22,7 +22,7 @@ Q6Row row(std::string_view label, int first, Captions captions, int clear, Q6Hel
 }
 
 using SixLabels = std::array<std::string_view, 6>;
-constexpr SixLabels kPlaceNames = {"第一名", "第二名", "第三名", "第四名", "第五名", "第六名"};
+constexpr SixLabels kSixPlaceNames = {"第一名", "第二名", "第三名", "第四名", "第五名", "第六名"};
 constexpr SixLabels kCompoundNames = {"一名", "二名", "三名", "四名", "五名", "六名"};
 
 // Six rows of the numbers 01..10 from C_q6 `first` on, one per place or
@@ -81,7 +81,7 @@ std::vector<Q6Panel> panels() {
       {.rows = {row("通杀码", 1, two_digits(1, 10), 12, six(7, "前六通杀码")),
                 row("杀跨度", 11, decimals(5, 9), 13, six(8, "前六杀跨度")),
                 row("杀和值", 16, decimals(21, 45), 14, six(9, "前六杀和值"))}},
-      {.title = "定位杀", .rows = six_rows(kPlaceNames, 41, 15), .selector = 6, .helps = {six(10, "前六定位杀")}},
+      {.title = "定位杀", .rows = six_rows(kSixPlaceNames, 41, 15), .selector = 6, .helps = {six(10, "前六定位杀")}},
       {.title = "胆组(不定位胆)", .labels = {"胆码开出个数"}, .rows = group_rows(), .selector = 7, .helps = {{11, {}}}},
       {.title = "排除大小，奇偶，质合，012路",
        .boxes = {{.box = 7, .label = "大1小0", .clear = 7},

@@ -11,7 +11,7 @@ namespace tesvik {
 
 namespace {
 
-constexpr int kColumnWidth = 370;
+constexpr int kBlockColumnWidth = 370;
 constexpr int kResultWidth = 220;
 constexpr int kMinResultList = 120;
 
@@ -26,7 +26,7 @@ class ConditionLayout {
 
   // A block's panel at (x, y); returns its height.
   int block(const Block& b, int x, int y) {
-    const int inner = kColumnWidth - kPanelLeft - kPanelRight;
+    const int inner = kBlockColumnWidth - kPanelLeft - kPanelRight;
     int at = y + kPanelTop;
     Line header(page_, x + kPanelLeft, at, inner);
     header.left_text(b.title, TextStyle::Bold);
@@ -52,13 +52,13 @@ class ConditionLayout {
       at += kSmall + 1;
     }
     const int height = at - 1 + kPanelBottom - y;
-    page_.panel({x, y, kColumnWidth, height});
+    page_.panel({x, y, kBlockColumnWidth, height});
     return height;
   }
 
   // The switches, then the blocks of every sub-panel in one place.
   int sub_panels(int x, int y) {
-    Line switches(page_, x, y, kColumnWidth);
+    Line switches(page_, x, y, kBlockColumnWidth);
     for (const SubPanelSwitch& sw : table_.sub_panels)
       switches.left({Ctl::C_q3_nei, sw.button}, std::max(100, page_.text_width(sw.caption) + 12), kSmall);
     const int top = y + switches.height() + 1;
@@ -175,7 +175,7 @@ PageGeometry condition_page_geometry(const PageTable& table, const TextMeasure& 
   constexpr int kMargin = 2;
   // Blocks go into the shortest column in table order; the sub-panels take
   // the place of their first block.
-  PanelColumns columns(kMargin, kMargin, kColumnWidth);
+  PanelColumns columns(kMargin, kMargin, kBlockColumnWidth);
   bool stack_placed = false;
   for (const Block& b : table.blocks) {
     if (b.sub_panel >= 0 && stack_placed) continue;

@@ -15,7 +15,7 @@ namespace tesvik {
 
 namespace {
 
-constexpr int kColumnWidth = 352;
+constexpr int kPanelColumnWidth = 352;
 constexpr int kSideWidth = 236;
 constexpr int kBoxHeight = 34;
 constexpr int kMargin = 2;
@@ -214,11 +214,11 @@ class Front6Layout {
 PageGeometry front6_page_geometry(const TextMeasure& measure) {
   PageBuilder page(measure);
   Front6Layout layout(page);
-  PanelColumns columns(kMargin, kMargin, kColumnWidth);
+  PanelColumns columns(kMargin, kMargin, kPanelColumnWidth);
   for (const Q6Panel& p : q6_panels())
     if (!on_result_side(p)) {
       const PanelColumns::Slot slot = columns.next();
-      columns.place(slot, layout.panel(p, slot.x, slot.y, kColumnWidth));
+      columns.place(slot, layout.panel(p, slot.x, slot.y, kPanelColumnWidth));
     }
   const int side_x = columns.right() + PanelColumns::kColumnSpacing;
   const int side = layout.result_side(side_x, kMargin);

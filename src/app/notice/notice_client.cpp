@@ -21,7 +21,7 @@ constexpr int kAdvertSlot = 9;  // L_ad i opens link slot 9 + i
 constexpr int kExitSlot = 12;
 
 constexpr const char* kErrorTitle = "错误提示";
-constexpr const char* kLinkTitle = "提示";
+constexpr const char* kOfflineTitle = "提示";
 constexpr const char* kUpgradeTitle = "温馨提示";
 constexpr const char* kSecondCopy = "本软件已经打开了，不要重复打开，本界面将自动关闭";
 constexpr const char* kOffline =
@@ -88,7 +88,7 @@ void NoticeClient::notice_failed() {
   frame_.set_network_state("ng");
   frame_.set_network_status("联网失败", kExclude);
   port_.pump();
-  port_.message(kLinkTitle, kOffline);
+  port_.message(kOfflineTitle, kOffline);
   frame_.open_link(build_config::kShareLink);
   make_install_id();
 }
