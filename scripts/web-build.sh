@@ -10,7 +10,7 @@ cd "$(dirname "$0")/.."
 scripts/setup.sh --web
 # emscripten's JavaScript optimizer needs Debian's acorn module.
 export NODE_PATH=/usr/share/nodejs${NODE_PATH:+:$NODE_PATH}
-emcmake cmake -S . -B build/web -DCMAKE_BUILD_TYPE=Release >/dev/null
+emcmake cmake -S . -B build/web -DCMAKE_BUILD_TYPE=Release -DTESVIK_WHOLE_BUILD=ON >/dev/null
 targets=("$@")
 [ "${#targets[@]}" -gt 0 ] || targets=(tesvik-batch tesvik-web tesvik-site)
 nice cmake --build build/web -j"$(nproc)" --target "${targets[@]}" >/dev/null
