@@ -1,12 +1,13 @@
 #!/usr/bin/env bash
 # Builds the libFuzzer targets with clang (installing missing packages) and
 # runs each for SECONDS (default 20) from its seed corpus, one after the
-# other. Logs go to build/fuzz/logs/NAME.log, inputs that crash to
+# other: coverage-guided fuzzing, deeper than the test command's short runs
+# of the same targets. Logs go to build/fuzz/logs/NAME.log, inputs that crash to
 # build/fuzz/crashes/; the status is non-zero when a target fails.
 #   scripts/fuzz.sh [SECONDS] [NAME...]     # NAME as in fuzz/CMakeLists.txt
 set -euo pipefail
 cd "$(dirname "$0")/.."
-scripts/setup.sh
+scripts/setup.sh --fuzz
 seconds="${1:-20}"
 shift || true
 CC=clang CXX=clang++ cmake -S . -B build/fuzz -DCMAKE_BUILD_TYPE=RelWithDebInfo -DTESVIK_FUZZ=ON \

@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # Installs the Debian packages the build needs, only those that are missing:
-# compilers, libraries, clang with its fuzzer runtime and clang-format, the icon renderer and
-# the tools that build and check the Debian package.
+# compilers, libraries, clang-format, the icon renderer and the tools that
+# build and check the Debian package. With --fuzz it also installs clang
+# with its fuzzer runtime, which scripts/fuzz.sh builds with.
 # With --window-check it also installs the X server, window manager and
 # tools that scripts/window-check.sh uses. With --web it installs instead
 # what the browser edition needs: Debian's emscripten (with clang, lld and
@@ -10,8 +11,10 @@
 # the page's font, and Chromium, in which the page's tests run.
 set -euo pipefail
 packages=(cmake g++ make libgtest-dev libgmock-dev googletest libbenchmark-dev qt6-base-dev qt6-translations-l10n
-          fonts-wqy-microhei clang clang-format libclang-rt-14-dev librsvg2-bin dpkg-dev file desktop-file-utils appstream lintian)
-if [ "${1:-}" = "--window-check" ]; then
+          fonts-wqy-microhei clang-format librsvg2-bin dpkg-dev file desktop-file-utils appstream lintian)
+if [ "${1:-}" = "--fuzz" ]; then
+  packages+=(clang libclang-rt-14-dev)
+elif [ "${1:-}" = "--window-check" ]; then
   packages+=(xvfb openbox xdotool x11-utils imagemagick)
 elif [ "${1:-}" = "--web" ]; then
   packages=(emscripten nodejs cmake gzip librsvg2-bin python3 fonts-wqy-microhei chromium)
