@@ -12,29 +12,37 @@ scripts/web-build.sh
 web=$(realpath build/web/tesvik-batch.js)
 work=build/web/diff
 rm -rf "$work"
-failed=0 count=0
-for script in tests/scripts/*.batch; do
+export native web work
+# Compares one script; prints a line when the two differ.
+compare() {
+  local script=$1 name status_native=0 status_web=0 side
   name=$(basename "$script" .batch)
   for side in native web; do
     mkdir -p "$work/$name/$side"
     cp -r tests/scripts/files "$work/$name/$side/"
   done
   script=$(realpath "$script")
-  status_native=0 status_web=0
   (cd "$work/$name/native" && "$native" --batch "$script" >../native.out 2>../native.err) || status_native=$?
   (cd "$work/$name/web" && node "$web" --batch "$script" >../web.out 2>../web.err) || status_web=$?
-  count=$((count + 1))
   if [ "$status_native" != "$status_web" ]; then
     echo "$name: exit status $status_native native, $status_web web"
-    failed=$((failed + 1))
   elif ! cmp -s "$work/$name/native.out" "$work/$name/web.out" || ! cmp -s "$work/$name/native.err" "$work/$name/web.err" ||
        ! diff -r "$work/$name/native" "$work/$name/web" >/dev/null; then
     echo "$name: output differs (build/web/diff/$name)"
-    failed=$((failed + 1))
   else
     rm -rf "${work:?}/$name"
   fi
-done
+}
+export -f compare
+# The scripts run side by side, one per core.
+scripts=(tests/scripts/*.batch)
+differences=$(printf '%s\0' "${scripts[@]}" | xargs -0 -n1 -P"$(nproc)" bash -c 'compare "$1"' _)
+failed=0
+if [ -n "$differences" ]; then
+  echo "$differences"
+  failed=$(grep -c . <<<"$differences")
+fi
+count=${#scripts[@]}
 echo "web edition: $((count - failed)) of $count scripts as the native build"
 node tests/web/binding_smoke.js build/web || failed=$((failed + 1))
 [ "$failed" -eq 0 ]
