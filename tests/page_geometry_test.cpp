@@ -98,8 +98,8 @@ TEST(PageGeometry, PanelsHoldTheirControlsAndDoNotOverlap) {
 
 TEST(PageGeometry, EveryPanelButtonOfThePagesIsPlaced) {
   const PageGeometry six = page_geometry(3, kMeasure);
-  for (const Q6Panel& p : q6_panels())
-    for (const Q6Row& r : p.rows)
+  for (const Block& p : q6_panels())
+    for (const ButtonRow& r : p.rows)
       for (int k = r.first; k <= r.last; ++k) EXPECT_NE(six.find({Ctl::C_q6, k}), nullptr) << k;
   for (int k = 0; k < static_cast<int>(slot_count(Ctl::C_q6_gn)); ++k)
     EXPECT_NE(six.find({Ctl::C_q6_gn, k}), nullptr) << k;
@@ -110,8 +110,7 @@ TEST(PageGeometry, EveryPanelButtonOfThePagesIsPlaced) {
     for (const Block& b : t.blocks)
       for (const ButtonRow& r : b.rows)
         for (int k = r.first; k <= r.last; ++k)
-          EXPECT_NE(g.find({r.kind == RowKind::Kill ? Ctl::C_annv : Ctl::C_annv_chu, k}), nullptr)
-              << mode_info(t.mode).page << " " << k;
+          EXPECT_NE(g.find({kConditionBlockArrays.buttons_of(r), k}), nullptr) << mode_info(t.mode).page << " " << k;
     EXPECT_NE(g.find({Ctl::T_duijiang, mode_info(t.mode).prize_box}), nullptr);
     EXPECT_NE(g.find({Ctl::C_jg_gn, mode_info(t.mode).first_function}), nullptr);
   }

@@ -140,7 +140,7 @@ TEST_F(PanelActions, PageClearRestoresThePageAndNothingElse) {
     app.panel().duijiang = {"", "123", "1234", "12345"};
     for (const Block& b : page.blocks) {
       for (const ButtonRow& r : b.rows)
-        for (int i = r.first; i <= r.last; ++i) click(r.kind == RowKind::Kill ? Ctl::C_annv : Ctl::C_annv_chu, i);
+        for (int i = r.first; i <= r.last; ++i) click(kConditionBlockArrays.buttons_of(r), i);
       for (const TextField& f : b.boxes) box(f.box) = "01 02";
       if (b.range >= 0) range(b.range) = range(b.range + 1) = "3";
       if (b.mode_keep >= 0) click(Ctl::C_n_xuan_1, b.mode_exclude);

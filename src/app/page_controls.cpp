@@ -25,23 +25,37 @@ class Names {
   Owner owner_;
 };
 
-void name_block(Names& n, const Block& b, const std::string& by) {
+// Rows and boxes of a block may share a clear or help button: each control
+// of a block is named once.
+void name_block(Names& n, const Block& b, const BlockArrays& a, const std::string& by) {
+  std::set<std::pair<Ctl, int>> named;
+  const auto add = [&](Ctl array, int index, const std::string& place) {
+    if (index >= 0 && named.insert({array, index}).second) n.add(array, index, place);
+  };
   for (const ButtonRow& r : b.rows) {
-    n.add_range(r.kind == RowKind::Kill ? Ctl::C_annv : Ctl::C_annv_chu, r.first, r.last, by + "/" + r.label);
-    n.add(Ctl::C_cls, r.select_all, by + "/" + r.label + " 全");
-    n.add(Ctl::C_cls, r.clear, by + "/" + r.label + " 清");
+    for (int i = r.first; i <= r.last; ++i) add(a.buttons_of(r), i, by + "/" + r.label);
+    add(a.clear, r.select_all, by + "/" + r.label + " 全");
+    add(a.clear, r.clear, by + "/" + r.label + " 清");
+    add(a.help, r.help.button, by + "/" + r.label + " help");
   }
   for (const TextField& f : b.boxes) {
-    n.add(Ctl::T_nei_txt_ip, f.box, by);
-    n.add(Ctl::C_cls, f.clear, by + " box clear");
+    add(a.box, f.box, by + " box");
+    add(a.clear, f.clear, by + " box clear");
+    add(a.range, f.selector, by + " box tolerance");
+    add(a.help, f.help.button, by + " box help");
+    add(a.function, f.paste, by + " paste");
   }
-  if (b.range >= 0) n.add_range(Ctl::Comb_rc, b.range, b.range + 1, by);
-  n.add(Ctl::C_cls, b.clear, by + " clear");
-  n.add(Ctl::C_shuoming, b.help, by + " help");
-  n.add(Ctl::C_n_xuan_1, b.mode_keep, by + " 保留");
-  n.add(Ctl::C_n_xuan_1, b.mode_exclude, by + " 排除");
-  if (b.compound_list) n.add_range(Ctl::C_q3_nei, kCompoundListButtons, kCompoundListButtons + 2, by + " list");
-  n.add(Ctl::C_jg_gn, b.add_button, by + " add");
+  if (b.range >= 0)
+    for (int k = 0; k < a.range_width; ++k) add(a.range, b.range + k, by + " tolerance");
+  add(a.clear, b.clear, by + " clear");
+  for (const BlockHelp& h : b.helps) add(a.help, h.button, by + " help");
+  add(Ctl::C_n_xuan_1, b.mode_keep, by + " 保留");
+  add(Ctl::C_n_xuan_1, b.mode_exclude, by + " 排除");
+  if (b.compound_list)
+    for (int k = kCompoundListButtons; k <= kCompoundListButtons + 2; ++k) add(Ctl::C_q3_nei, k, by + " list");
+  add(a.function, b.add_button, by + " add");
+  for (int f : b.functions) add(a.function, f, by + " function");
+  add(Ctl::L_jg_zhushu, b.count_label, by + " count");
 }
 
 void name_result_side(Names& n, const ResultSide& r, const ModeInfo& m, const std::string& page) {
@@ -60,25 +74,6 @@ void name_result_side(Names& n, const ResultSide& r, const ModeInfo& m, const st
   n.add(Ctl::C_shuoming, r.prize_help, page + " prize help");
 }
 
-void name_panel(Names& n, const Q6Panel& p, int number) {
-  const std::string by = "front six panel " + std::to_string(number) + " " + std::string(p.title);
-  std::set<std::pair<Ctl, int>> shared;
-  for (const Q6Row& r : p.rows) {
-    n.add_range(Ctl::C_q6, r.first, r.last, by + "/" + std::string(r.label));
-    shared.insert({{Ctl::C_q6_cls, r.clear}, {Ctl::C_q6_cls, r.select_all}, {Ctl::C_q6_shuoming, r.help.button}});
-  }
-  for (const Q6Box& b : p.boxes) {
-    n.add(Ctl::T_q6, b.box, by + " box");
-    n.add(Ctl::C_q6_gn, b.paste, by + " paste");
-    shared.insert({{Ctl::C_q6_cls, b.clear}, {Ctl::C_q6_shuoming, b.help.button}, {Ctl::rc_q6, b.selector}});
-  }
-  shared.insert({{Ctl::rc_q6, p.selector}, {Ctl::C_q6_cls, p.clear}});
-  for (const Q6Help& h : p.helps) shared.insert({Ctl::C_q6_shuoming, h.button});
-  for (int f : p.functions) shared.insert({Ctl::C_q6_gn, f});
-  for (const auto& [array, index] : shared) n.add(array, index, by);
-  n.add(Ctl::L_jg_zhushu, p.count_label, by + " count");
-}
-
 }  // namespace
 
 std::vector<NamedControl> page_controls() {
@@ -87,7 +82,7 @@ std::vector<NamedControl> page_controls() {
   for (const PageTable& page : page_tables()) {
     const ModeInfo& m = mode_info(page.mode);
     const std::string caption(m.caption);
-    for (const Block& b : page.blocks) name_block(n, b, caption + " " + b.title);
+    for (const Block& b : page.blocks) name_block(n, b, kConditionBlockArrays, caption + " " + b.title);
     for (const SubPanelSwitch& s : page.sub_panels) n.add(Ctl::C_q3_nei, s.button, caption + " " + s.caption);
     name_result_side(n, page.result, m, caption);
   }
@@ -96,7 +91,8 @@ std::vector<NamedControl> page_controls() {
   Names six(out, Owner::FrontSix);
   six.add(Ctl::C_q6, kQ6Unread, "front six's unread button");
   int number = 0;
-  for (const Q6Panel& p : q6_panels()) name_panel(six, p, number++);
+  for (const Block& p : q6_panels())
+    name_block(six, p, kSixBlockArrays, "front six panel " + std::to_string(number++) + " " + p.title);
   return out;
 }
 

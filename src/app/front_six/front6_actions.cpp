@@ -24,8 +24,8 @@ namespace {
 constexpr const char* kPromptTitle = "提示";
 constexpr int kCompoundPauseMs = 500;
 
-const Q6Panel& compound_panel() {
-  for (const Q6Panel& panel : q6_panels())
+const Block& compound_panel() {
+  for (const Block& panel : q6_panels())
     if (panel.clear == kQ6CompoundBox) return panel;
   throw std::out_of_range("compound panel");
 }
@@ -138,14 +138,14 @@ void Front6Page::unpaste(int gn) {
   PastedPicks& list = state_.pasted.at(static_cast<std::size_t>(gn - kQ6PasteKill));
   if (!list.in_use) return;
   list = {};
-  const Q6Box& box = q6_paste_box(gn);
+  const TextField& box = q6_paste_box(gn);
   state_.boxes.at(static_cast<std::size_t>(box.box)) = std::string(box.hint);
 }
 
 void Front6Page::add_compound(Front6Context& ctx) {
-  const Q6Panel& panel = compound_panel();
+  const Block& panel = compound_panel();
   std::string line;
-  for (const Q6Row& r : panel.rows) {
+  for (const ButtonRow& r : panel.rows) {
     std::string digits;
     for (int i = r.first; i <= r.last; ++i)
       if (state_.q6.at(static_cast<std::size_t>(i)).selected()) digits += shorthand_digit(i - r.first + 1);
@@ -156,7 +156,7 @@ void Front6Page::add_compound(Front6Context& ctx) {
   TextBox& box = state_.boxes.at(kQ6CompoundBox);
   box = with_compound_line(box.text(), line);
   ctx.port.pause(kCompoundPauseMs);
-  for (const Q6Row& r : panel.rows)
+  for (const ButtonRow& r : panel.rows)
     for (int i = r.first; i <= r.last; ++i) state_.q6.at(static_cast<std::size_t>(i)).colour = kNeutral;
 }
 

@@ -13,12 +13,12 @@ namespace tesvik {
 namespace {
 
 // Empties a box; a box with a paste button shows its hint again and its list is no longer used.
-void empty_box(Front6State& s, const Q6Box& b) {
+void empty_box(Front6State& s, const TextField& b) {
   s.boxes.at(static_cast<std::size_t>(b.box)) = std::string(b.hint);
   if (b.paste >= 0) s.pasted.at(static_cast<std::size_t>(b.paste - kQ6PasteKill)).in_use = false;
 }
 
-void set_row(Front6State& s, const Q6Row& r, Colour colour) {
+void set_row(Front6State& s, const ButtonRow& r, Colour colour) {
   for (int i = r.first; i <= r.last; ++i) checked_at(s.q6, i).colour = colour;
 }
 
@@ -34,14 +34,14 @@ Front6State Front6State::initial() {
   s.selectors.resize(slot_count(Ctl::rc_q6));
   s.q6[kQ6Unread].caption = "00";
   for (std::size_t i = 0; i < s.q6.size(); ++i) s.q6[i].visible = control_exists({Ctl::C_q6, static_cast<int>(i)});
-  for (const Q6Panel& panel : q6_panels()) {
-    for (const Q6Row& r : panel.rows) {
+  for (const Block& panel : q6_panels()) {
+    for (const ButtonRow& r : panel.rows) {
       for (int i = r.first; i <= r.last; ++i)
         checked_at(s.q6, i).caption = r.captions.at(static_cast<std::size_t>(i - r.first));
       if (r.clear >= 0) checked_at(s.cls, r.clear).caption = "清";
       if (r.select_all >= 0) checked_at(s.cls, r.select_all).caption = "全";
     }
-    for (const Q6Box& b : panel.boxes) {
+    for (const TextField& b : panel.boxes) {
       if (!b.hint.empty()) checked_at(s.boxes, b.box) = std::string(b.hint) + "\r\n";
       if (b.clear >= 0) checked_at(s.cls, b.clear).caption = "清";
     }
@@ -109,21 +109,21 @@ void Front6Page::click(ControlRef c, Front6Context& ctx) {
 }
 
 void Front6Page::clear(int cls) {
-  for (const Q6Panel& panel : q6_panels()) {
+  for (const Block& panel : q6_panels()) {
     const bool whole = panel.clear == cls;
-    for (const Q6Row& r : panel.rows) {
+    for (const ButtonRow& r : panel.rows) {
       if (whole || r.clear == cls) set_row(state_, r, kNeutral);
-      else if (r.select_all == cls) set_row(state_, r, q6_on_colour(r.first));
+      else if (r.select_all == cls) set_row(state_, r, r.on_colour());
     }
-    for (const Q6Box& b : panel.boxes)
+    for (const TextField& b : panel.boxes)
       if (whole || b.clear == cls) empty_box(state_, b);
   }
 }
 
 void Front6Page::clear_all() {
   state_.count.show(0);
-  for (const Q6Panel& panel : q6_panels())
-    for (const Q6Box& b : panel.boxes) empty_box(state_, b);
+  for (const Block& panel : q6_panels())
+    for (const TextField& b : panel.boxes) empty_box(state_, b);
   for (Button& b : state_.q6) b.colour = kNeutral;
   for (ToleranceSelector& s : state_.selectors) s.set_range("0<*>0");
   has_result_ = false;

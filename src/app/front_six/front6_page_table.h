@@ -1,8 +1,8 @@
 #pragma once
-// The front-six page as data: its panels with their button rows, boxes,
-// tolerance selectors, clear and select-all buttons and help buttons, the
-// seventeen evaluation steps of a run with the controls each reads, and the
-// help keys. The page's captions and initial state, its clear actions, its
+// The front-six page as data: its panels (blocks) with their button rows,
+// boxes, tolerance selectors, clear and select-all buttons and help buttons,
+// the seventeen evaluation steps of a run with the controls each reads, and
+// the help keys. The page's captions and initial state, its clear actions, its
 // runs and the window's layout all derive from these tables.
 
 #include <span>
@@ -12,6 +12,7 @@
 
 #include "app/colours.h"
 #include "app/control_table.h"
+#include "app/page_model/page_block.h"
 #include "app/page_model/run_block.h"
 #include "filter/condition_input.h"
 
@@ -43,47 +44,10 @@ struct HelpKey {
   std::string_view key{};
 };
 
-// A help button (C_q6_shuoming) and the text it shows.
-struct Q6Help {
-  int button = -1;
-  HelpKey key{};
-};
-
-struct Q6Row {
-  std::string_view label{};  // "第一名", "大号个数"; may be empty
-  int first = 0;             // C_q6 indices first..last
-  int last = 0;
-  std::vector<std::string> captions{};  // one per index
-  int clear = -1;                       // C_q6_cls "清" greying the row
-  int select_all = -1;                  // C_q6_cls "全" turning the whole row on
-  Q6Help help{};                        // beside the row
-};
-
-struct Q6Box {
-  int box = 0;  // T_q6
-  std::string_view label{};
-  int clear = -1;     // C_q6_cls emptying the box
-  int selector = -1;  // rc_q6 of the box's condition
-  Q6Help help{};
-  int paste = -1;           // C_q6_gn pasting a pick list into the box
-  std::string_view hint{};  // text the box shows while no list is pasted
-};
-
-struct Q6Panel {
-  std::string_view title{};                // may be empty
-  std::vector<std::string_view> labels{};  // further captions ("胆码开出个数", "总容错")
-  std::vector<Q6Row> rows{};
-  std::vector<Q6Box> boxes{};
-  int selector = -1;             // rc_q6 of the panel's condition
-  int clear = -1;                // C_q6_cls clearing every row and box of the panel
-  std::vector<Q6Help> helps{};   // help buttons not beside a row or box
-  std::vector<int> functions{};  // C_q6_gn
-  int count_label = -1;          // L_jg_zhushu of the page's count
-};
-
-std::span<const Q6Panel> q6_panels();
+// The page's panels, as blocks; their conditions are q6_steps().
+std::span<const Block> q6_panels();
 // The box whose list the paste button C_q6_gn `gn` (10 or 11) pastes.
-const Q6Box& q6_paste_box(int gn);
+const TextField& q6_paste_box(int gn);
 // The run of the page: its conditions in their order of evaluation, each
 // on the next free column.
 std::span<const RunBlock> q6_steps();

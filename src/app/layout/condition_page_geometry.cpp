@@ -33,7 +33,7 @@ class ConditionLayout {
     if (b.mode_keep >= 0)
       for (int option : {b.mode_keep, b.mode_exclude}) header.left({Ctl::C_n_xuan_1, option}, 36, kSmall);
     if (!b.subtitle.empty()) header.left_text(b.subtitle);
-    header.right({Ctl::C_shuoming, b.help}, kHelpWidth, kSmall);
+    for (const BlockHelp& h : b.helps) header.right({Ctl::C_shuoming, h.button}, kHelpWidth, kSmall);
     if (b.clear >= 0) header.right({Ctl::C_cls, b.clear}, kSmall, kSmall);
     if (b.range >= 0) right_range(header, "容错", {Ctl::Comb_rc, b.range}, 40);
     at += header.height() + 1;
@@ -126,7 +126,7 @@ class ConditionLayout {
     const int w = page_.button_width(r.captions, style);
     const int h = r.captions.front().find('\r') != std::string::npos ? 30 : kSmall;
     const int per_line = std::max(1, (line.room() + 1) / (w + 1));
-    const Ctl array = r.kind == RowKind::Kill ? Ctl::C_annv : Ctl::C_annv_chu;
+    const Ctl array = kConditionBlockArrays.buttons_of(r);
     const int left = line.next_x();
     for (int k = 0; k < r.size(); ++k) {
       const int index = r.right_to_left ? r.last - k : r.first + k;

@@ -22,15 +22,15 @@ constexpr int kMargin = 2;
 
 // The base set, the overall tolerance with the functions and the prize
 // check sit beside the viewer; the other panels fill the columns.
-bool on_result_side(const Q6Panel& p) {
+bool on_result_side(const Block& p) {
   const bool base = p.boxes.size() == 1 && p.boxes[0].paste == kQ6PasteBase;
   const bool prize = p.boxes.size() == 1 && p.boxes[0].box == kQ6PrizeBox;
-  return base || prize || p.selector == kQ6TotalSelector;
+  return base || prize || p.range == kQ6TotalSelector;
 }
 
-const Q6Panel& side_panel(int selector, int box) {
-  for (const Q6Panel& p : q6_panels())
-    if (p.selector == selector && (box < 0 || (p.boxes.size() == 1 && p.boxes[0].box == box))) return p;
+const Block& side_panel(int selector, int box) {
+  for (const Block& p : q6_panels())
+    if (p.range == selector && (box < 0 || (p.boxes.size() == 1 && p.boxes[0].box == box))) return p;
   return q6_panels().front();
 }
 
@@ -39,17 +39,17 @@ class Front6Layout {
   explicit Front6Layout(PageBuilder& page) : page_(page) {}
 
   // A panel at (x, y), `width` wide; returns its height.
-  int panel(const Q6Panel& p, int x, int y, int width) {
+  int panel(const Block& p, int x, int y, int width) {
     const int inner = width - kPanelLeft - kPanelRight;
     int at = y + kPanelTop;
-    if (!p.title.empty() || p.selector >= 0) {
+    if (!p.title.empty() || p.range >= 0) {
       Line header(page_, x + kPanelLeft, at, inner);
       header.left_text(p.title, TextStyle::Bold);
       for (std::string_view l : p.labels) header.left_text(l);
       for (auto h = p.helps.rbegin(); h != p.helps.rend(); ++h)
         header.right({Ctl::C_q6_shuoming, h->button}, kHelpWidth, kSmall);
       cls(header, p.clear);
-      if (p.selector >= 0) selector(header, "容错", p.selector);
+      if (p.range >= 0) selector(header, "容错", p.range);
       at += header.height() + 1;
     }
     at += rows(p, x + kPanelLeft, at, inner);
@@ -65,12 +65,12 @@ class Front6Layout {
 
   int result_side(int x, int y) {
     int at = y;
-    for (const Q6Panel& p : q6_panels())
-      if (on_result_side(p) && p.selector != kQ6TotalSelector && p.functions.empty())
+    for (const Block& p : q6_panels())
+      if (on_result_side(p) && p.range != kQ6TotalSelector && p.functions.empty())
         at += panel(p, x, at, kSideWidth) + 2;
 
     // The viewer, and beside it the count, run, copies and clear.
-    const Q6Panel& f = side_panel(kQ6TotalSelector, -1);
+    const Block& f = side_panel(kQ6TotalSelector, -1);
     const ViewerMetrics viewer = viewer_metrics(page_.measure());
     page_.control({Ctl::ucf_q6show, 0}, {x, at, viewer.frame_width(), viewer.frame_height()});
     const int fx = x + viewer.frame_width() + 4;
@@ -107,7 +107,7 @@ class Front6Layout {
     at += total.height() + 2;
 
     // The prize check: its caption, the box and "兑奖查询".
-    const Q6Panel& prize = side_panel(-1, kQ6PrizeBox);
+    const Block& prize = side_panel(-1, kQ6PrizeBox);
     page_.text(prize.title, {x, at, page_.text_width(prize.title), lh});
     at += lh + 2;
     Line prize_row(page_, x, at, kSideWidth);
@@ -135,20 +135,20 @@ class Front6Layout {
 
   // One line per row, the rows that share a "清" together (a group's counts
   // under its numbers); labels in one column, buttons wrapped to the width.
-  int rows(const Q6Panel& p, int x, int y, int width) {
-    std::vector<const Q6Row*> order;
-    for (const Q6Row& r : p.rows) {
+  int rows(const Block& p, int x, int y, int width) {
+    std::vector<const ButtonRow*> order;
+    for (const ButtonRow& r : p.rows) {
       if (std::find(order.begin(), order.end(), &r) != order.end()) continue;
       order.push_back(&r);
-      for (const Q6Row& other : p.rows)
+      for (const ButtonRow& other : p.rows)
         if (&other != &r && r.clear >= 0 && other.clear == r.clear &&
             std::find(order.begin(), order.end(), &other) == order.end())
           order.push_back(&other);
     }
     int label_width = 0;
-    for (const Q6Row& r : p.rows) label_width = std::max(label_width, page_.text_width(r.label));
+    for (const ButtonRow& r : p.rows) label_width = std::max(label_width, page_.text_width(r.label));
     int at = y;
-    for (const Q6Row* r : order) {
+    for (const ButtonRow* r : order) {
       Line line(page_, x, at, width);
       if (label_width > 0) {
         const Rect label = line.left(label_width + 2, page_.measure().line_height());
@@ -173,12 +173,12 @@ class Front6Layout {
 
   // Boxes with a tolerance, a help or a paste button take a line each;
   // plain ones share a line by two.
-  int boxes(const Q6Panel& p, int x, int y, int width) {
+  int boxes(const Block& p, int x, int y, int width) {
     const int half = (width - 2) / 2;
     int at = y;
     int cell = 0;
     int tallest = 0;
-    for (const Q6Box& b : p.boxes) {
+    for (const TextField& b : p.boxes) {
       const bool wide = b.selector >= 0 || b.help.button >= 0 || b.paste >= 0;
       if ((wide && cell % 2) || cell == 2) {
         at += tallest + 2;
@@ -215,7 +215,7 @@ PageGeometry front6_page_geometry(const TextMeasure& measure) {
   PageBuilder page(measure);
   Front6Layout layout(page);
   PanelColumns columns(kMargin, kMargin, kPanelColumnWidth);
-  for (const Q6Panel& p : q6_panels())
+  for (const Block& p : q6_panels())
     if (!on_result_side(p)) {
       const PanelColumns::Slot slot = columns.next();
       columns.place(slot, layout.panel(p, slot.x, slot.y, kPanelColumnWidth));

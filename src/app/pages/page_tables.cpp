@@ -112,8 +112,7 @@ std::vector<ButtonRow> dan_rows(int places, int first, int first_cls) {
 Block block(std::string title, BlockHelp help) {
   Block b;
   b.title = std::move(title);
-  b.help = help.button;
-  b.help_key = help.key;
+  if (help.button >= 0) b.helps.push_back(help);
   return b;
 }
 
@@ -395,7 +394,7 @@ namespace {
 BlockReads reads_of(const Block& b) {
   BlockReads reads;
   for (const ButtonRow& r : b.rows)
-    reads.rows.push_back({r.label, {{r.kind == RowKind::Kill ? Ctl::C_annv : Ctl::C_annv_chu, r.first, r.last}}});
+    reads.rows.push_back({r.label, {{kConditionBlockArrays.buttons_of(r), r.first, r.last}}});
   for (const TextField& f : b.boxes) reads.boxes.push_back({{Ctl::T_nei_txt_ip, f.box}, f.label});
   if (b.range >= 0) reads.range = ControlRef{Ctl::Comb_rc, b.range};
   if (b.mode_exclude >= 0) reads.exclude = ControlRef{Ctl::C_n_xuan_1, b.mode_exclude};

@@ -128,7 +128,7 @@ void choose_option(PanelState& s, int option) {
 void perform_clear(PanelState& s, int cls) {
   const ClearAction& a = lookup(index().clears, cls, "clear button index");
   if (a.row) {
-    row_set(s, *a.row, a.select_all ? (a.row->kind == RowKind::Kill ? kKill : kKeep) : kNeutral);
+    row_set(s, *a.row, a.select_all ? a.row->on_colour() : kNeutral);
   } else if (a.box) {
     empty_box(s, a.box->box);
   } else {
