@@ -3,6 +3,7 @@
 #include "app/front_six/front6_page_table.h"
 #include "app/help_texts.h"
 #include "app/key_filter.h"
+#include "app/page_model/block_captions.h"
 #include "app/pages/panel_actions.h"
 #include "app/while_disabled.h"
 #include "front6/universe_6x.h"
@@ -24,6 +25,16 @@ void set_row(Front6State& s, const ButtonRow& r, Colour colour) {
 
 }  // namespace
 
+Button* Front6State::button(ControlRef c) {
+  switch (c.array) {
+    case Ctl::C_q6: return &checked_at(q6, c.index);
+    case Ctl::C_q6_cls: return &checked_at(cls, c.index);
+    case Ctl::C_q6_gn: return &checked_at(gn, c.index);
+    case Ctl::C_q6_shuoming: return &checked_at(shuoming, c.index);
+    default: return nullptr;
+  }
+}
+
 Front6State Front6State::initial() {
   Front6State s;
   s.q6.resize(slot_count(Ctl::C_q6));
@@ -34,19 +45,10 @@ Front6State Front6State::initial() {
   s.selectors.resize(slot_count(Ctl::rc_q6));
   s.q6[kQ6Unread].caption = "00";
   for (std::size_t i = 0; i < s.q6.size(); ++i) s.q6[i].visible = control_exists({Ctl::C_q6, static_cast<int>(i)});
-  for (const Block& panel : q6_panels()) {
-    for (const ButtonRow& r : panel.rows) {
-      for (int i = r.first; i <= r.last; ++i)
-        checked_at(s.q6, i).caption = r.captions.at(static_cast<std::size_t>(i - r.first));
-      if (r.clear >= 0) checked_at(s.cls, r.clear).caption = "清";
-      if (r.select_all >= 0) checked_at(s.cls, r.select_all).caption = "全";
-    }
-    for (const TextField& b : panel.boxes) {
+  caption_blocks(s, q6_panels(), kSixBlockArrays);
+  for (const Block& panel : q6_panels())
+    for (const TextField& b : panel.boxes)
       if (!b.hint.empty()) checked_at(s.boxes, b.box) = std::string(b.hint) + "\r\n";
-      if (b.clear >= 0) checked_at(s.cls, b.clear).caption = "清";
-    }
-    if (panel.clear >= 0) checked_at(s.cls, panel.clear).caption = "清";
-  }
   for (std::size_t i = 0; i < s.gn.size(); ++i) s.gn[i].caption = q6_function_caption(static_cast<int>(i));
   s.gn[kQ6Run].colour = s.gn[kQ6Blank].colour = kKeep;
   for (Button& b : s.shuoming) b.caption = "说明";
@@ -61,15 +63,7 @@ Front6State Front6State::initial() {
 Front6Page::Front6Page(std::function<void(int ms)> set_viewer_timer)
     : state_(Front6State::initial()), viewer_(std::move(set_viewer_timer)), result_(kPicks6), spare_(kPicks6) {}
 
-Button* Front6Page::button(ControlRef c) {
-  switch (c.array) {
-    case Ctl::C_q6: return &checked_at(state_.q6, c.index);
-    case Ctl::C_q6_cls: return &checked_at(state_.cls, c.index);
-    case Ctl::C_q6_gn: return &checked_at(state_.gn, c.index);
-    case Ctl::C_q6_shuoming: return &checked_at(state_.shuoming, c.index);
-    default: return nullptr;
-  }
-}
+Button* Front6Page::button(ControlRef c) { return state_.button(c); }
 
 TextBox* Front6Page::box(ControlRef c) { return c.array == Ctl::T_q6 ? &checked_at(state_.boxes, c.index) : nullptr; }
 

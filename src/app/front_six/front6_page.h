@@ -50,6 +50,8 @@ struct Front6State {
   Count count;                               // L_jg_zhushu 3
   std::array<PastedPicks, 2> pasted;         // by paste button: C_q6_gn 10 (kill-exact), 11 (base)
 
+  // The button of one of the page's arrays; nullptr for another array.
+  Button* button(ControlRef c);
   // The page as the window is created: captions from the page table,
   // "开始缩水" and "空格" green, the hints in boxes 0 and 6, every range 0-0.
   static Front6State initial();

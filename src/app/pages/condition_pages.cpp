@@ -23,18 +23,7 @@ void fill_items(std::vector<ComboBox>& boxes, int last) {
 
 }  // namespace
 
-Button* ConditionPages::button(ControlRef c) {
-  switch (c.array) {
-    case Ctl::C_annv: return &checked_at(panel_.annv, c.index);
-    case Ctl::C_annv_chu: return &checked_at(panel_.annv_chu, c.index);
-    case Ctl::C_cls: return &checked_at(panel_.cls, c.index);
-    case Ctl::C_n_xuan_1: return &checked_at(panel_.n_xuan_1, c.index);
-    case Ctl::C_jg_gn: return &checked_at(panel_.jg_gn, c.index);
-    case Ctl::C_q3_nei: return &checked_at(panel_.q3_nei, c.index);
-    case Ctl::C_shuoming: return &checked_at(panel_.shuoming, c.index);
-    default: return nullptr;
-  }
-}
+Button* ConditionPages::button(ControlRef c) { return panel_.button(c); }
 
 ComboBox* ConditionPages::combo(ControlRef c) {
   switch (c.array) {

@@ -1,31 +1,15 @@
 #include "app/pages/panel_state.h"
 
+#include "app/page_model/block_captions.h"
 #include "app/pages/page_tables.h"
+#include "support/checked_at.h"
 
 namespace tesvik {
 
 namespace {
 
-std::vector<Button>& row_buttons(PanelState& s, RowKind kind) { return kind == RowKind::Kill ? s.annv : s.annv_chu; }
-
-void caption_rows(PanelState& s, const PageTable& page) {
-  for (const Block& b : page.blocks) {
-    for (const ButtonRow& r : b.rows) {
-      if (!r.captions_at_startup)
-        for (int i = r.first; i <= r.last; ++i)
-          row_buttons(s, r.kind)[static_cast<std::size_t>(i)].caption =
-              r.captions[static_cast<std::size_t>(i - r.first)];
-      if (r.select_all >= 0) s.cls[static_cast<std::size_t>(r.select_all)].caption = "全";
-      if (r.clear >= 0) s.cls[static_cast<std::size_t>(r.clear)].caption = "清";
-    }
-    for (const TextField& f : b.boxes)
-      if (f.clear >= 0) s.cls[static_cast<std::size_t>(f.clear)].caption = "清";
-    if (b.clear >= 0) s.cls[static_cast<std::size_t>(b.clear)].caption = "清";
-    if (b.mode_keep >= 0) {
-      s.n_xuan_1[static_cast<std::size_t>(b.mode_keep)] = {kKeep, "保留"};
-      s.n_xuan_1[static_cast<std::size_t>(b.mode_exclude)].caption = "排除";
-    }
-  }
+void caption_page(PanelState& s, const PageTable& page) {
+  caption_blocks(s, page.blocks, kConditionBlockArrays);
   s.cls[static_cast<std::size_t>(page.result.base.clear)].caption = "清";
   static constexpr const char* kSeparators[] = {"空格", "逗号", "无"};
   for (int k = 0; k < 3; ++k)
@@ -40,9 +24,22 @@ void caption_rows(PanelState& s, const PageTable& page) {
 
 }  // namespace
 
+Button* PanelState::button(ControlRef c) {
+  switch (c.array) {
+    case Ctl::C_annv: return &checked_at(annv, c.index);
+    case Ctl::C_annv_chu: return &checked_at(annv_chu, c.index);
+    case Ctl::C_cls: return &checked_at(cls, c.index);
+    case Ctl::C_n_xuan_1: return &checked_at(n_xuan_1, c.index);
+    case Ctl::C_jg_gn: return &checked_at(jg_gn, c.index);
+    case Ctl::C_q3_nei: return &checked_at(q3_nei, c.index);
+    case Ctl::C_shuoming: return &checked_at(shuoming, c.index);
+    default: return nullptr;
+  }
+}
+
 PanelState PanelState::initial() {
   PanelState s;
-  for (const PageTable& page : page_tables()) caption_rows(s, page);
+  for (const PageTable& page : page_tables()) caption_page(s, page);
   for (std::size_t i = 0; i < s.jg_gn.size(); ++i) s.jg_gn[i].caption = function_caption(static_cast<int>(i));
   for (const PageTable& page : page_tables())
     s.jg_gn[static_cast<std::size_t>(mode_info(page.mode).first_function)].colour = kKeep;

@@ -33,6 +33,8 @@ struct PanelState {
   int q4_sub_panel = 0;
   bool picture_panel = false;  // the dan explanation picture is shown
 
+  // The button of one of the panel's arrays; nullptr for another array.
+  Button* button(ControlRef c);
   // The panel as the window is created: captions from the page tables,
   // neutral buttons, the default options chosen, every box "0" or empty.
   static PanelState initial();
