@@ -109,10 +109,11 @@ std::vector<HelpButton> button_table() {
   };
   for (const PageTable& page : page_tables()) {
     for (const Block& b : page.blocks)
-      for (const BlockHelp& h : b.helps)
+      for_each_help(b, [&](const BlockHelp& h) {
         set(h.button, h.key.empty()
                           ? HelpButton{HelpKind::ShowPicture, {}, {}}
                           : HelpButton{HelpKind::Text, h.section.empty() ? page.help_section : h.section, h.key});
+      });
     const ResultSide& r = page.result;
     set(r.base_help, {HelpKind::Text, page.help_section, "大底号码说明"});
     set(r.separator_help, {HelpKind::Text, page.help_section, "号码分隔符号说明"});

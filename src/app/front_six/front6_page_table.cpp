@@ -248,16 +248,11 @@ std::span<const RunBlock> q6_steps() {
 const HelpKey& q6_help_key(int shuoming) {
   static const std::vector<HelpKey> table = [] {
     std::vector<HelpKey> keys(slot_count(Ctl::C_q6_shuoming));
-    auto set = [&keys](const BlockHelp& h) {
-      if (h.button < 0) return;
-      HelpKey& k = keys.at(static_cast<std::size_t>(h.button));
-      if (!h.key.empty()) k = {h.section.empty() ? kHelpSection : h.section, h.key};
-    };
-    for (const Block& panel : q6_panels()) {
-      for (const ButtonRow& r : panel.rows) set(r.help);
-      for (const TextField& b : panel.boxes) set(b.help);
-      for (const BlockHelp& h : panel.helps) set(h);
-    }
+    for (const Block& panel : q6_panels())
+      for_each_help(panel, [&keys](const BlockHelp& h) {
+        if (!h.key.empty())
+          keys.at(static_cast<std::size_t>(h.button)) = {h.section.empty() ? kHelpSection : h.section, h.key};
+      });
     return keys;
   }();
   return table.at(static_cast<std::size_t>(shuoming));

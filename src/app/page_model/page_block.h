@@ -90,4 +90,15 @@ struct Block {
   Feeds feeds{};                 // fronts three to five: the condition the block feeds
 };
 
+// Calls f with every help button of a block: its rows', its boxes' and its own.
+template <typename F>
+void for_each_help(const Block& b, F&& f) {
+  for (const ButtonRow& r : b.rows)
+    if (r.help.button >= 0) f(r.help);
+  for (const TextField& t : b.boxes)
+    if (t.help.button >= 0) f(t.help);
+  for (const BlockHelp& h : b.helps)
+    if (h.button >= 0) f(h);
+}
+
 }  // namespace tesvik
